@@ -1,0 +1,2 @@
+// Program entry: filled in once the owner form exists.
+int main() { return 0; }

@@ -1,0 +1,24 @@
+// The screen, the cursor, the foreground window and window lookup by class.
+#pragma once
+#include <optional>
+#include <string>
+#include "system/Types.h"
+
+namespace sys {
+
+class Desktop {
+ public:
+  virtual ~Desktop() = default;
+  virtual int ScreenWidth() = 0;
+  virtual int ScreenHeight() = 0;
+  virtual Point CursorPos() = 0;
+  virtual WindowHandle ForegroundWindow() = 0;
+  virtual bool SetForegroundWindow(WindowHandle window) = 0;
+  // FindWindow(className, null) and FindWindowEx(parent, null, className, null); 0 when none.
+  virtual WindowHandle FindWindow(const std::string& className) = 0;
+  virtual WindowHandle FindChildWindow(WindowHandle parent, const std::string& className) = 0;
+  // Screen rectangle of a window; nullopt for a null or vanished window.
+  virtual std::optional<Rect> WindowRect(WindowHandle window) = 0;
+};
+
+}  // namespace sys

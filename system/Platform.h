@@ -1,0 +1,33 @@
+// Every platform adapter the program uses, handed around as one bundle.
+#pragma once
+#include "system/Clock.h"
+#include "system/Desktop.h"
+#include "system/Environment.h"
+#include "system/HotKeys.h"
+#include "system/IcmpEcho.h"
+#include "system/Mixer.h"
+#include "system/MonitorPower.h"
+#include "system/PowerSource.h"
+#include "system/Processes.h"
+#include "system/Registry.h"
+#include "system/Sound.h"
+#include "system/VersionInfo.h"
+
+namespace sys {
+
+struct Platform {
+  PowerSource& Power;
+  Registry& Reg;
+  Mixer& Mix;
+  HotKeys& Keys;
+  MonitorPower& Monitor;
+  Sound& Audio;
+  Processes& Shell;
+  IcmpEcho& Icmp;
+  VersionInfo& Version;
+  Environment& Env;
+  Desktop& Screen;
+  Clock& Time;
+};
+
+}  // namespace sys
