@@ -9,8 +9,8 @@ namespace sys {
 
 using MixerHandle = std::uintptr_t;
 
-constexpr std::uint32_t MixerComponentDstSpeakers = 4;         // MIXERLINE_COMPONENTTYPE_DST_SPEAKERS
-constexpr std::uint32_t MixerControlTypeMute = 0x20010002u;    // MIXERCONTROL_CONTROLTYPE_MUTE
+constexpr std::uint32_t MixerComponentDstSpeakers = 4;       // MIXERLINE_COMPONENTTYPE_DST_SPEAKERS
+constexpr std::uint32_t MixerControlTypeMute = 0x20010002u;  // MIXERCONTROL_CONTROLTYPE_MUTE
 constexpr std::uint32_t MixerControlTypeVolume = 0x50030001u;  // MIXERCONTROL_CONTROLTYPE_VOLUME
 constexpr unsigned MixerControlChangeMessage = 0x3D1;          // MM_MIXM_CONTROL_CHANGE
 

@@ -15,8 +15,7 @@ class Processes {
   // process handle came back, waits for it without a time limit. Returns hInstApp:
   // greater than 32 means the program was started.
   virtual std::intptr_t ShellExecuteAndWait(const std::string& file, const std::string& params,
-                                            const std::string& directory, int show,
-                                            bool wait) = 0;
+                                            const std::string& directory, int show, bool wait) = 0;
   // ShellExecute with verb "open" (documents, mailto: and web addresses).
   virtual std::intptr_t ShellOpen(const std::string& target, int show) = 0;
 };

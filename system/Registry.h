@@ -42,8 +42,7 @@ class Registry {
   // Opens path below root with full access (KEY_ALL_ACCESS), creating missing keys when
   // create is set. A leading backslash in path is allowed and means "from the root".
   // Returns null when the key does not exist (and create is off) or access is refused.
-  virtual std::unique_ptr<RegistryKey> Open(RootKey root, const std::string& path,
-                                            bool create) = 0;
+  virtual std::unique_ptr<RegistryKey> Open(RootKey root, const std::string& path, bool create) = 0;
 };
 
 }  // namespace sys

@@ -1,0 +1,104 @@
+#include "ui/Bitmap.h"
+
+#include <cstring>
+
+#include "system/Files.h"
+#include "system/Resources.h"
+
+namespace ui {
+
+namespace {
+
+std::uint32_t Le32(const unsigned char* p) {
+  return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 |
+         std::uint32_t(p[3]) << 24;
+}
+std::uint16_t Le16(const unsigned char* p) { return std::uint16_t(p[0] | p[1] << 8); }
+
+}  // namespace
+
+Bitmap::Bitmap(int width, int height, std::uint32_t fill)
+    : width_(width), height_(height), pixels_(std::size_t(width) * height, fill) {}
+
+std::optional<Bitmap> Bitmap::FromBmp(std::string_view bytes) {
+  auto data = reinterpret_cast<const unsigned char*>(bytes.data());
+  std::size_t size = bytes.size();
+  std::size_t base = 0;  // start of the info header
+  std::size_t pixelOffset = 0;
+  if (size >= 14 && data[0] == 'B' && data[1] == 'M') {
+    base = 14;
+    pixelOffset = Le32(data + 10);
+  }
+  if (size < base + 40) return std::nullopt;
+  const unsigned char* info = data + base;
+  std::uint32_t headerSize = Le32(info);
+  if (headerSize < 40 || base + headerSize > size) return std::nullopt;
+  std::int32_t width = std::int32_t(Le32(info + 4));
+  std::int32_t height = std::int32_t(Le32(info + 8));
+  std::uint16_t bits = Le16(info + 14);
+  std::uint32_t compression = Le32(info + 16);
+  std::uint32_t colorsUsed = Le32(info + 32);
+  bool topDown = height < 0;
+  if (topDown) height = -height;
+  if (width <= 0 || height <= 0 || width > 10000 || height > 10000) return std::nullopt;
+  if (!(compression == 0 || (compression == 3 && bits == 32))) return std::nullopt;
+  if (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32) return std::nullopt;
+
+  std::size_t paletteStart = base + headerSize;
+  if (compression == 3 && headerSize == 40) paletteStart += 12;  // the three masks
+  std::vector<std::uint32_t> palette;
+  if (bits <= 8) {
+    std::size_t count = colorsUsed ? colorsUsed : (1u << bits);
+    if (count > 256 || paletteStart + count * 4 > size) return std::nullopt;
+    for (std::size_t i = 0; i < count; ++i) {
+      const unsigned char* q = data + paletteStart + i * 4;
+      palette.push_back(std::uint32_t(q[2]) << 16 | std::uint32_t(q[1]) << 8 | q[0]);
+    }
+    if (!pixelOffset) pixelOffset = paletteStart + count * 4;
+  } else if (!pixelOffset) {
+    pixelOffset = paletteStart;
+  }
+  std::size_t stride = ((std::size_t(width) * bits + 31) / 32) * 4;
+  if (pixelOffset + stride * height > size) return std::nullopt;
+
+  Bitmap bmp(width, height);
+  for (int row = 0; row < height; ++row) {
+    const unsigned char* src = data + pixelOffset + stride * row;
+    int y = topDown ? row : height - 1 - row;
+    for (int x = 0; x < width; ++x) {
+      std::uint32_t rgb = 0;
+      switch (bits) {
+        case 32:
+        case 24: {
+          const unsigned char* p = src + x * (bits / 8);
+          rgb = std::uint32_t(p[2]) << 16 | std::uint32_t(p[1]) << 8 | p[0];
+          break;
+        }
+        default: {
+          int perByte = 8 / bits;
+          int shift = (perByte - 1 - x % perByte) * bits;
+          unsigned index = (src[x / perByte] >> shift) & ((1u << bits) - 1);
+          rgb = index < palette.size() ? palette[index] : 0;
+        }
+      }
+      bmp.SetPixel(x, y, rgb);
+    }
+  }
+  return bmp;
+}
+
+std::optional<Bitmap> Bitmap::LoadFromFile(const std::string& path) {
+  auto bytes = sys::files::ReadAll(path);
+  if (!bytes) return std::nullopt;
+  return FromBmp(*bytes);
+}
+
+std::shared_ptr<const Bitmap> Bitmap::Builtin(const char* name) {
+  auto bytes = sys::BuiltinResource(name);
+  if (bytes.empty()) return nullptr;
+  auto bmp = FromBmp(bytes);
+  if (!bmp) return nullptr;
+  return std::make_shared<const Bitmap>(std::move(*bmp));
+}
+
+}  // namespace ui

@@ -1,0 +1,180 @@
+// Controls: things with a place on a window. Windowless (graphic) controls are painted by
+// the window that holds them; windowed controls have a window of their own.
+#pragma once
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/Backend.h"
+#include "ui/Component.h"
+#include "ui/Types.h"
+
+namespace ui {
+
+class TWinControl;
+class TForm;
+class TPopupMenu;
+
+class TControl : public TComponent {
+ public:
+  TControl(TComponent* owner, std::string name, TWinControl* parent = nullptr, Bounds bounds = {});
+  ~TControl() override;
+
+  TWinControl* Parent() const { return parent_; }
+  void SetParent(TWinControl* parent);
+  // The form this control sits on (itself for a form); null when not on a form.
+  TForm* ParentForm();
+
+  int Left() const { return left_; }
+  int Top() const { return top_; }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  int Right() const { return left_ + width_; }
+  int Bottom() const { return top_ + height_; }
+  void SetLeft(int v) { SetBounds(v, top_, width_, height_); }
+  void SetTop(int v) { SetBounds(left_, v, width_, height_); }
+  void SetWidth(int v) { SetBounds(left_, top_, v, height_); }
+  void SetHeight(int v) { SetBounds(left_, top_, width_, v); }
+  virtual void SetBounds(int left, int top, int width, int height);
+
+  bool Visible() const { return visible_; }
+  virtual void SetVisible(bool visible);
+  void Show() { SetVisible(true); }
+  void Hide() { SetVisible(false); }
+  // Visible, and every parent visible too.
+  bool Showing() const;
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool enabled);
+
+  // Caption and Text are one value, as in the classic library. Setting it fires the
+  // kind's change event where the kind has one (edits); see ui/README.md.
+  const std::string& Caption() const { return text_; }
+  void SetCaption(const std::string& text);
+  const std::string& Text() const { return text_; }
+  void SetText(const std::string& text) { SetCaption(text); }
+
+  const std::string& Hint() const { return hint_; }
+  void SetHint(const std::string& hint);
+  bool ShowHint() const { return showHint_; }
+  void SetShowHint(bool show);
+
+  const TFont& Font() const { return font_; }
+  void SetFont(const TFont& font);
+  void SetFontColor(TColor color);
+  bool ParentFont() const { return parentFont_; }
+  TColor Color() const { return color_; }
+  void SetColor(TColor color);
+  TAnchors Anchors() const { return anchors_; }
+  void SetAnchors(TAnchors anchors) { anchors_ = anchors; }
+  TCursor Cursor() const { return cursor_; }
+  void SetCursor(TCursor cursor) { cursor_ = cursor; }
+  TPopupMenu* PopupMenu() const { return popupMenu_; }
+  void SetPopupMenu(TPopupMenu* menu) { popupMenu_ = menu; }
+
+  // Programmatic click: runs OnClick (buttons also pass their ModalResult to the form).
+  virtual void Click();
+  // Paint at once (labels written during a long handler show before it ends).
+  void Repaint();
+
+  virtual bool IsWindowed() const { return false; }
+
+  TNotifyEvent OnClick;
+  TNotifyEvent OnDblClick;
+  TMouseEvent OnMouseDown;
+  TMouseEvent OnMouseUp;
+  TMouseMoveEvent OnMouseMove;
+
+  // User input, called by the backends (and the headless test driver).
+  virtual void UserClick() { Click(); }
+  void UserDblClick();
+  void UserMouseDown(TMouseButton button, TShiftState shift, int x, int y);
+  void UserMouseUp(TMouseButton button, TShiftState shift, int x, int y);
+  void UserMouseMove(TShiftState shift, int x, int y);
+
+ protected:
+  // Tells the backend: the control's own window, or the window that paints it.
+  virtual void Changed(Change what);
+  // After the text changed: autosize for labels, OnChange for edits.
+  virtual void TextChanged() {}
+  virtual void FontChanged() {}
+  // A parent's font reached this control (only while ParentFont holds).
+  void InheritFont(const TFont& font);
+
+ private:
+  friend class TWinControl;
+  friend class TForm;
+  TWinControl* parent_ = nullptr;
+  int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+  bool visible_ = true;
+  bool enabled_ = true;
+  std::string text_;
+  std::string hint_;
+  bool showHint_ = false;
+  TFont font_;
+  bool parentFont_ = true;
+  TColor color_ = clBtnFace;
+  TAnchors anchors_ = akLeft | akTop;
+  TCursor cursor_ = crDefault;
+  TPopupMenu* popupMenu_ = nullptr;
+};
+
+// Painted by the window that holds it; has no window handle.
+class TGraphicControl : public TControl {
+ public:
+  using TControl::TControl;
+};
+
+class TWinControl : public TControl {
+ public:
+  TWinControl(TComponent* owner, std::string name, TWinControl* parent = nullptr,
+              Bounds bounds = {});
+  ~TWinControl() override;
+
+  // Children in z-order (the order they were placed on this window).
+  const std::vector<TControl*>& Controls() const { return controls_; }
+  int ControlCount() const { return static_cast<int>(controls_.size()); }
+  TControl* Control(int index) const { return controls_.at(std::size_t(index)); }
+
+  // The window handle; creates the window (and its children's) when needed.
+  sys::WindowHandle Handle();
+  bool HandleAllocated() const { return peer_ != nullptr; }
+  Peer* GetPeer() const { return peer_.get(); }
+
+  bool TabStop() const { return tabStop_; }
+  void SetTabStop(bool tabStop) { tabStop_ = tabStop; }
+  bool Focused() const;
+  bool CanFocus() const;
+  // Moves the focus here: OnExit of the control that had it, then OnEnter of this one.
+  virtual void SetFocus();
+
+  bool IsWindowed() const override { return true; }
+  void AfterConstruction() override;
+
+  TNotifyEvent OnEnter;
+  TNotifyEvent OnExit;
+
+  // The user moved the focus here (backends call this; same events as SetFocus).
+  void UserFocus();
+
+ protected:
+  void Changed(Change what) override;
+  // Creates this window's peer and its windowed children's, parents first.
+  void CreatePeers();
+  void DestroyPeers();
+  // Child control changed (graphic children are painted by this window).
+  void ChildGraphicChanged(TControl& child, Change what);
+
+ private:
+  friend class TControl;
+  friend class TForm;
+  void AddChild(TControl* child);
+  void RemoveChild(TControl* child);
+
+  std::vector<TControl*> controls_;
+  std::unique_ptr<Peer> peer_;
+  bool tabStop_ = false;
+  // Fully constructed: a window may be made for it (the backend needs its final kind).
+  bool complete_ = false;
+};
+
+}  // namespace ui

@@ -1,0 +1,45 @@
+#include "ui/Menus.h"
+
+#include <algorithm>
+
+#include "ui/Backend.h"
+
+namespace ui {
+
+TMenuItem::TMenuItem(TComponent* owner, std::string name, const std::string& caption,
+                     TShortCut shortCut)
+    : TComponent(owner, std::move(name)), caption_(caption), shortCut_(shortCut) {}
+
+TMenuItem::~TMenuItem() {
+  if (parent_) parent_->Remove(*this);
+  for (TMenuItem* item : items_) item->parent_ = nullptr;
+}
+
+void TMenuItem::Add(TMenuItem& item) {
+  if (item.parent_) item.parent_->Remove(item);
+  items_.push_back(&item);
+  item.parent_ = this;
+}
+
+void TMenuItem::Remove(TMenuItem& item) {
+  items_.erase(std::remove(items_.begin(), items_.end(), &item), items_.end());
+  if (item.parent_ == this) item.parent_ = nullptr;
+}
+
+void TMenuItem::Click() {
+  if (OnClick) OnClick(this);
+}
+
+void TMenuItem::UserClick() {
+  if (enabled_ && visible_ && !IsSeparator()) Click();
+}
+
+TPopupMenu::TPopupMenu(TComponent* owner, std::string name)
+    : TComponent(owner, std::move(name)), root_(nullptr, "") {}
+
+void TPopupMenu::Popup(int x, int y) {
+  if (OnPopup) OnPopup(this);
+  CurrentBackend().Popup(*this, x, y);
+}
+
+}  // namespace ui

@@ -1,0 +1,206 @@
+// The standard controls: labels, buttons, check and radio buttons, edits, combo and list
+// boxes, group boxes and panels.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "ui/Controls.h"
+
+namespace ui {
+
+class TLabel : public TGraphicControl {
+ public:
+  TLabel(TComponent* owner, std::string name, TWinControl* parent = nullptr, Bounds bounds = {},
+         const std::string& caption = {});
+
+  TAlignment Alignment() const { return alignment_; }
+  void SetAlignment(TAlignment a);
+  TTextLayout Layout() const { return layout_; }
+  void SetLayout(TTextLayout l);
+  bool WordWrap() const { return wordWrap_; }
+  void SetWordWrap(bool w);
+  // On: the label takes the size of its text (keeping its right edge when right-aligned and
+  // its centre when centred). On by default, as in the classic library.
+  bool AutoSize() const { return autoSize_; }
+  void SetAutoSize(bool a);
+  bool Transparent() const { return transparent_; }
+  void SetTransparent(bool t);
+
+ protected:
+  void TextChanged() override { AdjustBounds(); }
+  void FontChanged() override { AdjustBounds(); }
+
+ private:
+  void AdjustBounds();
+  TAlignment alignment_ = TAlignment::LeftJustify;
+  TTextLayout layout_ = TTextLayout::Top;
+  bool wordWrap_ = false;
+  bool autoSize_ = true;
+  bool transparent_ = false;
+};
+
+class TButtonControl : public TWinControl {
+ public:
+  using TWinControl::TWinControl;
+};
+
+class TButton : public TButtonControl {
+ public:
+  TButton(TComponent* owner, std::string name, TWinControl* parent = nullptr, Bounds bounds = {},
+          const std::string& caption = {});
+  bool Default() const { return default_; }
+  void SetDefault(bool d);
+  bool Cancel() const { return cancel_; }
+  void SetCancel(bool c) { cancel_ = c; }
+  int ModalResult() const { return modalResult_; }
+  void SetModalResult(int r) { modalResult_ = r; }
+  // Passes ModalResult to the form, then runs OnClick.
+  void Click() override;
+
+ private:
+  bool default_ = false;
+  bool cancel_ = false;
+  int modalResult_ = mrNone;
+};
+
+class TCheckBox : public TButtonControl {
+ public:
+  TCheckBox(TComponent* owner, std::string name, TWinControl* parent = nullptr, Bounds bounds = {},
+            const std::string& caption = {});
+  bool Checked() const { return checked_; }
+  // Fires OnClick when the state changes.
+  void SetChecked(bool checked);
+  // The user toggles the box: state flips, OnClick runs.
+  void UserClick() override { SetChecked(!checked_); }
+
+ private:
+  bool checked_ = false;
+};
+
+// Radio buttons with the same parent form one group.
+class TRadioButton : public TButtonControl {
+ public:
+  TRadioButton(TComponent* owner, std::string name, TWinControl* parent = nullptr,
+               Bounds bounds = {}, const std::string& caption = {});
+  bool Checked() const { return checked_; }
+  // Checking clears the others of the group and fires OnClick when the state changes;
+  // unchecking fires nothing.
+  void SetChecked(bool checked);
+  void UserClick() override { SetChecked(true); }
+
+ private:
+  bool checked_ = false;
+};
+
+class TEdit : public TWinControl {
+ public:
+  TEdit(TComponent* owner, std::string name, TWinControl* parent = nullptr, Bounds bounds = {});
+  // 0 = no limit. Limits what the user types, not what the program sets.
+  int MaxLength() const { return maxLength_; }
+  void SetMaxLength(int n);
+  // Applies to typed text and to text the program sets.
+  TEditCharCase CharCase() const { return charCase_; }
+  void SetCharCase(TEditCharCase c);
+  bool ReadOnly() const { return readOnly_; }
+  void SetReadOnly(bool r);
+  int SelStart() const { return selStart_; }
+  int SelLength() const { return selLength_; }
+  void SetSelection(int start, int length);
+  void SelectAll() { SetSelection(0, static_cast<int>(Text().size())); }
+
+  // Fires after every change of the text, by the program or by the user.
+  TNotifyEvent OnChange;
+
+  // Typing: replaces the selection, honours ReadOnly, MaxLength and CharCase; one OnChange
+  // per character, as a real edit reports each keystroke.
+  void UserType(const std::string& chars);
+  // The window's text after the user edited it (win32 backend).
+  void UserSetText(const std::string& text);
+
+ protected:
+  void TextChanged() override;
+
+ private:
+  std::string Cased(const std::string& s) const;
+  int maxLength_ = 0;
+  TEditCharCase charCase_ = TEditCharCase::Normal;
+  bool readOnly_ = false;
+  int selStart_ = 0, selLength_ = 0;
+};
+
+class TComboBox : public TWinControl {
+ public:
+  TComboBox(TComponent* owner, std::string name, TWinControl* parent = nullptr, Bounds bounds = {});
+  TComboBoxStyle Style() const { return style_; }
+  void SetStyle(TComboBoxStyle s);
+  int DropDownCount() const { return dropDownCount_; }
+  void SetDropDownCount(int n) { dropDownCount_ = n; }
+
+  const std::vector<std::string>& Items() const { return items_; }
+  void SetItems(std::vector<std::string> items);
+  void AddItem(const std::string& item);
+  void DeleteItem(int index);
+  void ClearItems();
+  // Letter case ignored, as the classic item lists compare; -1 when absent.
+  int IndexOfItem(const std::string& text) const;
+
+  // -1 = none. Setting it does not fire OnChange; the text follows the item.
+  int ItemIndex() const { return itemIndex_; }
+  void SetItemIndex(int index);
+  // Setting the text fires nothing. A drop-down list selects the item with that text (or
+  // none); an editable combo keeps its item only while the text is still that item's.
+  void SetComboText(const std::string& text);
+
+  // Fires when the user picks an item or edits the text.
+  TNotifyEvent OnChange;
+
+  void UserSelect(int index);
+  void UserType(const std::string& chars);
+  void UserSetText(const std::string& text);
+
+ private:
+  TComboBoxStyle style_ = TComboBoxStyle::DropDown;
+  int dropDownCount_ = 8;
+  std::vector<std::string> items_;
+  int itemIndex_ = -1;
+};
+
+class TListBox : public TWinControl {
+ public:
+  TListBox(TComponent* owner, std::string name, TWinControl* parent = nullptr, Bounds bounds = {});
+  const std::vector<std::string>& Items() const { return items_; }
+  void SetItems(std::vector<std::string> items);
+  void AddItem(const std::string& item);
+  void InsertItem(int index, const std::string& item);
+  void DeleteItem(int index);
+  void ClearItems();
+  int IndexOfItem(const std::string& text) const;
+  // -1 = none; setting it fires nothing.
+  int ItemIndex() const { return itemIndex_; }
+  void SetItemIndex(int index);
+  // The user clicks an entry: it is selected, then OnClick runs.
+  void UserSelect(int index);
+
+ private:
+  std::vector<std::string> items_;
+  int itemIndex_ = -1;
+};
+
+class TGroupBox : public TWinControl {
+ public:
+  TGroupBox(TComponent* owner, std::string name, TWinControl* parent = nullptr, Bounds bounds = {},
+            const std::string& caption = {});
+};
+
+class TPanel : public TWinControl {
+ public:
+  TPanel(TComponent* owner, std::string name, TWinControl* parent = nullptr, Bounds bounds = {},
+         const std::string& caption = {});
+  TBevelCut BevelOuter() const { return bevelOuter_; }
+  void SetBevelOuter(TBevelCut b);
+
+ private:
+  TBevelCut bevelOuter_ = TBevelCut::Raised;
+};
+
+}  // namespace ui
