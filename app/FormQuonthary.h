@@ -1,0 +1,191 @@
+// The indicator window: the small battery gauge, and the hub that holds every setting, the
+// battery and connection state, the profile tables and the open dialogs.
+#pragma once
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "profiles/ProfileRecords.h"
+#include "settings/Settings.h"
+#include "settings/SettingsStore.h"
+#include "system/Platform.h"
+#include "system/PowerStatus.h"
+#include "ui/Ui.h"
+
+class TFormLanguage;
+class TFormMsgBox;
+class TFormMessageChanger;
+
+class TFormQuonthary : public ui::TForm {
+ public:
+  // The owner form passes itself (owner of the window) and the platform adapters.
+  TFormQuonthary(ui::TForm& ownerForm, const sys::Platform& platform);
+  ~TFormQuonthary() override;
+
+  // ---- components, with their design values ----
+  ui::TImage ImageBatt{this, "ImageBatt", this, {-2, 0, 53, 27}};
+  ui::TImage ImagePrRed{this, "ImagePrRed", this, {3, 2, 42, 25}};
+  ui::TImage ImagePrGreen{this, "ImagePrGreen", this, {3, 2, 15, 25}};
+  ui::TImage ImageStatusCri{this, "ImageStatusCri", this, {2, 1, 11, 12}};
+  ui::TImage ImageStatusLow{this, "ImageStatusLow", this, {2, 100, 11, 12}};
+  ui::TImage ImageNoInternet{this, "ImageNoInternet", this, {104, 1, 8, 8}};
+  ui::TImage ImageACPlug{this, "ImageACPlug", this, {-1, 0, 12, 14}};
+  ui::TImage ImageCharging{this, "ImageCharging", this, {60, 1, 8, 9}};
+  ui::TImage ImageDischarging{this, "ImageDischarging", this, {74, 1, 8, 9}};
+  ui::TImage ImageVolume{this, "ImageVolume", this, {3, 0, 42, 9}};
+  ui::TImage ImageVolumeMute{this, "ImageVolumeMute", this, {3, 0, 42, 9}};
+  ui::TLabel LabelState{this, "LabelState", this, {24, 1, 21, 11}, "FULL"};
+  ui::TLabel LabelTimeToEnd{this, "LabelTimeToEnd", this, {18, 13, 27, 13}, "TIME"};
+
+  ui::TPopupMenu PopupMenu{this, "PopupMenu"};
+  ui::TMenuItem mnuAbout{this, "mnuAbout", "About", ui::ShortCut(ui::VK_F1, 0)};
+  ui::TMenuItem mnuMove{this, "mnuMove", "Move window"};
+  ui::TMenuItem mnuSettings{this, "mnuSettings", "Settings", ui::ShortCut('U', ui::scCtrl)};
+  ui::TMenuItem mnuClose{this, "mnuClose", "Close", ui::ShortCut(ui::VK_F4, ui::scAlt)};
+  ui::TMenuItem N1{this, "N1", "-"};
+  ui::TMenuItem mnuMacChanger{this, "mnuMacChanger", "MAC Address Changer"};
+  ui::TMenuItem mnuProxyChanger{this, "mnuProxyChanger", "Proxy Changer"};
+  ui::TMenuItem mnuIPChanger{this, "mnuIPChanger", "IP Changer"};
+  ui::TMenuItem N2{this, "N2", "-"};
+  ui::TMenuItem mnuMacChangerDialog{this, "mnuMacChangerDialog", "MAC Address Changer..."};
+  ui::TMenuItem mnuProxyChangerDialog{this, "mnuProxyChangerDialog", "Proxy Changer..."};
+  ui::TMenuItem mnuIPChangerDialog{this, "mnuIPChangerDialog", "IP Changer..."};
+
+  ui::TTimer Timer{this, "Timer", 1000, false};
+  ui::TTimer TimerIcmp{this, "TimerIcmp", 2000, false};
+
+  // ---- settings and state ----
+  sys::Platform Sys;  // the adapters (a bundle of references)
+  settings::Settings Cfg;
+  // The storage switch: true = registry, false = the INI file beside the program.
+  bool UseRegistry = true;
+  settings::SettingsStore Store;
+  profiles::ProfileTables Profiles;
+
+  std::unique_ptr<sys::PowerStatus> PowerStatus;
+  sys::WindowHandle TaskbarWindow = 0;
+  sys::WindowHandle TrayNotifyWindow = 0;
+  sys::WindowHandle OwnerWindow = 0;
+  std::string TempFolder;
+  bool FirstShowPending = true;
+  bool MoveMode = false;
+  bool StartedInTaskbarMode = false;
+
+  // Battery tick.
+  int TickCounter = 0;
+  int DisplaySkipTicks = 0;
+  bool LastOnBattery = false;
+  int LastPercent = 0;
+  std::string LogFileName;
+  std::string OnBatteryOverride;
+  // Gauge.
+  int OnBatterySeconds = 0;
+  int OnBatteryCountdown = 0;
+  bool WasOnBattery = false;
+  int LastVolume = -1;
+  int LastMute = -1;
+  std::unique_ptr<ui::TTimer> VolumePopupTimer;
+  // Placement.
+  float Scale = 0.0f;
+  int ArrowTop = 0;
+  int FullBlinkCount = 0;
+  // Connection check.
+  int ConnectionFailures = 0;
+
+  // The language holder and the open dialogs (null while closed).
+  std::unique_ptr<TFormLanguage> FormLanguage;
+  std::unique_ptr<TFormMsgBox> FormMsgBox;
+  std::unique_ptr<TFormMessageChanger> FormMessageChanger;
+
+  // ---- start-up and shutdown ----
+  void FormCreate();
+  void FormShow(ui::TObject* sender);
+  void FormDestroy();
+  // The program's folder with a trailing backslash, and the INI file beside the program.
+  std::string ProgramDir() const;
+  // The current caption of a message label of the language holder.
+  const std::string& Msg(const char* labelName) const;
+  bool TaskbarMode() const { return !mnuMove.Enabled(); }
+
+  // ---- battery tick ----
+  void TimerTimer(ui::TObject* sender);
+  void UpdateTimeText();
+  void TrackPowerSource(bool onBattery, int percent);
+
+  // ---- gauge ----
+  void UpdateGauge(int percent);
+  void UpdateArrows();
+  void SetHints(const std::string& text);
+  ui::TLabel& PickInfoLabel(bool preferTime, ui::TColor colour);
+  // Makes a label visible for a message when both are hidden.
+  void ShowALabel();
+  void ShowVolume(std::uint32_t value, std::uint32_t maximum, bool announce);
+  void ShowMute(bool muted, bool announce);
+  void ShowVolumeImage();
+  void LoadSkin();
+
+  // ---- placement ----
+  void ApplyScale(float factor);
+  void ApplyCurrentScale() { ApplyScale(Scale); }
+  void DockToTray();
+  void ApplyWindowOptions(bool stayOnTop);
+  void ApplyAlpha(int alpha);
+  bool IsShown();
+  void ShowIndicator();
+  void HideIndicator();
+  void RaiseWithoutFocus();
+  void UpdateHideWhenFull();
+  void FollowMouse();
+  void ClampToScreen();
+  void mnuMoveClick(ui::TObject* sender);
+  void FormMouseDown(ui::TObject* sender, ui::TMouseButton, ui::TShiftState, int, int);
+  void FormMouseMove(ui::TObject* sender, ui::TShiftState, int, int);
+
+  // ---- settings ----
+  void LoadSettings();
+  // Saves the whole set; a failing INI commit is raised to the event that saved.
+  void SaveSettings();
+  void ApplyRunAtStartup(bool run);
+
+  // ---- sounds, discharge log, connection check ----
+  void PlayPlugOutAlert();
+  void PlayPlugInAlert();
+  void PlayVolumeUpAlert();
+  void PlayVolumeDownAlert();
+  void PlayConnectionLostAlert();
+  std::string NewLogFileName();
+  void AppendLogLine(const std::string& fileName, int seconds, int percent);
+  void TimerIcmpTimer(ui::TObject* sender);
+  void IdIcmpClientReply(int bytesReceived);
+
+  // ---- profiles ----
+  bool ApplyIPProfile(int slot);
+  bool ApplyProxyProfile(int slot);
+  bool ApplyMacProfile(int slot);
+  void ShowTimedMessage(const std::string& message, const std::string& redMessage, int seconds,
+                        int icon);
+  void UpdateIPMenuItems();
+  void UpdateProxyMenuItems();
+  void UpdateMacMenuItems();
+
+  // ---- menu, hot keys, volume (the menu commands, hot keys and mixer arrive later) ----
+  void mnuCloseClick(ui::TObject* sender);
+  void ImageBattDblClick(ui::TObject* sender);
+  void UpdateChangerMenus();
+  void RegisterHotKeys();
+  void HandleHotKey(int id);
+  void OpenMixers();
+  void ReadVolumeQuietly();
+  bool FormMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
+  void FirstRunAboutCheck();
+
+ private:
+  ui::TForm& ownerForm_;
+};
+
+// The one indicator of the process; null once it is closed.
+extern TFormQuonthary* FormQuonthary;
+
+// Seconds as H:MM:SS (1:02:05 for 3725).
+std::string FormatDuration(int seconds);

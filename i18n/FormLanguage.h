@@ -1,0 +1,61 @@
+// The language holder: a window that is never shown, whose labels are the program's
+// messages. A language file translates them like any other window, so every message is
+// read from here, by label name, at the moment it is shown.
+#pragma once
+#include <string>
+
+#include "ui/Ui.h"
+
+class TFormLanguage : public ui::TForm {
+ public:
+  explicit TFormLanguage(ui::TComponent* owner);
+
+  // The language file's name in the "language\" folder; empty = the built-in English texts.
+  const std::string& LanguageFile() const { return languageFile_; }
+  void SetLanguageFile(const std::string& fileName) { languageFile_ = fileName; }
+  // The current caption of a message label; empty for an unknown name.
+  const std::string& Message(const std::string& labelName) const;
+
+  ui::TLabel LabelHotKeys{this, "LabelHotKeys", this, {}, "Hot-Keys:"};
+  ui::TLabel LabelUsingByApplication{this, "LabelUsingByApplication", this, {},
+                                     "are using by another application!"};
+  ui::TLabel LabelNeedsRestart{this, "LabelNeedsRestart", this, {}, "Application needs restart!"};
+  ui::TLabel LabelSellConnection{this, "LabelSellConnection", this, {},
+                                 "Select connection name first"};
+  ui::TLabel LabelDelete{this, "LabelDelete", this, {}, "Would you like to delete?"};
+  ui::TLabel LabelErrNetsh{this, "LabelErrNetsh", this, {}, "An error with executing NETSH.EXE"};
+  ui::TLabel LabelImportConn{this, "LabelImportConn", this, {},
+                             "Import and then select connection name first!"};
+  ui::TLabel LabelIncorrectValue{this, "LabelIncorrectValue", this, {}, "Incorrect value!"};
+  ui::TLabel LabelFull{this, "LabelFull", this, {}, "FULL"};
+  ui::TLabel LabelEmpty2{this, "LabelEmpty2", this, {}, "EMPTY !"};
+  ui::TLabel LabelEmpty{this, "LabelEmpty", this, {}, "EMPTY"};
+  ui::TLabel LabelNoBatt{this, "LabelNoBatt", this, {}, "No Batt."};
+  ui::TLabel LabelNoBattery{this, "LabelNoBattery", this, {}, "No Battery"};
+  ui::TLabel LabelMonOff{this, "LabelMonOff", this, {}, "Mon-OFF"};
+  ui::TLabel LabelMute{this, "LabelMute", this, {}, "Mute"};
+  ui::TLabel LabelUnmute{this, "LabelUnmute", this, {}, "Unmute"};
+  ui::TLabel LabelDontProxy{this, "LabelDontProxy", this, {}, "Don't use proxy server"};
+  ui::TLabel LabelDefault{this, "LabelDefault", this, {}, "Default"};
+  ui::TLabel LabelIPChanged{this, "LabelIPChanged", this, {}, "Adress IP was changed!"};
+  ui::TLabel LabelDisEnab{this, "LabelDisEnab", this, {},
+                          "YOU NEED TO DISABLE AND ENABLE DEVICE TO APPLY CHANGES!"};
+  ui::TLabel LabelProxyChanged{this, "LabelProxyChanged", this, {}, "Server Proxy was changed!"};
+  ui::TLabel LabelDefaultMac{this, "LabelDefaultMac", this, {}, "Use default MAC Address"};
+  ui::TLabel LabelMacChanged{this, "LabelMacChanged", this, {}, "MAC Address was changed!"};
+  ui::TLabel LabelDontChange{this, "LabelDontChange", this, {}, "Don't change"};
+  ui::TLabel LabelEmptyB{this, "LabelEmptyB", this, {}, "[empty]"};
+  ui::TLabel LabelDefLanguage{this, "LabelDefLanguage", this, {}, "[default-english]"};
+  ui::TLabel LabelZasilanieSiec{this, "LabelZasilanieSiec", this, {}, "AC LINE"};
+  ui::TLabel LabelZasilanieBateria{this, "LabelZasilanieBateria", this, {}, "BATTERY"};
+  ui::TLabel LabelConnectionError{this, "LabelConnectionError", this, {}, "Conn.err"};
+  ui::TLabel LabelConnNamesClear{
+      this, "LabelConnNamesClear", this, {},
+      "Do You want to delete all existing connection names before importing?"};
+  ui::TLabel LabelProfilChangedSave{this, "LabelProfilChangedSave", this, {},
+                                    "Profil has been changed. Do You want to save this profile?"};
+  ui::TLabel LabelMonOn{this, "LabelMonOn", this, {}, "Mon-ON"};
+
+ private:
+  std::string languageFile_;
+};

@@ -1,0 +1,95 @@
+// The gauge: charge bar, state text, time on battery, arrows, tooltips and the label that
+// carries a message.
+#include <cstdio>
+
+#include "app/FormQuonthary.h"
+
+void TFormQuonthary::UpdateGauge(int p) {
+  ImagePrGreen.SetWidth(static_cast<int>(p * ImagePrRed.Width() * 0.01));
+
+  std::string state;
+  if (p == 100)
+    state = Msg("LabelFull");
+  else if (p == 0)
+    state = Msg("LabelEmpty2");
+  else if (p <= 5)
+    state = Msg("LabelEmpty");
+  LabelState.SetVisible(Cfg.ShowInfoText);
+
+  const bool onMains = PowerStatus->IsOnMains();
+  if (!onMains) {
+    if (!WasOnBattery) OnBatterySeconds = 0;
+    OnBatterySeconds += 1;
+    if (Cfg.ShowTimeOnBattery) {
+      OnBatteryCountdown -= 1;
+      if (OnBatteryCountdown < 1) OnBatteryCountdown = 10;
+      if (OnBatteryCountdown > 3) {
+        OnBatteryOverride.clear();
+      } else {
+        const int s = OnBatterySeconds;
+        char text[32];
+        std::snprintf(text, sizeof text, "b%02d:%02d:%02d", s / 3600, s % 3600 / 60, s % 60);
+        OnBatteryOverride = text;
+      }
+    }
+  }
+  WasOnBattery = !onMains;
+  if (!OnBatteryOverride.empty()) state = OnBatteryOverride;
+
+  const bool discharging = PowerStatus->IsBatteryPresent() && !onMains;
+  ui::TLabel& label = PickInfoLabel(false, discharging ? Cfg.WhenDischarging : Cfg.WhenCharging);
+  label.SetCaption(state);
+  label.Repaint();
+
+  // At small sizes the two labels overlap: the time shows only where the state is silent.
+  if (LabelTimeToEnd.Top() + 2 < LabelState.Top() + LabelState.Height())
+    LabelTimeToEnd.SetVisible(Cfg.ShowTimeInfo &&
+                              (!LabelState.Visible() || LabelState.Caption().empty()));
+  else
+    LabelTimeToEnd.SetVisible(Cfg.ShowTimeInfo);
+}
+
+void TFormQuonthary::UpdateArrows() {
+  ImageDischarging.SetVisible(PowerStatus->IsBatteryPresent() && !PowerStatus->IsOnMains());
+  ImageCharging.SetVisible(PowerStatus->IsCharging());
+  if (ImageCharging.Visible()) {
+    int left = ImageCharging.Left() + 1;
+    if (left > 10) left = 2;
+    ImageCharging.SetLeft(left);
+    ImageDischarging.SetLeft(left);
+  } else {
+    ImageCharging.SetLeft(2);
+  }
+  if (ImageDischarging.Visible()) {
+    int left = ImageDischarging.Left() - 1;
+    if (left < 2) left = 10;
+    ImageDischarging.SetLeft(left);
+    ImageCharging.SetLeft(left);
+  }
+}
+
+ui::TLabel& TFormQuonthary::PickInfoLabel(bool preferTime, ui::TColor colour) {
+  ui::TLabel* label;
+  if (preferTime)
+    label = LabelTimeToEnd.Visible() ? &LabelTimeToEnd : &LabelState;
+  else
+    label = LabelState.Visible() ? &LabelState : &LabelTimeToEnd;
+  label->SetFontColor(colour);
+  return *label;
+}
+
+void TFormQuonthary::ShowALabel() {
+  if (!LabelState.Visible() && !LabelTimeToEnd.Visible()) LabelTimeToEnd.Show();
+}
+
+void TFormQuonthary::SetHints(const std::string& text) {
+  ui::Application().SetHint(text);
+  SetHint(text);
+  for (ui::TControl* part : {static_cast<ui::TControl*>(&ImagePrGreen),
+                             static_cast<ui::TControl*>(&ImagePrRed),
+                             static_cast<ui::TControl*>(&ImageBatt),
+                             static_cast<ui::TControl*>(&ImageCharging),
+                             static_cast<ui::TControl*>(&ImageDischarging),
+                             static_cast<ui::TControl*>(&LabelState)})
+    part->SetHint(text);
+}

@@ -1,0 +1,4 @@
+// Placeholder until skins are built.
+#include "app/FormQuonthary.h"
+
+void TFormQuonthary::LoadSkin() {}
