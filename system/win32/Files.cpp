@@ -141,6 +141,12 @@ void Write(const std::string& path, const std::string& data) {
 }
 
 void WriteReplacing(const std::string& path, const std::string& data) {
+  // Windows refuses to replace a read-only file; some emulations do not, so ask first.
+  DWORD attrs = GetFileAttributesA(path.c_str());
+  if (attrs != INVALID_FILE_ATTRIBUTES &&
+      (attrs & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) {
+    ThrowCreate(path, ERROR_ACCESS_DENIED);
+  }
   std::string temp;
   Handle h(CreateTempBeside(path, temp));
   if (!h.Valid()) ThrowCreate(path, GetLastError());
