@@ -37,7 +37,7 @@ std::vector<std::string> EnumSubKeys(HKEY key) {
   for (DWORD i = 0;;) {
     DWORD len = static_cast<DWORD>(buf.size());
     LONG rc = RegEnumKeyExA(key, i, &buf[0], &len, nullptr, nullptr, nullptr, nullptr);
-    if (rc == ERROR_MORE_DATA) {  // a longer name appeared meanwhile
+    if (rc == ERROR_MORE_DATA && buf.size() < 65536) {  // a longer name appeared meanwhile
       buf.assign(buf.size() * 2, '\0');
       continue;
     }
@@ -63,6 +63,7 @@ class Win32Key : public RegistryKey {
     }
     std::string data;
     LONG rc;
+    int attempts = 0;
     do {
       // Room for a terminator that REG_SZ data may lack; the loop covers a value that grew.
       data.assign(size + 1, '\0');
@@ -71,7 +72,7 @@ class Win32Key : public RegistryKey {
                             &got);
       if (rc == ERROR_MORE_DATA) size = got > size ? got : size * 2 + 16;
       if (rc == ERROR_SUCCESS) data.resize(got);
-    } while (rc == ERROR_MORE_DATA);
+    } while (rc == ERROR_MORE_DATA && ++attempts < 8);
     if (rc != ERROR_SUCCESS) return std::nullopt;
 
     RegistryValue v;
