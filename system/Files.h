@@ -32,8 +32,10 @@ constexpr std::uint32_t FileAttrNormal = 0x80;
 // Size and modification time, to tell whether a file changed since it was read.
 struct FileStamp {
   std::uint64_t Size = 0;
-  std::int64_t ModifiedNs = 0;
-  bool operator==(const FileStamp& o) const { return Size == o.Size && ModifiedNs == o.ModifiedNs; }
+  std::int64_t ModifiedNs = 0;  // since 1970-01-01 UTC, like std::chrono::system_clock
+  bool operator==(const FileStamp& o) const {
+    return Size == o.Size && ModifiedNs == o.ModifiedNs;
+  }
 };
 
 namespace files {

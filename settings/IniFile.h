@@ -1,0 +1,52 @@
+// The settings file's text: "[section]" lines, each followed by "key=value" lines.
+//
+// Reading trims every line, skips empty lines and lines starting with ";", ignores lines
+// before the first section and lines without "=", and matches sections and keys without
+// regard to case. A section or key that appears twice is read where it first appears (the
+// later copy adds only the keys the first lacks), and is written back once.
+//
+// Writing keeps sections in the order they were first created and keys in the order they
+// were first added, puts no blanks around "=", ends lines with CR LF and puts an empty line
+// after every section.
+#pragma once
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+namespace settings {
+
+class IniFile {
+ public:
+  // Accepts CR LF as well as LF-only line ends.
+  static IniFile Parse(const std::string& text);
+  std::string Serialize() const;
+
+  std::optional<std::string> Get(const std::string& section, const std::string& key) const;
+  // An existing key keeps its place and name; a new section goes to the end of the file, a
+  // new key to the end of its section. Line breaks inside the value become blanks, since
+  // they would otherwise start new lines (and so new keys or sections) in the file.
+  void Set(const std::string& section, const std::string& key, const std::string& value);
+
+  // Section names as first written, in file order.
+  std::vector<std::string> SectionNames() const;
+  // The keys and values of one section in file order; empty when it does not exist.
+  std::vector<std::pair<std::string, std::string>> Entries(const std::string& section) const;
+
+ private:
+  struct Section {
+    std::string Name;
+    std::vector<std::pair<std::string, std::string>> Entries;
+    std::unordered_map<std::string, std::size_t> KeyIndex;  // case-folded key -> entry
+  };
+
+  Section& SectionFor(const std::string& name);
+  static void SetIn(Section& s, const std::string& key, const std::string& value, bool overwrite);
+
+  std::vector<Section> sections_;
+  std::unordered_map<std::string, std::size_t> sectionIndex_;  // case-folded name -> section
+};
+
+}  // namespace settings

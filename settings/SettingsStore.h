@@ -1,0 +1,97 @@
+// The value store behind every persisted setting: the registry, or the INI file beside the
+// program, chosen by the storage switch that always lives in that INI file.
+//
+// Registry side: writes and deletes open their key creating it, reads open it without
+// creating; keys are opened with full access, so a key the user may only read counts as
+// one that cannot be opened (writes give false, reads the empty string or 0). A value of
+// the wrong kind reads as absent: a DWORD read as a string gives "", a string read as an
+// integer gives 0, and so does an integer missing from a key that exists.
+//
+// INI side: the section is the last component of the key path, the root plays no part.
+// Writes go into a WriteBatch that the caller commits; reads see the file as last written,
+// whether by this store or by anyone else.
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "settings/IniFile.h"
+#include "settings/IntegerText.h"
+#include "system/Files.h"
+#include "system/Registry.h"
+
+namespace settings {
+
+inline const char kSwitchSection[] = "Quonthary_SETTINGS";
+inline const char kSwitchKey[] = "Keep_Settings_in_system_Registry";
+
+// The INI section of a key path: the text after its last backslash or colon.
+std::string SectionOf(const std::string& keyPath);
+
+// The in-memory copy of the INI file that a group of writes fills before it is committed.
+class WriteBatch {
+ public:
+  explicit WriteBatch(IniFile contents) : ini_(std::move(contents)) {}
+  void Set(const std::string& section, const std::string& key, const std::string& value) {
+    ini_.Set(section, key, value);
+  }
+  const IniFile& Contents() const { return ini_; }
+
+ private:
+  IniFile ini_;
+};
+
+class SettingsStore {
+ public:
+  SettingsStore(sys::Registry& registry, std::string iniPath);
+
+  // In INI mode the value goes into batch; without a batch it is committed on its own,
+  // which throws sys::FileCreateError like Commit.
+  bool WriteSettingString(sys::RootKey root, const std::string& keyPath,
+                          const std::string& valueName, const std::string& value, bool useRegistry,
+                          WriteBatch* batch);
+  std::string ReadSettingString(sys::RootKey root, const std::string& keyPath,
+                                const std::string& valueName, bool useRegistry);
+  bool WriteSettingInteger(sys::RootKey root, const std::string& keyPath,
+                           const std::string& valueName, std::int32_t value, bool useRegistry,
+                           WriteBatch* batch);
+  std::int32_t ReadSettingInteger(sys::RootKey root, const std::string& keyPath,
+                                  const std::string& valueName, bool useRegistry);
+  // Registry only; true when the value is gone afterwards (an absent value counts).
+  bool DeleteRegistryValue(sys::RootKey root, const std::string& keyPath,
+                           const std::string& valueName);
+
+  // A copy of the INI file as it is now (empty when there is none).
+  std::unique_ptr<WriteBatch> OpenBatch();
+  // Replaces the file with the batch's contents in one step. Throws sys::FileCreateError
+  // when that fails; the file then keeps its previous contents.
+  void Commit(WriteBatch& batch);
+
+  // True (registry) unless the INI file holds an integer 0 as the switch.
+  bool ReadStorageSwitch();
+  // Writes the switch into the INI file at once; throws like Commit.
+  void WriteStorageSwitch(bool keepInRegistry);
+
+  const std::string& IniPath() const { return iniPath_; }
+
+ private:
+  // The parsed file, re-read only when it changed since the last look.
+  const IniFile& CurrentIni();
+  std::optional<std::string> IniValue(const std::string& keyPath, const std::string& valueName);
+  void Remember(std::optional<sys::FileStamp> stamp, std::string raw);
+
+  sys::Registry& registry_;
+  std::string iniPath_;
+
+  bool cached_ = false;
+  std::optional<sys::FileStamp> stamp_;  // nullopt: there was no file
+  std::string raw_;                      // the bytes the parse came from
+  IniFile ini_;
+};
+
+// Notes the program's folder (with a trailing backslash) for installers and uninstallers;
+// failures are ignored.
+void WriteLastApplicationDir(sys::Registry& registry, const std::string& exeDir);
+
+}  // namespace settings
