@@ -50,7 +50,8 @@ void ButtonPeer::ApplyKind(Change what) {
 }
 
 void ButtonPeer::OnCommand(WORD code) {
-  if (code != BN_CLICKED || applying()) return;
+  // A disabled control takes no clicks, whatever sent the notification.
+  if (code != BN_CLICKED || applying() || !control_.Enabled()) return;
   std::weak_ptr<int> life = Life();
   control_.UserClick();
   // The window flipped its own state; the model decides what it shows.
@@ -106,7 +107,8 @@ void EditPeer::ApplyAll() {
 
 void EditPeer::ApplyText() {
   SetWindowTextGuarded(edit_.Text());
-  ApplySelection();
+  // While the user's own edit reaches the model, the window's caret stays where it is.
+  if (!typing_) ApplySelection();
 }
 
 void EditPeer::ApplySelection() {
@@ -142,7 +144,16 @@ void EditPeer::ApplyKind(Change what) {
 void EditPeer::OnCommand(WORD code) {
   if (code != EN_CHANGE || applying()) return;
   std::weak_ptr<int> life = Life();
-  edit_.UserSetText(WindowText());
+  {
+    struct Typing {
+      bool& flag;
+      std::weak_ptr<int> life;
+      ~Typing() {
+        if (!life.expired()) flag = false;
+      }
+    } typing{typing_ = true, life};
+    edit_.UserSetText(WindowText());
+  }
   if (life.expired() || !hwnd_) return;
   // The model may have changed the text (letter case, a handler); the window shows its text.
   DWORD start = 0, end = 0;
