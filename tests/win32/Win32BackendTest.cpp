@@ -23,21 +23,30 @@ bool SameClass(HWND window, const char* name) {
 LONG_PTR StyleOf(HWND window) { return GetWindowLongPtrA(window, GWL_STYLE); }
 LONG_PTR ExStyleOf(HWND window) { return GetWindowLongPtrA(window, GWL_EXSTYLE); }
 
-// The tooltip window a form owns, if any.
-HWND TooltipOf(HWND form) {
-  struct Find {
-    HWND owner, found;
-  } find{form, nullptr};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND w, LPARAM p) -> BOOL {
-        auto* f = reinterpret_cast<Find*>(p);
-        if (GetWindow(w, GW_OWNER) == f->owner && SameClass(w, TOOLTIPS_CLASSA)) f->found = w;
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&find));
+// A top-level window of this thread of a class (and an owner, when given).
+struct Find {
+  const char* className;
+  HWND owner;
+  HWND found;
+};
+
+BOOL CALLBACK FindWindowOfThread(HWND w, LPARAM p) {
+  auto* f = reinterpret_cast<Find*>(p);
+  if (IsWindowVisible(w) || f->owner) {
+    if (SameClass(w, f->className) && (!f->owner || GetWindow(w, GW_OWNER) == f->owner))
+      f->found = w;
+  }
+  return TRUE;
+}
+
+HWND ThreadWindow(const char* className, HWND owner = nullptr) {
+  Find find{className, owner, nullptr};
+  EnumThreadWindows(GetCurrentThreadId(), FindWindowOfThread, reinterpret_cast<LPARAM>(&find));
   return find.found;
 }
+
+// The tooltip window a form owns, if any.
+HWND TooltipOf(HWND form) { return ThreadWindow(TOOLTIPS_CLASSA, form); }
 
 class Win32Backend : public Win32Ui {};
 
@@ -310,6 +319,107 @@ TEST_F(Win32Backend, PopupMenusAreBuiltFromTheItems) {
 TEST_F(Win32Backend, OpenDialogFilterIsNulSeparated) {
   EXPECT_EQ(ui::win32::FilterForDialog("WAV File (*.wav)|*.wav|All files (*.*)|*.*"),
             std::string("WAV File (*.wav)\0*.wav\0All files (*.*)\0*.*\0\0", 44));
+}
+
+TEST_F(Win32Backend, MouseReachesWindowlessChildrenOfEveryHolder) {
+  SampleForm form(&Application());
+  form.Show();
+  Settle();
+  std::string log;
+  form.Speed.OnClick = [&](TObject*) { log += "Speed.Click;"; };
+  form.GroupLabel.OnClick = [&](TObject*) { log += "GroupLabel.Click;"; };
+  form.SheetLabel.OnDblClick = [&](TObject*) { log += "SheetLabel.DblClick;"; };
+  form.LabelTitle.OnClick = [&](TObject*) { log += "LabelTitle.Click;"; };
+  form.OnClick = [&](TObject*) { log += "Form.Click;"; };
+  auto at = [](TControl& c, int dx = 0) {
+    return MAKELPARAM(c.Left() + c.Width() / 2 + dx, c.Top() + c.Height() / 2);
+  };
+  auto click = [&](TControl& c) {
+    Send(HolderOf(c), WM_LBUTTONDOWN, MK_LBUTTON, at(c));
+    Send(HolderOf(c), WM_LBUTTONUP, 0, at(c));
+  };
+  click(form.Speed);
+  // A group box lets the mouse through to its parent by default; its labels need it.
+  EXPECT_EQ(Send(Hwnd(form.Group), WM_NCHITTEST, 0, 0), HTCLIENT);
+  click(form.GroupLabel);
+  Send(Hwnd(form.SheetGeneral), WM_LBUTTONDBLCLK, MK_LBUTTON, at(form.SheetLabel));
+  Send(Hwnd(form.SheetGeneral), WM_LBUTTONUP, 0, at(form.SheetLabel));
+  // Released outside the control that was pressed: no click.
+  Send(Hwnd(form), WM_LBUTTONDOWN, MK_LBUTTON, at(form.LabelTitle));
+  Send(Hwnd(form), WM_LBUTTONUP, 0, MAKELPARAM(300, 370));
+  // The form's own background.
+  Send(Hwnd(form), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(300, 370));
+  Send(Hwnd(form), WM_LBUTTONUP, 0, MAKELPARAM(300, 370));
+  EXPECT_EQ(log, "Speed.Click;GroupLabel.Click;SheetLabel.DblClick;Form.Click;");
+}
+
+TEST_F(Win32Backend, TabMovesTheFocusAndTheScreenCursorHolds) {
+  SampleForm form(&Application());
+  form.Show();
+  Settle();
+  SetForegroundWindow(Hwnd(form));
+  form.Edit.SetFocus();
+  ASSERT_EQ(GetFocus(), Hwnd(form.Edit));
+  PostMessageA(Hwnd(form.Edit), WM_KEYDOWN, VK_TAB, 1);
+  Settle();
+  EXPECT_TRUE(form.Combo.Focused());
+  EXPECT_TRUE(GetFocus() == Hwnd(form.Combo) || IsChild(Hwnd(form.Combo), GetFocus()));
+
+  Application().SetScreenCursor(crSizeAll);
+  Send(Hwnd(form), WM_SETCURSOR, reinterpret_cast<WPARAM>(Hwnd(form.Edit)),
+       MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  EXPECT_EQ(GetCursor(), LoadCursor(nullptr, IDC_SIZEALL));
+  Application().SetScreenCursor(crDefault);
+}
+
+// Presses a button of the common dialog that this thread shows next (from a timer, since
+// the dialog runs its own modal loop).
+class DialogAnswer {
+ public:
+  explicit DialogAnswer(int button) : button_(button) {
+    timer_.SetOnTimer([this](TObject*) {
+      HWND dialog = ThreadWindow("#32770");
+      if (!dialog) return;
+      seen_ = true;
+      PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button_, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(GetDlgItem(dialog, button_)));
+    });
+  }
+  bool Seen() const { return seen_; }
+
+ private:
+  int button_;
+  bool seen_ = false;
+  TTimer timer_{nullptr, "DialogAnswer", 100, true};
+};
+
+TEST_F(Win32Backend, ColourAndOpenDialogsReturnTheAnswer) {
+  TColorDialog colors(&Application(), "ColorDialog");
+  colors.Color = 0x123456;
+  {
+    DialogAnswer ok(IDOK);
+    EXPECT_TRUE(colors.Execute());
+    EXPECT_TRUE(ok.Seen());
+  }
+  EXPECT_EQ(colors.Color, 0x123456);
+  {
+    DialogAnswer cancel(IDCANCEL);
+    EXPECT_FALSE(colors.Execute());
+  }
+
+  char windows[MAX_PATH] = {};
+  GetWindowsDirectoryA(windows, MAX_PATH);
+  TOpenDialog open(&Application(), "OpenDialog");
+  open.Title = "Pick a file";
+  open.Filter = "INI files (*.ini)|*.ini|All files (*.*)|*.*";
+  open.InitialDir = windows;
+  open.FileName = std::string(windows) + "\\win.ini";
+  {
+    DialogAnswer ok(IDOK);
+    EXPECT_TRUE(open.Execute());
+  }
+  EXPECT_EQ(lstrcmpiA(open.FileName.c_str(), (std::string(windows) + "\\win.ini").c_str()), 0)
+      << open.FileName;
 }
 
 // ---- modal runs ----
