@@ -33,6 +33,18 @@ bool Capture::SavePng(const std::string& path) const {
   return png::Write(path, Width, Height, Pixels);
 }
 
+Capture Capture::Scaled(int factor) const {
+  Capture c;
+  if (factor < 1 || Empty()) return c;
+  c.Width = Width * factor;
+  c.Height = Height * factor;
+  c.Pixels.resize(std::size_t(c.Width) * c.Height);
+  for (int y = 0; y < c.Height; ++y)
+    for (int x = 0; x < c.Width; ++x)
+      c.Pixels[std::size_t(y) * c.Width + x] = Pixel(x / factor, y / factor);
+  return c;
+}
+
 Capture Screen() {
   return Grab(GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
               GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN));

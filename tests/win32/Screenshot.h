@@ -15,6 +15,8 @@ struct Capture {
   bool Empty() const { return Pixels.empty(); }
   std::uint32_t Pixel(int x, int y) const { return Pixels[std::size_t(y) * Width + x]; }
   bool SavePng(const std::string& path) const;
+  // Each pixel as a factor x factor block (small windows become visible in a PNG viewer).
+  Capture Scaled(int factor) const;
 };
 
 // The whole screen, as shown.

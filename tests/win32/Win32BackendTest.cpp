@@ -266,12 +266,18 @@ TEST_F(Win32Backend, ApplicationWindowTooltipsAndHintTimings) {
   form.Circle.SetHint("A circle");
   form.Circle.SetShowHint(true);
   form.Check.SetHint("Not shown: ShowHint is off");
+  form.SheetCheck.SetHint("The last window made");
+  form.SheetCheck.SetShowHint(true);
   form.Show();
   Settle();
   HWND tips = TooltipOf(Hwnd(form));
   ASSERT_NE(tips, nullptr);
-  EXPECT_EQ(Send(tips, TTM_GETTOOLCOUNT), 2);
+  EXPECT_EQ(Send(tips, TTM_GETTOOLCOUNT), 3);
   form.Circle.SetShowHint(false);
+  Settle();
+  EXPECT_EQ(Send(tips, TTM_GETTOOLCOUNT), 2);
+  form.SheetGeneral.Hide();  // hidden controls show no hints
+  Settle();
   EXPECT_EQ(Send(tips, TTM_GETTOOLCOUNT), 1);
   Application().SetHintTimings(100, 5000);
   EXPECT_EQ(Send(tips, TTM_GETDELAYTIME, TTDT_INITIAL), 100);
@@ -580,6 +586,59 @@ TEST_F(Win32Backend, WindowlessControlsArePaintedInOrderWithTransparency) {
   Sleep(100);
   Settle();
   check(screenshot::Window(form.Handle()), "on the screen");
+}
+
+PictureRef Outline(int w, int h) {
+  auto bmp = std::make_shared<Bitmap>(w, h, 0x404040);
+  for (int y = 2; y < h - 2; ++y)
+    for (int x = 2; x < w - 6; ++x) bmp->SetPixel(x, y, 0xD0D0D0);
+  return bmp;
+}
+
+TEST_F(Win32Backend, IndicatorLikeFormScreenshot) {
+  // The indicator's make-up: a borderless tool window with a battery-shaped region,
+  // stacked stretched pictures and transparent right-aligned labels.
+  TForm form(&Application(), "FormWin32Gauge");
+  form.SetBorderStyle(TBorderStyle::None);
+  form.SetExStyle(WS_EX_ToolWindow);
+  form.SetFormStyle(TFormStyle::StayOnTop);
+  form.SetBounds(300, 300, 50, 14);
+  TImage batt(&form, "ImageBatt", &form, {-2, 0, 53, 14});
+  batt.SetPicture(Outline(53, 27));
+  batt.SetStretch(true);
+  TImage red(&form, "ImagePrRed", &form, {3, 2, 42, 10});
+  red.SetPicture(Solid(4, 25, 0xC00000));
+  red.SetStretch(true);
+  TImage green(&form, "ImagePrGreen", &form, {3, 2, 17, 10});
+  green.SetPicture(Solid(4, 25, 0x00C000));
+  green.SetStretch(true);
+  TLabel time(&form, "LabelTimeToEnd", &form, {20, 1, 25, 13}, "TIME");
+  TFont font = time.Font();
+  font.Name = "Tahoma";
+  font.Height = 11;
+  font.Color = clWhite;
+  time.SetFont(font);
+  time.SetAlignment(TAlignment::RightJustify);
+  time.SetTransparent(true);
+  time.SetCaption("1:02");
+  time.SetLeft(45 - time.Width());
+  const int w = 50, h = 14, q = h / 4;
+  form.SetWindowRegion(
+      {{0, q, w - 1, h - q}, {0, q + 1, w, h - q - 1}, {1, 0, w - 3, h}, {0, 1, w - 2, h - 1}});
+  EXPECT_TRUE(form.SetLayeredAlpha(255));
+  form.Show();
+  Settle();
+  Sleep(100);
+  Settle();
+  screenshot::Capture printed = screenshot::PrintClient(form.Handle());
+  ASSERT_EQ(printed.Width, w);
+  EXPECT_EQ(printed.Pixel(40, 7), 0xC00000u);  // the discharged part of the bar
+  EXPECT_EQ(printed.Pixel(5, 10), 0x00C000u);  // the charged part
+  EXPECT_EQ(printed.Pixel(10, 0), 0x404040u);  // the outline
+  EXPECT_EQ(time.Right(), 45);
+  screenshot::Capture shown = screenshot::Window(form.Handle());
+  ASSERT_FALSE(shown.Empty());
+  EXPECT_TRUE(shown.Scaled(8).SavePng("..\\screenshots\\win32-indicator.png"));
 }
 
 TEST_F(Win32Backend, SampleFormScreenshot) {

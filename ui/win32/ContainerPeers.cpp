@@ -46,7 +46,7 @@ void ContainerPeer::PaintClient(HDC dc) {
                 DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     }
   }
-  PaintGraphicChildren(dc, control_, backend_, nullptr);
+  PaintGraphicChildren(dc, control_, backend_, PressedGraphic());
 }
 
 // ---- tab sheets ----

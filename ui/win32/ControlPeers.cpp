@@ -83,7 +83,7 @@ void GroupBoxPeer::PaintClient(HDC dc) {
   GetClientRect(hwnd_, &rect);
   FillBackground(dc, rect);
   CallWindowProcA(original_, hwnd_, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-  PaintGraphicChildren(dc, control_, backend_, nullptr);
+  PaintGraphicChildren(dc, control_, backend_, PressedGraphic());
 }
 
 HBRUSH GroupBoxPeer::OnCtlColor(HDC dc) { return WindowPeer::OnCtlColor(dc); }

@@ -7,6 +7,8 @@ namespace ui::win32 {
 
 namespace {
 
+const UINT kRebuildHints = WM_APP + 1;
+
 void CollectTabStops(TWinControl& parent, std::vector<TWinControl*>& out) {
   for (TControl* c : parent.Controls()) {
     auto* win = dynamic_cast<TWinControl*>(c);
@@ -250,8 +252,19 @@ void FormPeer::FocusNext(bool backwards) {
   if (dynamic_cast<TEdit*>(stops[std::size_t(next)])) SendMessageA(window, EM_SETSEL, 0, -1);
 }
 
+void FormPeer::HintsChanged() {
+  if (hintsPending_ || !hwnd_) return;
+  hintsPending_ = true;
+  PostMessageA(hwnd_, kRebuildHints, 0, 0);
+}
+
 bool FormPeer::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   switch (msg) {
+    case kRebuildHints:
+      hintsPending_ = false;
+      tooltips_.Rebuild(form_, hwnd_);
+      result = 0;
+      return true;
     case WM_CLOSE:
       form_.UserClose();
       result = 0;

@@ -22,6 +22,9 @@ class FormPeer : public WindowPeer {
   bool HoldsGraphics() const override { return true; }
   TForm& Form() const { return form_; }
   Tooltips& Hints() { return tooltips_; }
+  // The tools are made again once the messages queued now are handled: windows made in a
+  // row (a form's controls) are all there by then.
+  void HintsChanged();
   // Tab / Shift+Tab: the next focusable control in tab order.
   void FocusNext(bool backwards);
   // Focus to the active control, or the first one in tab order; false when there is none.
@@ -42,6 +45,7 @@ class FormPeer : public WindowPeer {
 
   TForm& form_;
   Tooltips tooltips_;
+  bool hintsPending_ = false;
 };
 
 // Own-class containers: panels (bevel, centred caption), tab sheets and plain windowed

@@ -260,7 +260,7 @@ void WindowPeer::SetWindowTextGuarded(const std::string& text) {
 }
 
 void WindowPeer::HintsChanged() {
-  if (FormPeer* form = FormOf(hwnd_)) form->Hints().Rebuild(form->Form(), form->Hwnd());
+  if (FormPeer* form = FormOf(hwnd_)) form->HintsChanged();
 }
 
 void WindowPeer::FillBackground(HDC dc, const RECT& rect) {
@@ -282,7 +282,11 @@ void WindowPeer::PaintClient(HDC dc) {
   RECT rect;
   GetClientRect(hwnd_, &rect);
   FillBackground(dc, rect);
-  PaintGraphicChildren(dc, control_, backend_, IsSpeedButton(pressed_) ? pressed_ : nullptr);
+  PaintGraphicChildren(dc, control_, backend_, PressedGraphic());
+}
+
+const TControl* WindowPeer::PressedGraphic() const {
+  return IsSpeedButton(pressed_) ? pressed_ : nullptr;
 }
 
 // ---- messages ----

@@ -89,6 +89,8 @@ class WindowPeer : public Peer {
   void FillBackground(HDC dc, const RECT& rect);
   // Tooltips of the form this window belongs to need rebuilding.
   void HintsChanged();
+  // A speed button held down by the mouse (painted sunken), or null.
+  const TControl* PressedGraphic() const;
 
   Win32Backend& backend_;
   TWinControl& control_;
