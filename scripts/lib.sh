@@ -70,6 +70,9 @@ find_wine() {
   export WINEARCH=win64
 }
 
+# A Unix path as the programs under wine see it (scripts/run passes one to --screenshot).
+winepath_of() { "$WINE" winepath -w "$1" 2>/dev/null || echo "$1"; }
+
 Q_CLEANUP=()
 cleanup() {
   local c

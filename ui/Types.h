@@ -101,9 +101,17 @@ constexpr std::uint16_t VK_Back = 0x08;
 constexpr std::uint16_t VK_Tab = 0x09;
 constexpr std::uint16_t VK_Return = 0x0D;
 constexpr std::uint16_t VK_Escape = 0x1B;
+// <windows.h> defines these three as macros with the same values; where it came first they
+// are its macros (use them unqualified there).
+#ifndef VK_F1
 constexpr std::uint16_t VK_F1 = 0x70;
+#endif
+#ifndef VK_F4
 constexpr std::uint16_t VK_F4 = 0x73;
+#endif
+#ifndef VK_F12
 constexpr std::uint16_t VK_F12 = 0x7B;
+#endif
 
 // A menu shortcut: the key in the low byte, modifiers in the high bits (classic encoding).
 using TShortCut = std::uint16_t;

@@ -1,0 +1,187 @@
+#include "ui/win32/GraphicPainter.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "ui/ExtCtrls.h"
+#include "ui/StdCtrls.h"
+
+namespace ui::win32 {
+
+namespace {
+
+RECT BoundsOf(const TControl& c) { return RECT{c.Left(), c.Top(), c.Right(), c.Bottom()}; }
+
+void Fill(HDC dc, const RECT& rect, TColor color) {
+  Brush brush(CreateSolidBrush(ToColorRef(color)));
+  FillRect(dc, &rect, brush.Get());
+}
+
+// Draws a picture into dest (stretching when the sizes differ); with transparent, pixels of
+// the picture's bottom-left colour leave what is beneath.
+void DrawPicture(HDC dc, const Bitmap& picture, const RECT& dest, bool transparent) {
+  const int w = picture.Width(), h = picture.Height();
+  MemoryDC source(dc, w, h);
+  if (!source.Valid()) return;
+  std::memcpy(source.Bits(), picture.Pixels().data(), picture.Pixels().size() * 4);
+  const int dw = dest.right - dest.left, dh = dest.bottom - dest.top;
+  if (transparent) {
+    TransparentBlt(dc, dest.left, dest.top, dw, dh, source.Get(), 0, 0, w, h,
+                   PixelToColorRef(picture.TransparentColor()));
+  } else if (dw == w && dh == h) {
+    BitBlt(dc, dest.left, dest.top, w, h, source.Get(), 0, 0, SRCCOPY);
+  } else {
+    SetStretchBltMode(dc, COLORONCOLOR);
+    StretchBlt(dc, dest.left, dest.top, dw, dh, source.Get(), 0, 0, w, h, SRCCOPY);
+  }
+}
+
+void PaintLabel(HDC dc, const TLabel& label, Win32Backend& backend) {
+  RECT rect = BoundsOf(label);
+  if (!label.Transparent()) Fill(dc, rect, label.Color());
+  const std::string& text = label.Caption();
+  if (text.empty()) return;
+  SelectObject(dc, backend.FontFor(label.Font()));
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, label.Enabled() ? ToColorRef(label.Font().Color) : GetSysColor(COLOR_GRAYTEXT));
+  const UINT flags = LabelTextFlags(label.Alignment(), label.WordWrap());
+  if (label.Layout() != TTextLayout::Top) {
+    RECT calc = rect;
+    DrawTextA(dc, text.c_str(), int(text.size()), &calc, flags | DT_CALCRECT);
+    const int height = calc.bottom - calc.top;
+    if (label.Layout() == TTextLayout::Center)
+      rect.top += (label.Height() - height) / 2;
+    else
+      rect.top = rect.bottom - height;
+  }
+  DrawTextA(dc, text.c_str(), int(text.size()), &rect, flags);
+}
+
+void PaintImage(HDC dc, const TImage& image) {
+  const RECT bounds = BoundsOf(image);
+  if (image.SystemIcon()) {
+    HICON icon = LoadIconA(nullptr, MAKEINTRESOURCEA(image.SystemIcon()));
+    if (!icon) return;
+    int w = GetSystemMetrics(SM_CXICON), h = GetSystemMetrics(SM_CYICON);
+    int x = bounds.left, y = bounds.top;
+    if (image.Stretch()) {
+      w = image.Width();
+      h = image.Height();
+    } else if (image.Center()) {
+      x += (image.Width() - w) / 2;
+      y += (image.Height() - h) / 2;
+    }
+    DrawIconEx(dc, x, y, icon, w, h, 0, nullptr, DI_NORMAL);
+    return;
+  }
+  const PictureRef& picture = image.Picture();
+  if (!picture || picture->Empty()) return;
+  RECT dest{bounds.left, bounds.top, bounds.left + picture->Width(),
+            bounds.top + picture->Height()};
+  if (image.Stretch()) {
+    dest = bounds;
+  } else if (image.Center()) {
+    OffsetRect(&dest, (image.Width() - picture->Width()) / 2,
+               (image.Height() - picture->Height()) / 2);
+  }
+  DrawPicture(dc, *picture, dest, image.Transparent());
+}
+
+void PaintShape(HDC dc, const TShape& shape) {
+  Pen pen(CreatePen(PS_SOLID, 1, ToColorRef(shape.PenColor())));
+  Brush brush;
+  if (shape.BrushColor() != clNone) brush.Reset(CreateSolidBrush(ToColorRef(shape.BrushColor())));
+  SelectObject(dc, pen.Get());
+  SelectObject(dc, brush ? static_cast<HGDIOBJ>(brush.Get()) : GetStockObject(NULL_BRUSH));
+  int x = shape.Left(), y = shape.Top(), w = shape.Width(), h = shape.Height();
+  const TShapeType type = shape.Shape();
+  if (type == TShapeType::Square || type == TShapeType::RoundSquare || type == TShapeType::Circle) {
+    const int side = std::min(w, h);
+    x += (w - side) / 2;
+    y += (h - side) / 2;
+    w = h = side;
+  }
+  switch (type) {
+    case TShapeType::Rectangle:
+    case TShapeType::Square:
+      Rectangle(dc, x, y, x + w, y + h);
+      break;
+    case TShapeType::RoundRect:
+    case TShapeType::RoundSquare: {
+      const int corner = std::min(w, h) / 4;
+      RoundRect(dc, x, y, x + w, y + h, corner, corner);
+      break;
+    }
+    case TShapeType::Ellipse:
+    case TShapeType::Circle:
+      Ellipse(dc, x, y, x + w, y + h);
+      break;
+  }
+  // The pen and brush leave the DC before they are deleted (the caller restores it).
+  SelectObject(dc, GetStockObject(BLACK_PEN));
+  SelectObject(dc, GetStockObject(WHITE_BRUSH));
+}
+
+void PaintSpeedButton(HDC dc, const TSpeedButton& button, Win32Backend& backend, bool pressed) {
+  RECT rect = BoundsOf(button);
+  Fill(dc, rect, button.Color());
+  if (!button.Flat())
+    DrawEdge(dc, &rect, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+  else if (pressed)
+    DrawEdge(dc, &rect, BDR_SUNKENOUTER, BF_RECT);
+  const int shift = pressed ? 1 : 0;
+  const std::string& text = button.Caption();
+  SelectObject(dc, backend.FontFor(button.Font()));
+  SIZE textSize{0, 0};
+  if (!text.empty()) GetTextExtentPoint32A(dc, text.c_str(), int(text.size()), &textSize);
+  const PictureRef& glyph = button.Glyph();
+  const int gw = glyph ? glyph->Width() : 0, gh = glyph ? glyph->Height() : 0;
+  const int gap = gw && textSize.cx ? 4 : 0;
+  int x = rect.left + (button.Width() - (gw + gap + textSize.cx)) / 2 + shift;
+  if (glyph && !glyph->Empty()) {
+    const int y = rect.top + (button.Height() - gh) / 2 + shift;
+    DrawPicture(dc, *glyph, RECT{x, y, x + gw, y + gh}, true);
+    x += gw + gap;
+  }
+  if (!text.empty()) {
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc,
+                 button.Enabled() ? ToColorRef(button.Font().Color) : GetSysColor(COLOR_GRAYTEXT));
+    const int y = rect.top + (button.Height() - textSize.cy) / 2 + shift;
+    TextOutA(dc, x, y, text.c_str(), int(text.size()));
+  }
+}
+
+}  // namespace
+
+UINT LabelTextFlags(TAlignment alignment, bool wordWrap) {
+  UINT flags = DT_EXPANDTABS | DT_NOPREFIX;
+  if (wordWrap) flags |= DT_WORDBREAK;
+  if (alignment == TAlignment::RightJustify) flags |= DT_RIGHT;
+  if (alignment == TAlignment::Center) flags |= DT_CENTER;
+  return flags;
+}
+
+void PaintGraphic(HDC dc, const TControl& control, Win32Backend& backend, bool pressed) {
+  SavedDC saved(dc);
+  IntersectClipRect(dc, control.Left(), control.Top(), control.Right(), control.Bottom());
+  if (auto* label = dynamic_cast<const TLabel*>(&control))
+    PaintLabel(dc, *label, backend);
+  else if (auto* image = dynamic_cast<const TImage*>(&control))
+    PaintImage(dc, *image);
+  else if (auto* shape = dynamic_cast<const TShape*>(&control))
+    PaintShape(dc, *shape);
+  else if (auto* button = dynamic_cast<const TSpeedButton*>(&control))
+    PaintSpeedButton(dc, *button, backend, pressed);
+}
+
+void PaintGraphicChildren(HDC dc, const TWinControl& holder, Win32Backend& backend,
+                          const TControl* pressed) {
+  for (const TControl* child : holder.Controls()) {
+    if (child->IsWindowed() || !child->Visible()) continue;
+    if (child->Width() <= 0 || child->Height() <= 0) continue;
+    PaintGraphic(dc, *child, backend, child == pressed);
+  }
+}
+
+}  // namespace ui::win32

@@ -1,0 +1,23 @@
+// The win32 form backend: real windows for the form model. This header does not pull in
+// <windows.h>, so program code can install the backend without seeing the Windows API.
+//
+// Window classes: a form's class is "T" followed by its Name ("FormQuonthary" gives
+// "TFormQuonthary"), so other tools can find it with FindWindow. Panels and tab sheets use
+// the classes "TPanel" and "TTabSheet", the application window "TApplication"; the other
+// controls are the standard window classes (BUTTON, EDIT, COMBOBOX, LISTBOX,
+// msctls_trackbar32, SysTabControl32).
+//
+// Tooltips: one per form; a control's Hint shows while the control's own ShowHint is on.
+#pragma once
+#include <memory>
+
+#include "ui/Backend.h"
+
+namespace ui::win32 {
+
+std::unique_ptr<Backend> MakeWin32Backend();
+// Makes a fresh win32 backend current (forms made under the previous one must be gone),
+// resets the application object and returns the backend.
+Backend& InstallWin32();
+
+}  // namespace ui::win32
