@@ -15,6 +15,7 @@ TFormQuontharyMain::TFormQuontharyMain(ui::TComponent* owner, const sys::Platfor
   SetBounds(-10000, 0, 1, 1);
   SetExStyle(ExStyle() | ui::WS_EX_ToolWindow);
   Hide();
+  OnMessage = [this](unsigned m, std::uintptr_t w, std::intptr_t l) { return FormMessage(m, w, l); };
 
   // The indicator is created with this form's window as its owner.
   Indicator = std::make_unique<TFormQuonthary>(*this, platform);

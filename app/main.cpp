@@ -1,2 +1,25 @@
-// Program entry: filled in once the owner form exists.
-int main() { return 0; }
+// Program entry: the application object, the hidden owner form (which makes the indicator)
+// and the message loop.
+#include <memory>
+
+#include "app/FormQuontharyMain.h"
+#include "system/Win32Platform.h"
+#include "ui/win32/Win32Backend.h"
+
+int main() {
+  ui::win32::InstallWin32();
+  ui::TApplication& app = ui::Application();
+  ui::Guarded([&] {
+    app.SetTitle("Quonthary - battery indicator and network profile switcher (Tessmark)");
+    auto owner = std::make_unique<TFormQuontharyMain>(&app, sys::Win32Platform());
+    app.SetMainForm(owner.get());
+    // No window of the program shows on the taskbar: the application window stays hidden
+    // as a tool window, and the owner form sits far off screen.
+    app.ShowWindow(ui::SW_Hide);
+    owner->SetVisible(false);
+    app.SetShowMainForm(true);
+    app.SetExStyle(app.ExStyle() | ui::WS_EX_ToolWindow);
+    app.Run();
+  });
+  return 0;
+}

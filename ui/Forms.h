@@ -77,6 +77,9 @@ class TForm : public TWinControl {
 
   TNotifyEvent OnShow;
   TNotifyEvent OnHide;
+  // Any window message to the form's window, before the library handles it (hot keys, mixer
+  // notifications); true when it was handled.
+  std::function<bool(unsigned message, std::uintptr_t wParam, std::intptr_t lParam)> OnMessage;
   TCloseEvent OnClose;
   TKeyEvent OnKeyDown;
 

@@ -259,6 +259,14 @@ void FormPeer::HintsChanged() {
 }
 
 bool FormPeer::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  if (form_.OnMessage && msg != kRebuildHints) {
+    bool handled = false;
+    Guarded([&] { handled = form_.OnMessage(msg, std::uintptr_t(wp), std::intptr_t(lp)); });
+    if (handled) {
+      result = 0;
+      return true;
+    }
+  }
   switch (msg) {
     case kRebuildHints:
       hintsPending_ = false;
