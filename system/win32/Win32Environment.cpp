@@ -1,0 +1,39 @@
+#include "system/win32/Win32Environment.h"
+
+#include <vector>
+
+#include "system/win32/WinApi.h"
+
+namespace sys {
+
+namespace {
+constexpr DWORD BufferSize = 1024;
+}
+
+std::string Win32Environment::ExePath() {
+  std::vector<char> buffer(BufferSize);
+  for (;;) {
+    DWORD length = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (length == 0) return {};
+    // A full buffer means the name was cut short.
+    if (length < buffer.size()) return std::string(buffer.data(), length);
+    if (buffer.size() >= 32768) return {};
+    buffer.resize(buffer.size() * 2);
+  }
+}
+
+std::string Win32Environment::TempPath() {
+  std::vector<char> buffer(BufferSize);
+  DWORD length = GetTempPathA(static_cast<DWORD>(buffer.size()), buffer.data());
+  if (length >= buffer.size()) {
+    // Longer than the usual buffer: the result is the size needed.
+    buffer.resize(length + 1);
+    length = GetTempPathA(static_cast<DWORD>(buffer.size()), buffer.data());
+    if (length >= buffer.size()) return {};
+  }
+  std::string path(buffer.data(), length);
+  if (!path.empty() && path.back() != '\\') path += '\\';
+  return path;
+}
+
+}  // namespace sys
