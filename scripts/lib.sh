@@ -110,6 +110,11 @@ start_wine() {
   else
     "$WINE" wineboot >/dev/null 2>&1 || true
   fi
-  "$WINE" explorer >/dev/null 2>&1 &
-  sleep 2
+  "$WINE" explorer /desktop=shell,1024x768 >/dev/null 2>&1 &
+  local i
+  for i in $(seq 30); do
+    sleep 0.5
+    # The desktop is up once explorer's window station answers a trivial program.
+    "$WINE" cmd /c exit 0 >/dev/null 2>&1 && break
+  done
 }
