@@ -86,8 +86,7 @@ class TFormQuonthary : public ui::TForm {
   int LastVolume = -1;
   int LastMute = -1;
   std::unique_ptr<ui::TTimer> VolumePopupTimer;
-  // Placement.
-  float Scale = 0.0f;
+  // Placement (the scale itself is Cfg.BatteryScale).
   int ArrowTop = 0;
   int FullBlinkCount = 0;
   // Connection check.
@@ -127,7 +126,7 @@ class TFormQuonthary : public ui::TForm {
 
   // ---- placement ----
   void ApplyScale(float factor);
-  void ApplyCurrentScale() { ApplyScale(Scale); }
+  void ApplyCurrentScale() { ApplyScale(Cfg.BatteryScale); }
   void DockToTray();
   void ApplyWindowOptions(bool stayOnTop);
   void ApplyAlpha(int alpha);

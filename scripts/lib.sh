@@ -71,7 +71,8 @@ find_wine() {
 }
 
 # A Unix path as the programs under wine see it (scripts/run passes one to --screenshot).
-winepath_of() { "$WINE" winepath -w "$1" 2>/dev/null || echo "$1"; }
+# A Unix path as wine's Z: drive shows it.
+winepath_of() { printf 'Z:%s' "${1//\//\\}"; }
 
 Q_CLEANUP=()
 cleanup() {
