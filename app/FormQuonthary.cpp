@@ -86,12 +86,14 @@ TFormQuonthary::TFormQuonthary(ui::TForm& ownerForm, const sys::Platform& platfo
   OnMouseDown = Controls().front()->OnMouseDown;
   OnMouseMove = Controls().front()->OnMouseMove;
   OnShow = [this](ui::TObject* s) { FormShow(s); };
-  OnMessage = [this](unsigned m, std::uintptr_t w, std::intptr_t l) { return FormMessage(m, w, l); };
+  OnMessage = [this](unsigned m, std::uintptr_t w, std::intptr_t l) {
+    return FormMessage(m, w, l);
+  };
 
   // The context menu.
-  for (ui::TMenuItem* item : {&mnuAbout, &mnuMove, &mnuSettings, &mnuClose, &N1, &mnuMacChanger,
-                              &mnuProxyChanger, &mnuIPChanger, &N2, &mnuMacChangerDialog,
-                              &mnuProxyChangerDialog, &mnuIPChangerDialog})
+  for (ui::TMenuItem* item :
+       {&mnuAbout, &mnuMove, &mnuSettings, &mnuClose, &N1, &mnuMacChanger, &mnuProxyChanger,
+        &mnuIPChanger, &N2, &mnuMacChangerDialog, &mnuProxyChangerDialog, &mnuIPChangerDialog})
     PopupMenu.Items().Add(*item);
   mnuIPChangerDialog.SetDefault(true);
   mnuMove.OnClick = [this](ui::TObject* s) { mnuMoveClick(s); };

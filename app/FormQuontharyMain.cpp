@@ -15,7 +15,9 @@ TFormQuontharyMain::TFormQuontharyMain(ui::TComponent* owner, const sys::Platfor
   SetBounds(-10000, 0, 1, 1);
   SetExStyle(ExStyle() | ui::WS_EX_ToolWindow);
   Hide();
-  OnMessage = [this](unsigned m, std::uintptr_t w, std::intptr_t l) { return FormMessage(m, w, l); };
+  OnMessage = [this](unsigned m, std::uintptr_t w, std::intptr_t l) {
+    return FormMessage(m, w, l);
+  };
 
   // The indicator is created with this form's window as its owner.
   Indicator = std::make_unique<TFormQuonthary>(*this, platform);
@@ -24,11 +26,11 @@ TFormQuontharyMain::TFormQuontharyMain(ui::TComponent* owner, const sys::Platfor
   // Read the display mode again now that the indicator exists: it fixes the mode for the run.
   TFormQuonthary& ind = *Indicator;
   ind.UseRegistry = ind.Store.ReadStorageSwitch();
-  ind.Cfg.ShowInTaskBar = settings::IntOrDefault(
-                              ind.Store.ReadSettingString(sys::RootKey::CurrentUser,
-                                                          "\\Software\\Quonthary", "ShowInTaskBar",
-                                                          ind.UseRegistry),
-                              1) != 0;
+  ind.Cfg.ShowInTaskBar =
+      settings::IntOrDefault(
+          ind.Store.ReadSettingString(sys::RootKey::CurrentUser, "\\Software\\Quonthary",
+                                      "ShowInTaskBar", ind.UseRegistry),
+          1) != 0;
   ind.StartedInTaskbarMode = ind.Cfg.ShowInTaskBar;
   if (ind.Cfg.ShowInTaskBar) {
     ind.mnuMove.SetEnabled(false);  // disabled "Move window" means taskbar mode everywhere

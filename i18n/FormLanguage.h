@@ -17,15 +17,15 @@ class TFormLanguage : public ui::TForm {
   const std::string& Message(const std::string& labelName) const;
 
   ui::TLabel LabelHotKeys{this, "LabelHotKeys", this, {}, "Hot-Keys:"};
-  ui::TLabel LabelUsingByApplication{this, "LabelUsingByApplication", this, {},
-                                     "are using by another application!"};
+  ui::TLabel LabelUsingByApplication{
+      this, "LabelUsingByApplication", this, {}, "are using by another application!"};
   ui::TLabel LabelNeedsRestart{this, "LabelNeedsRestart", this, {}, "Application needs restart!"};
-  ui::TLabel LabelSellConnection{this, "LabelSellConnection", this, {},
-                                 "Select connection name first"};
+  ui::TLabel LabelSellConnection{
+      this, "LabelSellConnection", this, {}, "Select connection name first"};
   ui::TLabel LabelDelete{this, "LabelDelete", this, {}, "Would you like to delete?"};
   ui::TLabel LabelErrNetsh{this, "LabelErrNetsh", this, {}, "An error with executing NETSH.EXE"};
-  ui::TLabel LabelImportConn{this, "LabelImportConn", this, {},
-                             "Import and then select connection name first!"};
+  ui::TLabel LabelImportConn{
+      this, "LabelImportConn", this, {}, "Import and then select connection name first!"};
   ui::TLabel LabelIncorrectValue{this, "LabelIncorrectValue", this, {}, "Incorrect value!"};
   ui::TLabel LabelFull{this, "LabelFull", this, {}, "FULL"};
   ui::TLabel LabelEmpty2{this, "LabelEmpty2", this, {}, "EMPTY !"};
@@ -38,8 +38,8 @@ class TFormLanguage : public ui::TForm {
   ui::TLabel LabelDontProxy{this, "LabelDontProxy", this, {}, "Don't use proxy server"};
   ui::TLabel LabelDefault{this, "LabelDefault", this, {}, "Default"};
   ui::TLabel LabelIPChanged{this, "LabelIPChanged", this, {}, "Adress IP was changed!"};
-  ui::TLabel LabelDisEnab{this, "LabelDisEnab", this, {},
-                          "YOU NEED TO DISABLE AND ENABLE DEVICE TO APPLY CHANGES!"};
+  ui::TLabel LabelDisEnab{
+      this, "LabelDisEnab", this, {}, "YOU NEED TO DISABLE AND ENABLE DEVICE TO APPLY CHANGES!"};
   ui::TLabel LabelProxyChanged{this, "LabelProxyChanged", this, {}, "Server Proxy was changed!"};
   ui::TLabel LabelDefaultMac{this, "LabelDefaultMac", this, {}, "Use default MAC Address"};
   ui::TLabel LabelMacChanged{this, "LabelMacChanged", this, {}, "MAC Address was changed!"};
@@ -50,9 +50,15 @@ class TFormLanguage : public ui::TForm {
   ui::TLabel LabelZasilanieBateria{this, "LabelZasilanieBateria", this, {}, "BATTERY"};
   ui::TLabel LabelConnectionError{this, "LabelConnectionError", this, {}, "Conn.err"};
   ui::TLabel LabelConnNamesClear{
-      this, "LabelConnNamesClear", this, {},
+      this,
+      "LabelConnNamesClear",
+      this,
+      {},
       "Do You want to delete all existing connection names before importing?"};
-  ui::TLabel LabelProfilChangedSave{this, "LabelProfilChangedSave", this, {},
+  ui::TLabel LabelProfilChangedSave{this,
+                                    "LabelProfilChangedSave",
+                                    this,
+                                    {},
                                     "Profil has been changed. Do You want to save this profile?"};
   ui::TLabel LabelMonOn{this, "LabelMonOn", this, {}, "Mon-ON"};
 

@@ -18,8 +18,8 @@ enum AlertOption { Silent = 0, SoundFile = 1, Tones = 2 };
 // from elsewhere (at logon) still finds its own "Sound\" folder beside the exe.
 std::string ExistingSoundFile(const std::string& path, const std::string& programDir) {
   if (sys::files::FileExists(path)) return path;
-  const bool relative = !path.empty() && path[0] != '\\' && path[0] != '/' &&
-                        path.find(':') == std::string::npos;
+  const bool relative =
+      !path.empty() && path[0] != '\\' && path[0] != '/' && path.find(':') == std::string::npos;
   if (relative && sys::files::FileExists(programDir + path)) return programDir + path;
   return {};
 }

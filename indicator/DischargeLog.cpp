@@ -37,8 +37,8 @@ std::string LogLine(int seconds, int percent) {
 std::string TFormQuonthary::NewLogFileName() {
   sys::LocalTime t = Sys.Time.Now();
   char name[32];
-  std::snprintf(name, sizeof name, "%04d%02d%02d_%02d%02d%02d.txt", t.Year, t.Month, t.Day,
-                t.Hour, t.Minute, t.Second);
+  std::snprintf(name, sizeof name, "%04d%02d%02d_%02d%02d%02d.txt", t.Year, t.Month, t.Day, t.Hour,
+                t.Minute, t.Second);
   return name;
 }
 

@@ -85,11 +85,9 @@ void TFormQuonthary::ShowALabel() {
 void TFormQuonthary::SetHints(const std::string& text) {
   ui::Application().SetHint(text);
   SetHint(text);
-  for (ui::TControl* part : {static_cast<ui::TControl*>(&ImagePrGreen),
-                             static_cast<ui::TControl*>(&ImagePrRed),
-                             static_cast<ui::TControl*>(&ImageBatt),
-                             static_cast<ui::TControl*>(&ImageCharging),
-                             static_cast<ui::TControl*>(&ImageDischarging),
-                             static_cast<ui::TControl*>(&LabelState)})
+  for (ui::TControl* part :
+       {static_cast<ui::TControl*>(&ImagePrGreen), static_cast<ui::TControl*>(&ImagePrRed),
+        static_cast<ui::TControl*>(&ImageBatt), static_cast<ui::TControl*>(&ImageCharging),
+        static_cast<ui::TControl*>(&ImageDischarging), static_cast<ui::TControl*>(&LabelState)})
     part->SetHint(text);
 }

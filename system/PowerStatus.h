@@ -15,7 +15,9 @@ class PowerStatus {
   bool IsBatteryPresent() const { return static_cast<signed char>(record_.BatteryFlag) >= 0; }
   bool IsOnMains() const { return record_.ACLineStatus == 1; }
   bool IsCharging() const { return (record_.BatteryFlag & 8) != 0; }
-  int Percent() const { return record_.BatteryLifePercent == 255 ? -1 : record_.BatteryLifePercent; }
+  int Percent() const {
+    return record_.BatteryLifePercent == 255 ? -1 : record_.BatteryLifePercent;
+  }
   int LifeTime() const { return record_.BatteryLifeTime; }
   int FullLifeTime() const { return record_.BatteryFullLifeTime; }
   // 1 high, 2 low, 3 critical, 255 none; tested in that order, so low wins over critical.

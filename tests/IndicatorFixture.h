@@ -72,13 +72,12 @@ class IndicatorFixture : public testing::Test {
   void SetUp() override {
     ui_ = &ui::headless::Install();
     fake.Environment.Exe = dir.Dir() + "Quonthary.exe";
-    fake.Environment.Temp = dir.Dir() + "temp" + std::string(1, std::filesystem::path::preferred_separator);
+    fake.Environment.Temp =
+        dir.Dir() + "temp" + std::string(1, std::filesystem::path::preferred_separator);
     std::filesystem::create_directories(dir.Path() / "temp");
     fake.PowerSource.Status = OnMains(100, false);
   }
-  void TearDown() override {
-    owner.reset();
-  }
+  void TearDown() override { owner.reset(); }
 
   // Runs the whole start-up: owner form, indicator, first tick, settings, show.
   TFormQuonthary& Start() {
@@ -96,7 +95,8 @@ class IndicatorFixture : public testing::Test {
   }
   void Store(const std::string& name, const std::string& value,
              const std::string& path = "\\Software\\Quonthary") {
-    fake.Registry.PutValue(sys::RootKey::CurrentUser, path, name, {sys::ValueKind::String, value, 0});
+    fake.Registry.PutValue(sys::RootKey::CurrentUser, path, name,
+                           {sys::ValueKind::String, value, 0});
   }
 
   ScratchDir dir;
