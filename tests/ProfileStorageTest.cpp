@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <tuple>
-
+#include "ProfileSamples.h"
 #include "TempDir.h"
 #include "profiles/ProfileStorage.h"
 #include "system/fake/FakeRegistry.h"
@@ -13,42 +11,8 @@ using profiles::ProfileTables;
 using sys::RootKey;
 constexpr RootKey HKCU = RootKey::CurrentUser;
 
-auto Tie(const profiles::IPProfileRecord& r) {
-  return std::tie(r.Used, r.ProfileName, r.isDHCP, r.statIP, r.statMask, r.statGate, r.statDns1,
-                  r.statDns2, r.connectionName, r.ProxyProfile, r.MacProfile);
-}
-auto Tie(const profiles::ProxyProfileRecord& r) {
-  return std::tie(r.Used, r.ProfileName, r.UseProxyServer, r.ProxyServer, r.ProxyServerPort,
-                  r.BypassProxyLCon);
-}
-auto Tie(const profiles::MacProfileRecord& r) {
-  return std::tie(r.Used, r.ProfileName, r.NetworkAdapterName, r.UseOtherMAC, r.LinkInRegistry,
-                  r.MacAddress);
-}
-
-// Every field of every slot set, each to a value of its own.
-ProfileTables Filled() {
-  ProfileTables t;
-  for (int n = 0; n < profiles::SlotCount; ++n) {
-    const auto i = std::size_t(n);
-    const std::string s = std::to_string(n);
-    t.IPProfiles[i] = {n % 3 != 0,  "Office " + s, n % 2 == 0,    "10.0.0." + s,
-                       "255.0.0.0", "10.0.0.254",  "10.0.1." + s, "10.0.2." + s,
-                       "LAN " + s,  20 - n,        n % 4 ? n : -1};
-    t.ProxyProfiles[i] = {n % 2 != 0,
-                          "Proxy " + s,
-                          n % 3 == 0,
-                          "proxy" + s + ".example",
-                          n % 5 ? std::to_string(8000 + n) : "",
-                          n % 4 == 1};
-    t.MacProfiles[i] = {n % 4 != 2, "Card " + s, "Adapter model " + s,
-                        n % 2 == 1, "00" + s,    "02004C4F4F" + std::to_string(10 + n)};
-    t.AppliedMarks[i] = n % 7 == 3;
-  }
-  for (int k = 0; k < profiles::MaxConnectionNames; ++k)
-    t.ConnectionNames.push_back("Connection " + std::to_string(k));
-  return t;
-}
+using testing_support::Tie;
+ProfileTables Filled() { return testing_support::FilledProfiles(); }
 
 // Runs once with the registry and once with the INI file.
 class ProfileStorage : public testing::TestWithParam<bool> {
