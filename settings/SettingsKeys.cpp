@@ -84,7 +84,11 @@ void TFormQuonthary::SaveSettings() {
 void TFormQuonthary::ApplyRunAtStartup(bool run) {
   // The start-up entry is the system's own value: always the registry.
   if (run) {
-    Store.WriteSettingString(kRoot, kRunKey, kRunValue, Sys.Env.ExePath(), true, nullptr);
+    // A path with blanks is quoted: unquoted, Windows would first try to start the program
+    // named by its first word ("C:\Program.exe" for "C:\Program Files\...").
+    std::string path = Sys.Env.ExePath();
+    if (path.find(' ') != std::string::npos) path = "\"" + path + "\"";
+    Store.WriteSettingString(kRoot, kRunKey, kRunValue, path, true, nullptr);
   } else {
     Store.DeleteRegistryValue(kRoot, kRunKey, kRunValue);
   }

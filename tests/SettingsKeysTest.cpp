@@ -368,3 +368,10 @@ TEST_F(SettingsKeys, PreviousVersionIsTheRunningVersion) {
 }
 
 }  // namespace
+
+TEST_F(SettingsKeys, RunEntryWithBlanksInThePathIsQuoted) {
+  TFormQuonthary& ind = Start();
+  fake.Environment.Exe = "C:\\Program Files\\Quonthary\\Quonthary.exe";
+  ind.ApplyRunAtStartup(true);
+  EXPECT_EQ(Saved(true, "Quonthary", kRun), "\"C:\\Program Files\\Quonthary\\Quonthary.exe\"");
+}
