@@ -9,6 +9,7 @@
 #include "profiles/ProfileRecords.h"
 #include "settings/Settings.h"
 #include "settings/SettingsStore.h"
+#include "system/MixerControl.h"
 #include "system/Platform.h"
 #include "system/PowerStatus.h"
 #include "ui/Ui.h"
@@ -64,6 +65,9 @@ class TFormQuonthary : public ui::TForm {
   profiles::ProfileTables Profiles;
 
   std::unique_ptr<sys::PowerStatus> PowerStatus;
+  // The speakers line's mute switch and volume; not usable until the mixer is opened.
+  sys::MixerControl MuteMixer;
+  sys::MixerControl VolumeMixer;
   sys::WindowHandle TaskbarWindow = 0;
   sys::WindowHandle TrayNotifyWindow = 0;
   sys::WindowHandle OwnerWindow = 0;
@@ -136,6 +140,8 @@ class TFormQuonthary : public ui::TForm {
   void RaiseWithoutFocus();
   void UpdateHideWhenFull();
   void FollowMouse();
+  // Left 5, 33 pixels above the bottom of the screen, when no place was ever saved.
+  void FirstPlacement();
   void ClampToScreen();
   void mnuMoveClick(ui::TObject* sender);
   void FormMouseDown(ui::TObject* sender, ui::TMouseButton, ui::TShiftState, int, int);
