@@ -70,6 +70,9 @@ class TFormQuonthary : public ui::TForm {
   sys::MixerControl VolumeMixer;
   sys::WindowHandle TaskbarWindow = 0;
   sys::WindowHandle TrayNotifyWindow = 0;
+  // Taskbar mode on a taskbar without a notification area: a topmost window over the
+  // taskbar's right end instead of a child inside it.
+  bool FloatsOverTaskbar = false;
   sys::WindowHandle OwnerWindow = 0;
   std::string TempFolder;
   bool FirstShowPending = true;
@@ -131,6 +134,8 @@ class TFormQuonthary : public ui::TForm {
   // ---- placement ----
   void ApplyScale(float factor);
   void ApplyCurrentScale() { ApplyScale(Cfg.BatteryScale); }
+  // Taskbar mode begins: the window goes into the taskbar (see FloatsOverTaskbar).
+  void EnterTaskbar();
   void DockToTray();
   void ApplyWindowOptions(bool stayOnTop);
   void ApplyAlpha(int alpha);

@@ -66,9 +66,22 @@ void TFormQuonthary::ApplyScale(float factor) {
       {{0, q, w - 1, h - q}, {0, q + 1, w, h - q - 1}, {1, 0, w - 3, h}, {0, 1, w - 2, h - 1}});
 }
 
+void TFormQuonthary::EnterTaskbar() {
+  // A taskbar without a notification area is not Explorer's: Wine's desktop taskbar is one,
+  // and Wine never draws a window of this program inside a window of another. There the
+  // indicator floats over the taskbar's right end, above it.
+  if (TaskbarWindow && !TrayNotifyWindow) {
+    FloatsOverTaskbar = true;
+    SetFormStyle(ui::TFormStyle::StayOnTop);
+    return;
+  }
+  SetParentWindow(OwnerWindow);
+  SetParentWindow(TaskbarWindow);
+}
+
 void TFormQuonthary::DockToTray() {
-  // Left of the notification area; where the taskbar has none (Wine's desktop), at the
-  // taskbar's right end; with no taskbar at all the window stays where it is.
+  // Left of the notification area; without one, at the taskbar's right end; with no taskbar
+  // at all the window stays where it is.
   std::optional<sys::Rect> area = Sys.Screen.WindowRect(TrayNotifyWindow);
   int left;
   if (area) {
@@ -78,16 +91,18 @@ void TFormQuonthary::DockToTray() {
     if (!area) return;
     left = area->Right - Width() - Cfg.PositionFromTray;
   }
-  const int top = 2;
-  // The taskbar starts at the screen's left edge, so its screen x serves as the x inside it.
-  SetBounds(left, top, Width(), Height());
+  // Inside the taskbar the screen x serves as the x in it (the taskbar starts at the screen's
+  // left edge); floating over it, the top counts from the taskbar's top.
+  const int inset = 2;
+  SetBounds(left, FloatsOverTaskbar ? area->Top + inset : inset, Width(), Height());
   if (Cfg.AutoHeightOnTaskBar && ImageBatt.PictureHeight() > 0)
-    ApplyScale(
-        static_cast<float>(double(area->Bottom - area->Top - 2 * top) / ImageBatt.PictureHeight()));
+    ApplyScale(static_cast<float>(double(area->Bottom - area->Top - 2 * inset) /
+                                  ImageBatt.PictureHeight()));
 }
 
 void TFormQuonthary::ApplyWindowOptions(bool stayOnTop) {
-  SetFormStyle(stayOnTop ? ui::TFormStyle::StayOnTop : ui::TFormStyle::Normal);
+  // Floating over the taskbar it must stay above it to be seen at all.
+  SetFormStyle(stayOnTop || FloatsOverTaskbar ? ui::TFormStyle::StayOnTop : ui::TFormStyle::Normal);
   RegisterHotKeys();
   ApplyCurrentScale();
   ApplyAlpha(Cfg.Alpha);

@@ -103,6 +103,7 @@ TEST_F(Placement, DocksLeftOfTheNotificationArea) {
   const auto tray = fake.Desktop.AddWindow("TrayNotifyWnd", {1000, 740, 1022, 769}, bar);
   TFormQuonthary& f = StartInTaskbarMode();
   EXPECT_FALSE(f.mnuMove.Enabled());
+  EXPECT_FALSE(f.FloatsOverTaskbar);
   EXPECT_EQ(f.TaskbarWindow, bar);
   EXPECT_EQ(f.TrayNotifyWindow, tray);
   EXPECT_EQ(f.ParentWindow(), bar);
@@ -135,28 +136,40 @@ TEST_F(Placement, DocksLeftOfTheNotificationArea) {
   EXPECT_EQ(f.Left(), 830);
 }
 
-TEST_F(Placement, WithoutANotificationAreaDocksAtTheTaskbarEnd) {
+TEST_F(Placement, WithoutANotificationAreaFloatsOverTheTaskbarEnd) {
   const auto bar = fake.Desktop.AddWindow("Shell_TrayWnd", {0, 740, 1024, 768});
-  TFormQuonthary& f = StartInTaskbarMode();
+  Start();
+  TFormQuonthary& f = Ind();
+  UseFirstRunSettings(f);
   EXPECT_EQ(f.TrayNotifyWindow, 0u);
-  EXPECT_EQ(f.ParentWindow(), bar);
+  EXPECT_EQ(f.TaskbarWindow, bar);
+  // Not inside the taskbar (such a shell would not draw it) but above it, whatever the
+  // stay-on-top setting says.
+  EXPECT_TRUE(f.FloatsOverTaskbar);
+  EXPECT_EQ(f.ParentWindow(), 0u);
+  EXPECT_FALSE(f.mnuMove.Enabled());
+  f.ApplyWindowOptions(false);
+  EXPECT_EQ(f.FormStyle(), ui::TFormStyle::StayOnTop);
   Tick();
   EXPECT_EQ(f.Left(), 1024 - 50 - 20);
-  EXPECT_EQ(f.Top(), 2);
+  EXPECT_EQ(f.Top(), 742);
   f.Cfg.AutoHeightOnTaskBar = true;
   Tick();
   EXPECT_NEAR(f.Height(), 24, 1);  // 28 - 2 * 2 of 27 pixels
+  EXPECT_EQ(f.Top(), 742);
 
   // The taskbar goes away: the window stays where it was.
   fake.Desktop.RemoveWindow(bar);
   Tick();
   EXPECT_EQ(f.Left(), 954);
+  EXPECT_EQ(f.Top(), 742);
 }
 
 TEST_F(Placement, WithoutATaskbarTheWindowStaysPut) {
   TFormQuonthary& f = StartInTaskbarMode();
   EXPECT_EQ(f.TaskbarWindow, 0u);
   EXPECT_EQ(f.ParentWindow(), 0u);
+  EXPECT_FALSE(f.FloatsOverTaskbar);
   Tick(3);
   EXPECT_EQ(f.Left(), 10000);
 }
