@@ -30,8 +30,10 @@ void TFormQuonthary::ApplyScale(float factor) {
   ImagePrRed.SetTop(barTop);
   ImagePrGreen.SetTop(barTop);
 
-  // Measured against the window's height before this call: a new size settles on the next.
-  ImageACPlug.SetVisible(Cfg.ShowACPlugIcon);
+  // On mains only, as the tick has it: docking with auto height scales after every tick, and
+  // the plug would otherwise show on battery. Its top is measured against the window's
+  // height before this call, so a new size settles on the next.
+  ImageACPlug.SetVisible(Cfg.ShowACPlugIcon && PowerStatus && PowerStatus->IsOnMains());
   ImageACPlug.SetTop(Height() - ImageACPlug.Height() + 1);
 
   ArrowTop =

@@ -83,8 +83,8 @@ TEST_F(Placement, LabelsCentreWhenTallerAndLeaveBelowThreeTenths) {
   EXPECT_EQ(f.LabelState.Top(), -100);
   EXPECT_EQ(f.LabelTimeToEnd.Top(), -100);
 
-  // The plug icon measures against the window height before the call, so a new size
-  // settles on the next one.
+  // The plug icon (on mains) measures against the window height before the call, so a new
+  // size settles on the next one.
   f.Cfg.ShowACPlugIcon = true;
   f.ApplyScale(20 * 0.1f + 0.05f);
   EXPECT_EQ(f.Height(), 55);
@@ -120,6 +120,15 @@ TEST_F(Placement, DocksLeftOfTheNotificationArea) {
   EXPECT_EQ(f.Left(), 920);
   EXPECT_EQ(f.Height(), 27);
   EXPECT_EQ(f.ImageBatt.Height(), 27);
+
+  // Scaling at every tick leaves the plug icon to the power source.
+  f.Cfg.ShowACPlugIcon = true;
+  Power(OnBattery(80));
+  Tick();
+  EXPECT_FALSE(f.ImageACPlug.Visible());
+  Power(OnMains(80));
+  Tick();
+  EXPECT_TRUE(f.ImageACPlug.Visible());
 
   // A thin taskbar: no room for text.
   fake.Desktop.Find(tray)->Bounds = {990, 758, 1022, 769};
