@@ -165,8 +165,7 @@ void TFormQuonthary::FormCreate() {
   if (!mnuMove.Enabled()) DockToTray();
   ApplyWindowOptions(Cfg.StayOnTop);
   ApplyCurrentScale();
-  if (Left() == -999 && Top() == -999)
-    SetBounds(5, Sys.Screen.ScreenHeight() - Height() - 33, Width(), Height());
+  FirstPlacement();
 
   OnBatterySeconds = 0;
   OnBatteryCountdown = 0;

@@ -9,6 +9,7 @@
 #include "profiles/ProfileRecords.h"
 #include "settings/Settings.h"
 #include "settings/SettingsStore.h"
+#include "system/MixerControl.h"
 #include "system/Platform.h"
 #include "system/PowerStatus.h"
 #include "ui/Ui.h"
@@ -64,8 +65,14 @@ class TFormQuonthary : public ui::TForm {
   profiles::ProfileTables Profiles;
 
   std::unique_ptr<sys::PowerStatus> PowerStatus;
+  // The speakers line's mute switch and volume; not usable until the mixer is opened.
+  sys::MixerControl MuteMixer;
+  sys::MixerControl VolumeMixer;
   sys::WindowHandle TaskbarWindow = 0;
   sys::WindowHandle TrayNotifyWindow = 0;
+  // Taskbar mode on a taskbar without a notification area: a topmost window over the
+  // taskbar's right end instead of a child inside it.
+  bool FloatsOverTaskbar = false;
   sys::WindowHandle OwnerWindow = 0;
   std::string TempFolder;
   bool FirstShowPending = true;
@@ -127,6 +134,8 @@ class TFormQuonthary : public ui::TForm {
   // ---- placement ----
   void ApplyScale(float factor);
   void ApplyCurrentScale() { ApplyScale(Cfg.BatteryScale); }
+  // Taskbar mode begins: the window goes into the taskbar (see FloatsOverTaskbar).
+  void EnterTaskbar();
   void DockToTray();
   void ApplyWindowOptions(bool stayOnTop);
   void ApplyAlpha(int alpha);
@@ -136,6 +145,8 @@ class TFormQuonthary : public ui::TForm {
   void RaiseWithoutFocus();
   void UpdateHideWhenFull();
   void FollowMouse();
+  // Left 5, 33 pixels above the bottom of the screen, when no place was ever saved.
+  void FirstPlacement();
   void ClampToScreen();
   void mnuMoveClick(ui::TObject* sender);
   void FormMouseDown(ui::TObject* sender, ui::TMouseButton, ui::TShiftState, int, int);

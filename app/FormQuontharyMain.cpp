@@ -34,8 +34,7 @@ TFormQuontharyMain::TFormQuontharyMain(ui::TComponent* owner, const sys::Platfor
   ind.StartedInTaskbarMode = ind.Cfg.ShowInTaskBar;
   if (ind.Cfg.ShowInTaskBar) {
     ind.mnuMove.SetEnabled(false);  // disabled "Move window" means taskbar mode everywhere
-    ind.SetParentWindow(Handle());
-    ind.SetParentWindow(ind.TaskbarWindow);
+    ind.EnterTaskbar();
     ind.SetLeft(10000);
     ind.ApplyCurrentScale();  // the next tick docks it beside the notification area
   }

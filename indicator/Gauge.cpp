@@ -31,7 +31,13 @@ void TFormQuonthary::UpdateGauge(int p) {
         std::snprintf(text, sizeof text, "b%02d:%02d:%02d", s / 3600, s % 3600 / 60, s % 60);
         OnBatteryOverride = text;
       }
+    } else {
+      // Switched off while it showed: the time on battery must not stay on screen.
+      OnBatteryOverride.clear();
     }
+  } else if (WasOnBattery) {
+    // Plugged in while it showed. Plug tracking clears it too, but only when it is on.
+    OnBatteryOverride.clear();
   }
   WasOnBattery = !onMains;
   if (!OnBatteryOverride.empty()) state = OnBatteryOverride;

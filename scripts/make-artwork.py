@@ -98,7 +98,8 @@ def battery():
     the silhouette). The charge bars cover x 3..44 over almost the whole height, so what shows
     of this picture is a frame: 3 px at the sides and 0..2 rows at top and bottom depending on
     the scale. Rows are stretched nearest-neighbour, so the bottom rim is repeated over the
-    last rows behind the bars: at small heights those rows are the ones that get sampled.
+    last rows across the whole body (behind the bars and the gaps beside them): at small
+    heights those rows are the ones that get sampled, and the bottom edge stays unbroken.
     """
     pic = Picture(53, 27, GAP)
     for y in range(27):
@@ -111,7 +112,7 @@ def battery():
             elif wx >= 48:
                 # terminal: a light nub with a darker far edge, so it shows on light taskbars
                 pic.set(x, y, TERMINAL if wx == 48 else TERMINAL_EDGE)
-            elif 3 <= wx <= 44 and y >= 23:
+            elif 1 <= wx <= 46 and y >= 23:
                 pic.set(x, y, OUTLINE)
             else:
                 pic.set(x, y, GAP)

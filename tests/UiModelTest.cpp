@@ -300,6 +300,60 @@ TEST_F(UiModel, FormsKeepClientSizeAndCloseByRole) {
   EXPECT_TRUE(Application().Terminated());
 }
 
+TEST_F(UiModel, AnchoredChildrenFollowTheRightAndBottomEdges) {
+  TForm form(&Application(), "FormAnchors");
+  form.SetBorderStyle(TBorderStyle::None);
+  form.SetClientSize(115, 101);
+  // The indicator's connection mark: top-right, 3 px from the right edge.
+  TImage mark(&form, "Mark", &form, {104, 1, 8, 8});
+  mark.SetAnchors(akTop | akRight);
+  TImage plain(&form, "Plain", &form, {10, 10, 8, 8});
+  TPanel band(&form, "Band", &form, {5, 60, 100, 30});
+  band.SetAnchors(akLeft | akRight | akBottom);
+  TButton inBand(&form, "InBand", &band, {70, 5, 25, 20});
+  inBand.SetAnchors(akRight | akBottom);
+  TLabel stretched(&form, "Stretched", &band, {5, 5, 60, 20});
+  stretched.SetAnchors(akLeft | akTop | akBottom);
+
+  form.SetWidth(50);
+  EXPECT_EQ(mark.Left(), 39);
+  EXPECT_EQ(mark.Top(), 1);
+  EXPECT_EQ(plain.Left(), 10);
+  EXPECT_EQ(band.Left(), 5);
+  EXPECT_EQ(band.Width(), 35);
+  EXPECT_EQ(band.Top(), 60);
+  // The panel's own children follow the panel's new size.
+  EXPECT_EQ(inBand.Left(), 5);
+
+  form.SetHeight(14);
+  EXPECT_EQ(mark.Top(), 1);
+  EXPECT_EQ(band.Top(), -27);
+  EXPECT_EQ(band.Height(), 30);
+  EXPECT_EQ(stretched.Height(), 20);
+
+  // A child moved by the program measures from where it is put.
+  mark.SetLeft(20);
+  form.SetWidth(60);
+  EXPECT_EQ(mark.Left(), 30);
+  // Back to the first size: everything is where it was designed.
+  form.SetBounds(form.Left(), form.Top(), 115, 101);
+  EXPECT_EQ(mark.Left(), 85);
+  EXPECT_EQ(band.Top(), 60);
+  EXPECT_EQ(band.Width(), 100);
+  EXPECT_EQ(inBand.Left(), 70);
+
+  // A changed border keeps the client size, so nothing moves; a left+right anchor stretches,
+  // and never below zero.
+  form.SetBorderStyle(TBorderStyle::Sizeable);
+  EXPECT_EQ(band.Width(), 100);
+  EXPECT_EQ(mark.Left(), 85);
+  band.SetAnchors(akLeft | akRight);
+  stretched.SetAnchors(akLeft | akRight);
+  form.SetClientWidth(15);
+  EXPECT_EQ(band.Width(), 0);
+  EXPECT_EQ(stretched.Width(), 0);
+}
+
 TEST_F(UiModel, PopupMenuRunsOnPopupThenShows) {
   SampleForm form(&Application());
   TPopupMenu menu(&form, "PopupMenu");

@@ -28,6 +28,7 @@ void TControl::SetParent(TWinControl* parent) {
   if (parent_) {
     if (parentFont_) font_ = parent_->Font();
     parent_->AddChild(this);
+    RecordAnchorBase();
   }
 }
 
@@ -43,7 +44,40 @@ void TControl::SetBounds(int left, int top, int width, int height) {
   top_ = top;
   width_ = width;
   height_ = height;
+  RecordAnchorBase();
   Changed(Change::Bounds);
+}
+
+void TControl::SetAnchors(TAnchors anchors) {
+  anchors_ = anchors;
+  RecordAnchorBase();
+}
+
+void TControl::RecordAnchorBase() {
+  if (!parent_) return;
+  anchorBaseWidth_ = parent_->ClientWidth();
+  anchorBaseHeight_ = parent_->ClientHeight();
+}
+
+void TControl::FollowAnchors(int width, int height) {
+  const int dw = width - anchorBaseWidth_, dh = height - anchorBaseHeight_;
+  if (dw == 0 && dh == 0) return;
+  int left = left_, top = top_, w = width_, h = height_;
+  if (anchors_ & akRight) {
+    if (anchors_ & akLeft)
+      w = std::max(0, w + dw);
+    else
+      left += dw;
+  }
+  if (anchors_ & akBottom) {
+    if (anchors_ & akTop)
+      h = std::max(0, h + dh);
+    else
+      top += dh;
+  }
+  anchorBaseWidth_ = width;
+  anchorBaseHeight_ = height;
+  SetBounds(left, top, w, h);
 }
 
 void TControl::SetVisible(bool visible) {
@@ -179,6 +213,14 @@ void TWinControl::AddChild(TControl* child) {
 void TWinControl::AfterConstruction() {
   complete_ = true;
   if (Parent() && Parent()->HandleAllocated()) CreatePeers();
+}
+
+void TWinControl::SetBounds(int left, int top, int width, int height) {
+  TControl::SetBounds(left, top, width, height);
+  const int cw = ClientWidth(), ch = ClientHeight();
+  // A copy: a child's handler could change the list while the children move.
+  const std::vector<TControl*> children = controls_;
+  for (TControl* child : children) child->FollowAnchors(cw, ch);
 }
 
 void TWinControl::RemoveChild(TControl* child) {

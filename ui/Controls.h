@@ -64,8 +64,11 @@ class TControl : public TComponent {
   bool ParentFont() const { return parentFont_; }
   TColor Color() const { return color_; }
   void SetColor(TColor color);
+  // Which edges of the parent's client area the control keeps its distance to when the
+  // parent is resized. The distances are those of the moment the anchors are set, the
+  // control is placed on its parent or moved by the program.
   TAnchors Anchors() const { return anchors_; }
-  void SetAnchors(TAnchors anchors) { anchors_ = anchors; }
+  void SetAnchors(TAnchors anchors);
   TCursor Cursor() const { return cursor_; }
   void SetCursor(TCursor cursor) { cursor_ = cursor; }
   TPopupMenu* PopupMenu() const { return popupMenu_; }
@@ -99,6 +102,10 @@ class TControl : public TComponent {
   virtual void FontChanged() {}
   // A parent's font reached this control (only while ParentFont holds).
   void InheritFont(const TFont& font);
+  // Remembers the parent's client size that the anchors measure from.
+  void RecordAnchorBase();
+  // The parent's client area is now width x height: right- and bottom-anchored edges follow.
+  void FollowAnchors(int width, int height);
 
  private:
   friend class TWinControl;
@@ -114,6 +121,7 @@ class TControl : public TComponent {
   bool parentFont_ = true;
   TColor color_ = clBtnFace;
   TAnchors anchors_ = akLeft | akTop;
+  int anchorBaseWidth_ = 0, anchorBaseHeight_ = 0;
   TCursor cursor_ = crDefault;
   TPopupMenu* popupMenu_ = nullptr;
 };
@@ -149,6 +157,11 @@ class TWinControl : public TControl {
 
   bool IsWindowed() const override { return true; }
   void AfterConstruction() override;
+  // Resizing moves or stretches the children anchored to the right or bottom edge.
+  void SetBounds(int left, int top, int width, int height) override;
+  // The area the children are placed in (forms subtract their frame).
+  virtual int ClientWidth() const { return Width(); }
+  virtual int ClientHeight() const { return Height(); }
 
   TNotifyEvent OnEnter;
   TNotifyEvent OnExit;

@@ -22,8 +22,8 @@ class TForm : public TWinControl {
   ~TForm() override;
 
   // Client area: the outer size less the frame of the border style.
-  int ClientWidth() const;
-  int ClientHeight() const;
+  int ClientWidth() const override;
+  int ClientHeight() const override;
   void SetClientSize(int width, int height);
   void SetClientWidth(int w) { SetClientSize(w, ClientHeight()); }
   void SetClientHeight(int h) { SetClientSize(ClientWidth(), h); }

@@ -1,0 +1,15 @@
+#include "system/Locale.h"
+
+#include "system/win32/WinApi.h"
+
+namespace sys {
+
+std::string DecimalSeparator() {
+  char text[8] = {};
+  // The setting is at most three characters; an empty or failed answer means the default.
+  const int length = GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, text, sizeof text);
+  if (length <= 1) return ".";
+  return std::string(text, std::size_t(length - 1));
+}
+
+}  // namespace sys

@@ -1,0 +1,224 @@
+// The real indicator in real windows: a battery and a registry of its own (fakes, so the
+// user's settings are never touched) on the running desktop. Checks the window's size,
+// region and parent through the system, and takes screenshots under build/screenshots/.
+// Before <windows.h>: the indicator's header names key codes that <windows.h> makes macros.
+#include "app/FormQuontharyMain.h"
+// Then the system's headers.
+#include "system/win32/WinApi.h"
+#include "ui/win32/WinApi.h"
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "system/fake/FakePlatform.h"
+#include "system/win32/Win32Desktop.h"
+#include "system/win32/Win32Environment.h"
+#include "tests/IndicatorDefaults.h"
+#include "tests/IndicatorFixture.h"
+#include "tests/win32/Screenshot.h"
+#include "tests/win32/Win32Fixture.h"
+
+namespace {
+
+using namespace win32test;
+
+class Win32Indicator : public Win32Ui {
+ protected:
+  void SetUp() override {
+    Win32Ui::SetUp();
+    fake.Environment.Exe = sys::Win32Environment().TempPath() + "quonthary_gauge\\Quonthary.exe";
+    fake.Environment.Temp = sys::Win32Environment().TempPath();
+    // 64 %, discharging, 1:23:45 left.
+    fake.PowerSource.Status = testing_support::OnBattery(64, 5025, 9000);
+  }
+  void TearDown() override {
+    owner.reset();
+    Win32Ui::TearDown();
+  }
+
+  // Starts as the program does: the owner form makes the indicator; the message loop would
+  // then show the owner far off screen.
+  TFormQuonthary& Start(bool taskbarMode) {
+    if (!taskbarMode)
+      fake.Registry.PutValue(sys::RootKey::CurrentUser, "\\Software\\Quonthary", "ShowInTaskBar",
+                             {sys::ValueKind::String, "0", 0});
+    owner = std::make_unique<TFormQuontharyMain>(&ui::Application(), platform);
+    ui::Application().SetMainForm(owner.get());
+    ui::Application().ShowWindow(ui::SW_Hide);
+    owner->SetVisible(false);
+    owner->Show();
+    TFormQuonthary& f = *owner->Indicator;
+    testing_support::UseFirstRunSettings(f);
+    f.TimerTimer(&f);
+    return f;
+  }
+
+  // Lets the windows paint.
+  static void Paint() {
+    Settle();
+    Sleep(150);
+    Settle();
+  }
+
+  sys::FakePlatform fake;
+  sys::Win32Desktop desktop;
+  sys::Platform platform{fake.PowerSource,  fake.Registry,    fake.Mixer,     fake.HotKeys,
+                         fake.MonitorPower, fake.Sound,       fake.Processes, fake.IcmpEcho,
+                         fake.VersionInfo,  fake.Environment, desktop,        fake.Clock};
+  std::unique_ptr<TFormQuontharyMain> owner;
+};
+
+// The four rectangles of the battery silhouette, as the window must be cut.
+bool InSilhouette(int x, int y, int w, int h) {
+  const int q = h / 4;
+  const RECT parts[] = {
+      {0, q, w - 1, h - q}, {0, q + 1, w, h - q - 1}, {1, 0, w - 3, h}, {0, 1, w - 2, h - 1}};
+  for (const RECT& r : parts)
+    if (x >= r.left && x < r.right && y >= r.top && y < r.bottom) return true;
+  return false;
+}
+
+// The window's region, pixel by pixel, against the silhouette of a w x h window.
+void ExpectBatteryRegion(HWND window, int w, int h) {
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  ASSERT_NE(GetWindowRgn(window, region), ERROR);
+  RECT box;
+  GetRgnBox(region, &box);
+  EXPECT_EQ(box.left, 0);
+  EXPECT_EQ(box.top, 0);
+  EXPECT_EQ(box.right, w);
+  EXPECT_EQ(box.bottom, h);
+  const DWORD size = GetRegionData(region, 0, nullptr);
+  std::vector<char> data(size);
+  auto* header = reinterpret_cast<RGNDATA*>(data.data());
+  ASSERT_EQ(GetRegionData(region, size, header), size);
+  EXPECT_GE(header->rdh.nCount, 3u);  // body, terminal and the cut corners
+  int wrong = 0;
+  for (int y = -1; y <= h; ++y)
+    for (int x = -1; x <= w; ++x)
+      if (bool(PtInRegion(region, x, y)) != InSilhouette(x, y, w, h)) ++wrong;
+  EXPECT_EQ(wrong, 0);
+  DeleteObject(region);
+}
+
+std::string ShotPath(const std::string& name) { return "..\\screenshots\\" + name + ".png"; }
+
+// The right end of a capture, for viewing the indicator in the wide taskbar.
+screenshot::Capture RightEnd(const screenshot::Capture& whole, int width) {
+  screenshot::Capture part;
+  part.Width = std::min(width, whole.Width);
+  part.Height = whole.Height;
+  for (int y = 0; y < part.Height; ++y)
+    for (int x = whole.Width - part.Width; x < whole.Width; ++x)
+      part.Pixels.push_back(whole.Pixel(x, y));
+  return part;
+}
+
+TEST_F(Win32Indicator, WindowModeAtThreeSizes) {
+  TFormQuonthary& f = Start(false);
+  HWND window = Hwnd(f);
+  EXPECT_EQ(GetAncestor(window, GA_PARENT), GetDesktopWindow());
+  EXPECT_EQ(GetWindow(window, GW_OWNER), Hwnd(*owner));
+  EXPECT_TRUE(GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+  EXPECT_TRUE(GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  EXPECT_TRUE(IsWindowVisible(window));
+
+  struct Size {
+    int Step;
+    int Height;
+    int Zoom;
+  };
+  for (const Size& size : {Size{3, 9, 10}, Size{5, 14, 8}, Size{20, 55, 4}}) {
+    SCOPED_TRACE(size.Step);
+    f.SetBounds(300, 300, f.Width(), f.Height());
+    f.Cfg.BatteryScale = size.Step * 0.1f + 0.05f;
+    // The largest size has room for the remaining time; the others show the percentage.
+    f.Cfg.Percentage = size.Step < 20;
+    f.ApplyCurrentScale();
+    f.TimerTimer(&f);
+    Paint();
+
+    RECT rect;
+    GetWindowRect(window, &rect);
+    EXPECT_EQ(rect.left, 300);
+    EXPECT_EQ(rect.top, 300);
+    EXPECT_EQ(rect.right - rect.left, 50);
+    EXPECT_EQ(rect.bottom - rect.top, size.Height);
+    ExpectBatteryRegion(window, 50, size.Height);
+
+    screenshot::Capture shot = screenshot::PrintClient(f.Handle());
+    ASSERT_EQ(shot.Width, 50);
+    ASSERT_EQ(shot.Height, size.Height);
+    // Charged (left) and discharged (right) parts of the bar differ.
+    EXPECT_NE(shot.Pixel(6, size.Height / 2), shot.Pixel(42, size.Height / 2));
+    screenshot::Capture shown = screenshot::Window(f.Handle());
+    ASSERT_FALSE(shown.Empty());
+    EXPECT_TRUE(shown.Scaled(size.Zoom).SavePng(
+        ShotPath("indicator-window-step" + std::to_string(size.Step))));
+  }
+
+  // The connection mark keeps to the right edge of the cut window.
+  EXPECT_EQ(f.ImageNoInternet.Left(), 39);
+}
+
+TEST_F(Win32Indicator, DockedInTheTaskbar) {
+  HWND taskbar = FindWindowA("Shell_TrayWnd", nullptr);
+  if (!taskbar) GTEST_SKIP() << "this desktop has no taskbar";
+  HWND tray = FindWindowExA(taskbar, nullptr, "TrayNotifyWnd", nullptr);
+  TFormQuonthary& f = Start(true);
+  HWND window = Hwnd(f);
+  EXPECT_EQ(reinterpret_cast<HWND>(f.TaskbarWindow), taskbar);
+  Paint();
+
+  RECT bar, dock;
+  GetWindowRect(taskbar, &bar);
+  dock = bar;
+  RECT rect;
+  GetWindowRect(window, &rect);
+  EXPECT_EQ(rect.right - rect.left, 50);
+  EXPECT_EQ(rect.bottom - rect.top, 14);
+  if (tray) {
+    // Explorer's taskbar: a child of it, left of the notification area.
+    GetWindowRect(tray, &dock);
+    EXPECT_EQ(GetParent(window), taskbar);
+    EXPECT_TRUE(GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD);
+    MapWindowPoints(HWND_DESKTOP, taskbar, reinterpret_cast<POINT*>(&rect), 2);
+    EXPECT_EQ(rect.left, dock.left - 50 - 20 - bar.left);
+    EXPECT_EQ(rect.top, 2);
+  } else {
+    // A taskbar without one (Wine's) does not draw other programs' windows inside it: the
+    // indicator floats above its right end, owned by the hidden owner form.
+    EXPECT_EQ(GetAncestor(window, GA_PARENT), GetDesktopWindow());
+    EXPECT_EQ(GetWindow(window, GW_OWNER), Hwnd(*owner));
+    EXPECT_TRUE(GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_EQ(rect.left, bar.right - 50 - 20);
+    EXPECT_EQ(rect.top, bar.top + 2);
+  }
+  EXPECT_TRUE(IsWindowVisible(window));
+  ExpectBatteryRegion(window, 50, 14);
+
+  // What the screen shows there: the gauge, not the taskbar's face.
+  screenshot::Capture strip = screenshot::Window(reinterpret_cast<sys::WindowHandle>(taskbar));
+  ASSERT_FALSE(strip.Empty());
+  screenshot::Capture printed = screenshot::PrintClient(f.Handle());
+  POINT probe{6, 7};
+  ClientToScreen(window, &probe);
+  EXPECT_EQ(strip.Pixel(probe.x - bar.left, probe.y - bar.top), printed.Pixel(6, 7));
+  EXPECT_TRUE(strip.SavePng(ShotPath("indicator-taskbar")));
+  EXPECT_TRUE(RightEnd(strip, 160).Scaled(4).SavePng(ShotPath("indicator-taskbar-end")));
+  EXPECT_TRUE(screenshot::Window(f.Handle()).Scaled(8).SavePng(ShotPath("indicator-docked")));
+
+  // Fitted to the height of what it docks against.
+  f.Cfg.AutoHeightOnTaskBar = true;
+  f.TimerTimer(&f);
+  Paint();
+  GetWindowRect(window, &rect);
+  EXPECT_NEAR(rect.bottom - rect.top, dock.bottom - dock.top - 4, 1);
+  ExpectBatteryRegion(window, 50, rect.bottom - rect.top);
+  EXPECT_TRUE(
+      screenshot::Window(f.Handle()).Scaled(8).SavePng(ShotPath("indicator-docked-auto-height")));
+}
+
+}  // namespace
