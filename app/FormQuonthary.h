@@ -194,6 +194,9 @@ class TFormQuonthary : public ui::TForm {
   ui::TForm& ownerForm_;
 };
 
+// How far a hidden indicator moves up in window mode (it stays "visible" to the system).
+constexpr int kParkOffset = 5000;
+
 // The one indicator of the process; null once it is closed.
 extern TFormQuonthary* FormQuonthary;
 

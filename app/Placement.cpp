@@ -124,7 +124,7 @@ void TFormQuonthary::HideIndicator() {
   if (TaskbarMode())
     Hide();
   else
-    SetTop(Top() - 5000);
+    SetTop(Top() - kParkOffset);
 }
 
 void TFormQuonthary::ShowIndicator() {
@@ -132,7 +132,7 @@ void TFormQuonthary::ShowIndicator() {
   if (TaskbarMode()) {
     Show();
   } else {
-    SetTop(Top() + 5000);
+    SetTop(Top() + kParkOffset);
     RaiseWithoutFocus();
   }
 }

@@ -59,7 +59,10 @@ void TFormQuonthary::SaveSettings() {
         if (windowMode) settings::WriteNumber(row, Store, UseRegistry, batch.get(), Left());
         break;
       case Encoding::WindowTop:
-        if (windowMode) settings::WriteNumber(row, Store, UseRegistry, batch.get(), Top());
+        // A window parked off screen while the battery is full keeps its real place.
+        if (windowMode)
+          settings::WriteNumber(row, Store, UseRegistry, batch.get(),
+                                IsShown() ? Top() : Top() + kParkOffset);
         break;
       case Encoding::Version:
         settings::WriteText(
