@@ -46,15 +46,20 @@ TFormMessageChanger::TFormMessageChanger(ui::TComponent* owner)
   Restyle(Label18, ui::clGreen, true);
   Restyle(Label25, ui::clGreen, true);
   for (ui::TLabel* name : {&LabelProxyName, &LabelMacName}) {
+    name->SetAlignment(ui::TAlignment::RightJustify);  // first, so sizing keeps the right edge
     Restyle(*name, ui::clGreen, false);
-    name->SetAlignment(ui::TAlignment::RightJustify);
   }
   LabelProxyBypass.Hide();
+  // Kept to the panel's width: a long text (a wide font, a translation) takes a second
+  // line, growing upwards from the panel's bottom.
+  Label8.SetAutoSize(false);
   Restyle(Label8, ui::clRed, false);
+  Label8.SetWordWrap(true);
   Label8.SetAlignment(ui::TAlignment::RightJustify);
+  Label8.SetLayout(ui::TTextLayout::Bottom);
 
-  Restyle(Label24, ui::clWindowText, true);
   Label24.SetAutoSize(false);
+  Restyle(Label24, ui::clWindowText, true);
   Label24.SetAlignment(ui::TAlignment::Center);
   Label24.SetAnchors(ui::akLeft | ui::akBottom);
   Panel1.SetBevelOuter(ui::TBevelCut::None);
@@ -64,6 +69,7 @@ TFormMessageChanger::TFormMessageChanger(ui::TComponent* owner)
   Button2.SetModalResult(ui::mrNo);
   Button2.SetCancel(true);
 
+  dialogs::SizeLabelsToText(*this);
   OnShow = [this](ui::TObject* s) { FormShow(s); };
   FormCreate();
 }

@@ -20,24 +20,24 @@ class TFormMessageChanger : public ui::TForm {
   ui::TPanel PanelIP{this, "PanelIP", this, {55, 45, 301, 76}};
   ui::TLabel LabelConName{this, "LabelConName", &PanelIP, {8, 4, 140, 13}, "Local Area Connection"};
   ui::TLabel Label2{this, "Label2", &PanelIP, {8, 22, 14, 13}, "IP:"};
-  ui::TLabel LabelIP{this, "LabelIP", &PanelIP, {62, 22, 84, 13}, "192.168.100.100"};
+  ui::TLabel LabelIP{this, "LabelIP", &PanelIP, {64, 22, 84, 13}, "192.168.100.100"};
   ui::TLabel Label3{this, "Label3", &PanelIP, {8, 39, 29, 13}, "Mask:"};
-  ui::TLabel LabelMask{this, "LabelMask", &PanelIP, {62, 39, 84, 13}, "255.255.255.0"};
+  ui::TLabel LabelMask{this, "LabelMask", &PanelIP, {64, 39, 84, 13}, "255.255.255.0"};
   ui::TLabel Label4{this, "Label4", &PanelIP, {8, 56, 45, 13}, "Gateway:"};
-  ui::TLabel LabelGate{this, "LabelGate", &PanelIP, {62, 56, 84, 13}, "192.168.100.1"};
-  ui::TLabel Label5{this, "Label5", &PanelIP, {156, 39, 38, 13}, "P. DNS:"};
-  ui::TLabel LabelDns1{this, "LabelDns1", &PanelIP, {204, 39, 84, 13}, "192.168.100.1"};
-  ui::TLabel Label6{this, "Label6", &PanelIP, {156, 56, 38, 13}, "S. DNS:"};
-  ui::TLabel LabelDns2{this, "LabelDns2", &PanelIP, {204, 56, 84, 13}, "192.168.100.2"};
+  ui::TLabel LabelGate{this, "LabelGate", &PanelIP, {64, 56, 84, 13}, "192.168.100.1"};
+  ui::TLabel Label5{this, "Label5", &PanelIP, {162, 39, 38, 13}, "P. DNS:"};
+  ui::TLabel LabelDns1{this, "LabelDns1", &PanelIP, {212, 39, 84, 13}, "192.168.100.1"};
+  ui::TLabel Label6{this, "Label6", &PanelIP, {162, 56, 38, 13}, "S. DNS:"};
+  ui::TLabel LabelDns2{this, "LabelDns2", &PanelIP, {212, 56, 84, 13}, "192.168.100.2"};
 
   ui::TPanel PanelProxy{this, "PanelProxy", this, {55, 130, 301, 61}};
   ui::TLabel Label18{this, "Label18", &PanelProxy, {8, 4, 78, 13}, "Proxy Settings"};
   ui::TLabel LabelProxyName{
       this, "LabelProxyName", &PanelProxy, {150, 4, 143, 13}, "Proxy profile"};
   ui::TLabel Label13{this, "Label13", &PanelProxy, {8, 22, 45, 13}, "Proxy IP:"};
-  ui::TLabel LabelProxyIP{this, "LabelProxyIP", &PanelProxy, {62, 22, 84, 13}, "192.168.0.1"};
-  ui::TLabel Label14{this, "Label14", &PanelProxy, {149, 22, 4, 13}, ":"};
-  ui::TLabel LabelProxyPort{this, "LabelProxyPort", &PanelProxy, {156, 22, 24, 13}, "8080"};
+  ui::TLabel LabelProxyIP{this, "LabelProxyIP", &PanelProxy, {64, 22, 84, 13}, "192.168.0.1"};
+  ui::TLabel Label14{this, "Label14", &PanelProxy, {151, 22, 4, 13}, ":"};
+  ui::TLabel LabelProxyPort{this, "LabelProxyPort", &PanelProxy, {158, 22, 24, 13}, "8080"};
   ui::TLabel LabelProxyBypass{
       this, "LabelProxyBypass", &PanelProxy, {8, 40, 163, 13}, "Bypass proxy for local addresses"};
 
@@ -46,13 +46,13 @@ class TFormMessageChanger : public ui::TForm {
   ui::TLabel LabelMacName{this, "LabelMacName", &PanelMac, {150, 4, 143, 13}, "MAC profile"};
   ui::TLabel Label7{this, "Label7", &PanelMac, {8, 22, 43, 13}, "Adapter:"};
   ui::TLabel LabelAdapterName{
-      this, "LabelAdapterName", &PanelMac, {62, 22, 160, 13}, "Network adapter"};
+      this, "LabelAdapterName", &PanelMac, {64, 22, 160, 13}, "Network adapter"};
   ui::TLabel Label16{this, "Label16", &PanelMac, {8, 39, 27, 13}, "MAC:"};
-  ui::TLabel LabelMAC{this, "LabelMAC", &PanelMac, {62, 39, 84, 13}, "00AABBCCDDEE"};
+  ui::TLabel LabelMAC{this, "LabelMAC", &PanelMac, {64, 39, 84, 13}, "00AABBCCDDEE"};
   ui::TLabel Label8{this,
                     "Label8",
                     &PanelMac,
-                    {8, 60, 285, 13},
+                    {8, 53, 285, 26},
                     "To activate this change Disable and Enable this device"};
 
   ui::TLabel Label24{this, "Label24", this, {55, 414, 301, 13}, "Do you want to use this profile?"};

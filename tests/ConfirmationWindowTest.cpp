@@ -234,6 +234,16 @@ TEST_F(ConfirmationWindow, DesignAndCreationValues) {
   EXPECT_TRUE(w.LabelConName.Font().Underline);
   EXPECT_EQ(w.LabelConName.Font().Color, ui::clGreen);
   EXPECT_EQ(w.Label8.Font().Color, ui::clRed);
+  // Fixed boxes: the red note wraps inside the panel, the question is centred on its width.
+  EXPECT_EQ(w.Label8.Width(), 285);
+  EXPECT_TRUE(w.Label8.WordWrap());
+  EXPECT_EQ(w.Label8.Bottom(), 79);
+  EXPECT_EQ(w.Label24.Width(), 301);
+  // The names of linked profiles end at the panel's right margin whatever their length.
+  w.LabelProxyName.SetCaption("A rather long proxy profile name");
+  EXPECT_EQ(w.LabelProxyName.Right(), 293);
+  EXPECT_EQ(w.LabelMacName.Right(), 293);
+  EXPECT_EQ(w.Label24.Alignment(), ui::TAlignment::Center);
   EXPECT_TRUE(w.Button1.Default());
   EXPECT_TRUE(w.Button2.Cancel());
   EXPECT_EQ(w.Button1.ModalResult(), ui::mrYes);
