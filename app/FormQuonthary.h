@@ -3,9 +3,11 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
+#include "changers/NetworkAdapters.h"
 #include "profiles/ProfileRecords.h"
 #include "settings/Settings.h"
 #include "settings/SettingsStore.h"
@@ -175,6 +177,17 @@ class TFormQuonthary : public ui::TForm {
   bool ApplyMacProfile(int slot);
   void ShowTimedMessage(const std::string& message, const std::string& redMessage, int seconds,
                         int icon);
+  // Runs the confirmation window after fill has filled it; true when answered Yes.
+  bool ConfirmProfileChange(const std::function<void(TFormMessageChanger&)>& fill);
+  // The registry side of proxy and MAC profiles; false when a value could not be written
+  // (a MAC write is also refused for an adapter key that does not exist).
+  bool WriteProxySettings(const profiles::ProxyProfileRecord& proxy);
+  bool WriteMacSetting(const profiles::MacProfileRecord& mac);
+  // Throws changers::InvalidDataType for a description or address that is not a string.
+  changers::NetworkAdapters ListNetworkAdapters();
+  // The shell's launch code; greater than 32 means started.
+  std::intptr_t RunProgramAndWait(const std::string& file, const std::string& params,
+                                  const std::string& directory, int show, bool wait);
   void UpdateIPMenuItems();
   void UpdateProxyMenuItems();
   void UpdateMacMenuItems();

@@ -5,6 +5,7 @@
 #include "system/Environment.h"
 #include "system/HotKeys.h"
 #include "system/IcmpEcho.h"
+#include "system/InternetSettings.h"
 #include "system/Mixer.h"
 #include "system/MonitorPower.h"
 #include "system/PowerSource.h"
@@ -28,6 +29,7 @@ struct Platform {
   Environment& Env;
   Desktop& Screen;
   Clock& Time;
+  InternetSettings& Inet;
 };
 
 }  // namespace sys

@@ -8,6 +8,7 @@
 #include "system/fake/FakeEnvironment.h"
 #include "system/fake/FakeHotKeys.h"
 #include "system/fake/FakeIcmpEcho.h"
+#include "system/fake/FakeInternetSettings.h"
 #include "system/fake/FakeMixer.h"
 #include "system/fake/FakeMonitorPower.h"
 #include "system/fake/FakePowerSource.h"
@@ -38,6 +39,7 @@ struct FakePlatform {
   FakeEnvironment Environment;
   FakeDesktop Desktop;
   FakeClock Clock;
+  FakeInternetSettings InternetSettings;
 };
 
 }  // namespace sys

@@ -5,6 +5,7 @@
 #include "system/win32/Win32Environment.h"
 #include "system/win32/Win32HotKeys.h"
 #include "system/win32/Win32IcmpEcho.h"
+#include "system/win32/Win32InternetSettings.h"
 #include "system/win32/Win32Mixer.h"
 #include "system/win32/Win32MonitorPower.h"
 #include "system/win32/Win32PowerSource.h"
@@ -29,7 +30,9 @@ struct Win32Adapters {
   Win32Environment Env;
   Win32Desktop Screen;
   Win32Clock Time;
-  Platform Bundle{Power, *Reg, Mix, Keys, Monitor, Audio, Shell, Icmp, Version, Env, Screen, Time};
+  Win32InternetSettings Inet;
+  Platform Bundle{Power, *Reg,    Mix, Keys,   Monitor, Audio, Shell,
+                  Icmp,  Version, Env, Screen, Time,    Inet};
 };
 
 }  // namespace

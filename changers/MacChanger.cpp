@@ -1,0 +1,68 @@
+// MAC profiles: the adapters' driver keys in the machine-wide registry.
+#include "app/FormQuonthary.h"
+#include "profiles/FormMessageChanger.h"
+
+namespace {
+
+// A missing value reads as the empty text; one of another kind cannot be shown or
+// compared as an address, so it stops the listing as the form library's reader does.
+std::string StringValue(sys::RegistryKey& key, const char* name) {
+  auto value = key.Query(name);
+  if (!value) return {};
+  if (value->Kind != sys::ValueKind::String) throw changers::InvalidDataType(name);
+  return value->Text;
+}
+
+}  // namespace
+
+changers::NetworkAdapters TFormQuonthary::ListNetworkAdapters() {
+  changers::NetworkAdapters found;
+  const auto root = sys::RootKey::LocalMachine;
+  auto classKey = Sys.Reg.Open(root, changers::kAdapterClassKey, false);
+  if (!classKey) return found;
+  for (const std::string& name : classKey->SubKeyNames()) {
+    auto device = Sys.Reg.Open(root, std::string(changers::kAdapterClassKey) + "\\" + name, false);
+    // Only network devices carry a bus type; the class key also holds other entries.
+    if (!device || !device->Query("BusType")) continue;
+    std::string description = StringValue(*device, "DriverDesc");
+    std::string address = StringValue(*device, changers::kNetworkAddressValue);
+    found.Links.push_back(name);
+    found.Descriptions.push_back(std::move(description));
+    found.Addresses.push_back(std::move(address));
+  }
+  return found;
+}
+
+bool TFormQuonthary::WriteMacSetting(const profiles::MacProfileRecord& mac) {
+  // The link names one subkey of the class key. Writing through the store would create a
+  // key that is missing, so an adapter that is gone (or a link that names no single
+  // subkey) is refused instead of leaving a stray key behind.
+  const std::string& link = mac.LinkInRegistry;
+  if (link.empty() || link.find('\\') != std::string::npos) return false;
+  const std::string path = std::string(changers::kAdapterClassKey) + "\\" + link;
+  if (!Sys.Reg.Open(sys::RootKey::LocalMachine, path, false)) return false;
+  if (mac.UseOtherMAC)
+    return Store.WriteSettingString(sys::RootKey::LocalMachine, "\\" + path,
+                                    changers::kNetworkAddressValue, mac.MacAddress, true, nullptr);
+  return Store.DeleteRegistryValue(sys::RootKey::LocalMachine, "\\" + path,
+                                   changers::kNetworkAddressValue);
+}
+
+bool TFormQuonthary::ApplyMacProfile(int slot) {
+  if (slot < 0 || slot >= profiles::SlotCount) return false;
+  const profiles::MacProfileRecord& mac = Profiles.MacProfiles[std::size_t(slot)];
+  Sys.Screen.SetForegroundWindow(Handle());
+  const bool confirmed = ConfirmProfileChange([&](TFormMessageChanger& w) {
+    w.SetCaption(w.Caption() + "MAC Changer");
+    w.LabelProfilName.SetCaption(mac.ProfileName);
+    w.ShowMacProfile(mac, Msg("LabelDefaultMac"), false);
+  });
+  if (!confirmed) return false;
+  const bool written = WriteMacSetting(mac);
+  SaveSettings();
+  if (written)
+    ShowTimedMessage(Msg("LabelMacChanged"), Msg("LabelDisEnab"), 20, ui::IDI_Asterisk);
+  else
+    ShowTimedMessage(Msg("LabelMacNotWritten"), "", 20, ui::IDI_Exclamation);
+  return true;
+}

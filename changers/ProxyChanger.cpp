@@ -1,0 +1,47 @@
+// Proxy profiles: the per-user Internet settings in the registry.
+#include "app/FormQuonthary.h"
+#include "profiles/FormMessageChanger.h"
+
+namespace {
+
+const char kInternetSettingsKey[] =
+    "\\Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
+const char kZoneMapKey[] =
+    "\\Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings\\ZoneMap";
+
+}  // namespace
+
+bool TFormQuonthary::ApplyProxyProfile(int slot) {
+  if (slot < 0 || slot >= profiles::SlotCount) return false;
+  const profiles::ProxyProfileRecord& proxy = Profiles.ProxyProfiles[std::size_t(slot)];
+  Sys.Screen.SetForegroundWindow(Handle());
+  const bool confirmed = ConfirmProfileChange([&](TFormMessageChanger& w) {
+    w.SetCaption(w.Caption() + "Proxy Changer");
+    w.LabelProfilName.SetCaption(proxy.ProfileName);
+    w.ShowProxyProfile(proxy, Msg("LabelDontProxy"), false);
+  });
+  if (!confirmed) return false;
+  const bool written = WriteProxySettings(proxy);
+  SaveSettings();
+  if (written)
+    ShowTimedMessage(Msg("LabelProxyChanged"), "", 10, ui::IDI_Asterisk);
+  else
+    ShowTimedMessage(Msg("LabelProxyNotWritten"), "", 20, ui::IDI_Exclamation);
+  return true;
+}
+
+bool TFormQuonthary::WriteProxySettings(const profiles::ProxyProfileRecord& proxy) {
+  const auto root = sys::RootKey::CurrentUser;
+  // Each write stands alone: one that fails does not keep the others from being made.
+  bool ok = Store.WriteSettingInteger(root, kInternetSettingsKey, "ProxyEnable",
+                                      proxy.UseProxyServer ? 1 : 0, true, nullptr);
+  ok &= Store.WriteSettingInteger(root, kZoneMapKey, "ProxyByPass", proxy.BypassProxyLCon ? 1 : 0,
+                                  true, nullptr);
+  const std::string server = proxy.ProxyServerPort.empty()
+                                 ? proxy.ProxyServer
+                                 : proxy.ProxyServer + ":" + proxy.ProxyServerPort;
+  ok &= Store.WriteSettingString(root, kInternetSettingsKey, "ProxyServer", server, true, nullptr);
+  // Running programs keep the proxy they read at start unless told.
+  Sys.Inet.NotifyChanged();
+  return ok;
+}

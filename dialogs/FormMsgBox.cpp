@@ -1,0 +1,82 @@
+#include "dialogs/FormMsgBox.h"
+
+#include <string>
+
+#include "app/FormQuonthary.h"
+#include "dialogs/DialogLayout.h"
+#include "i18n/Translate.h"
+
+TFormMsgBox::TFormMsgBox(ui::TComponent* owner) : ui::TForm(owner, "FormMsgBox") {
+  SetCaption("Quonthary");
+  SetBorderStyle(ui::TBorderStyle::Dialog);
+  SetBorderIcons(ui::biSystemMenu);
+  SetPosition(ui::TPosition::ScreenCenter);
+  SetClientSize(273, 139);
+
+  ImageDesc.SetTransparent(true);
+  for (ui::TLabel* label : {&LabelMsg, &LabelRedMsg}) {
+    label->SetAutoSize(false);
+    label->SetWordWrap(true);
+  }
+  LabelRedMsg.SetLayout(ui::TTextLayout::Center);
+  ui::TFont red = LabelRedMsg.Font();
+  red.Color = ui::clRed;
+  red.Bold = true;
+  LabelRedMsg.SetFont(red);
+  LabelRedMsg.Hide();
+  ButtonOK.SetDefault(true);
+  ButtonOK.SetCancel(true);
+  ButtonOK.SetAnchors(ui::akBottom);
+
+  OnShow = [this](ui::TObject* s) { FormShow(s); };
+  ButtonOK.OnClick = [this](ui::TObject* s) { ButtonOKClick(s); };
+  Timer1.SetOnTimer([this](ui::TObject* s) { Timer1Timer(s); });
+  FormCreate();
+}
+
+void TFormMsgBox::FormCreate() {
+  // Sizeable so that the size can be pinned when shown.
+  SetBorderStyle(ui::TBorderStyle::Sizeable);
+  IconId = ui::IDI_Asterisk;
+  SecondsLeft = 10;
+}
+
+void TFormMsgBox::FormShow(ui::TObject*) {
+  if (FormQuonthary)
+    TranslateForm(*this, *FormQuonthary->FormLanguage, FormQuonthary->ProgramDir());
+  if (!LabelRedMsg.Visible()) dialogs::SetHeightKeepingBottom(*this, Height() - 40);
+  // Only the red line's visibility comes from the launcher; its text is always this one.
+  if (FormQuonthary) LabelRedMsg.SetCaption(FormQuonthary->Msg("LabelDisEnab"));
+  FitMessage();
+  ImageDesc.SetSystemIcon(IconId);
+  ShowCountDown();
+  Timer1.SetEnabled(true);
+  dialogs::CenterOnScreen(*this);
+  if (FormQuonthary) FormQuonthary->Sys.Screen.SetForegroundWindow(Handle());
+  PinSize();
+}
+
+void TFormMsgBox::FitMessage() {
+  const ui::TextSize needed =
+      ui::CurrentBackend().MeasureText(LabelMsg.Font(), LabelMsg.Caption(), LabelMsg.Width());
+  const int extra = needed.Height - LabelMsg.Height();
+  if (extra <= 0) return;
+  LabelMsg.SetHeight(needed.Height);
+  LabelRedMsg.SetTop(LabelRedMsg.Top() + extra);
+  dialogs::SetHeightKeepingBottom(*this, Height() + extra);
+}
+
+void TFormMsgBox::ShowCountDown() {
+  ButtonOK.SetCaption("OK (" + std::to_string(SecondsLeft) + ")");
+}
+
+void TFormMsgBox::Timer1Timer(ui::TObject*) {
+  --SecondsLeft;
+  ShowCountDown();
+  if (SecondsLeft <= 0) {
+    Timer1.SetEnabled(false);
+    ButtonOKClick(&ButtonOK);
+  }
+}
+
+void TFormMsgBox::ButtonOKClick(ui::TObject*) { Close(); }

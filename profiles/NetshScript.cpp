@@ -1,0 +1,60 @@
+#include "profiles/NetshScript.h"
+
+namespace profiles {
+
+namespace {
+
+const char kEol[] = "\r\n";
+
+bool HasLineBreak(const std::string& text) {
+  return text.find_first_of("\r\n") != std::string::npos;
+}
+
+}  // namespace
+
+std::string NetshBatchText(const std::string& scriptDir) {
+  std::string path;
+  for (char c : scriptDir + kScriptFileName) {
+    if (c == '%') path += '%';
+    path += c;
+  }
+  return "netsh.exe -f \"" + path + "\"" + kEol;
+}
+
+std::string NetshScriptText(const IPProfileRecord& p) {
+  const std::string name = "name=\"" + p.connectionName + "\"";
+  std::string s = std::string("pushd interface ip") + kEol;
+  if (p.isDHCP) {
+    s += "set address " + name + " source=dhcp" + kEol;
+    s += "set dns " + name + " source=dhcp register=PRIMARY" + kEol;
+    s += "set wins " + name + " source=dhcp" + kEol;
+  } else {
+    s += "set address " + name + " source=static addr=" + p.statIP + " mask=" + p.statMask + kEol;
+    s += "set address " + name + " gateway=" + p.statGate + " gwmetric=0" + kEol;
+    s += "set dns " + name + " source=static addr=" + p.statDns1 + " register=PRIMARY" + kEol;
+    s += "add dns " + name + " addr=" + p.statDns2 + " index=2" + kEol;
+    s += "set wins " + name + " source=static addr=none" + kEol;
+  }
+  s += std::string("popd") + kEol;
+  return s;
+}
+
+bool FitsNetshScript(const IPProfileRecord& p) {
+  if (HasLineBreak(p.connectionName) || p.connectionName.find('"') != std::string::npos)
+    return false;
+  if (p.isDHCP) return true;
+  for (const std::string* field : {&p.statIP, &p.statMask, &p.statGate, &p.statDns1, &p.statDns2})
+    if (HasLineBreak(*field)) return false;
+  return true;
+}
+
+void MarkApplied(ProfileTables& tables, int slot) {
+  const std::string& connection = tables.IPProfiles[std::size_t(slot)].connectionName;
+  for (std::size_t i = 0; i < tables.IPProfiles.size(); ++i) {
+    const IPProfileRecord& other = tables.IPProfiles[i];
+    if (!other.Used || other.connectionName == connection) tables.AppliedMarks[i] = false;
+  }
+  tables.AppliedMarks[std::size_t(slot)] = true;
+}
+
+}  // namespace profiles

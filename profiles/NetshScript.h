@@ -1,0 +1,30 @@
+// The files through which an IP profile is put in force: a network shell script and the
+// one-line batch file that runs the shell on it. Both are plain 8-bit text, CR LF ended.
+#pragma once
+#include <string>
+
+#include "profiles/ProfileRecords.h"
+
+namespace profiles {
+
+inline const char kBatchFileName[] = "qth_run.bat";
+inline const char kScriptFileName[] = "qth_run.txt";
+
+// The batch line for a script in scriptDir (which ends with a backslash). The path is
+// quoted, since the folder may contain blanks, and percent signs are doubled so that the
+// command interpreter takes them literally.
+std::string NetshBatchText(const std::string& scriptDir);
+
+// Five lines for a DHCP profile, seven for a static one; fields go in verbatim.
+std::string NetshScriptText(const IPProfileRecord& profile);
+
+// Whether the fields the script carries can be written without changing its commands:
+// no line break in any of them, and no double quote in the connection name, which stands
+// between quotes.
+bool FitsNetshScript(const IPProfileRecord& profile);
+
+// The applied marks after the profile in slot was put in force: cleared for every slot that
+// is unused or configures the same connection (exact text), then set for slot.
+void MarkApplied(ProfileTables& tables, int slot);
+
+}  // namespace profiles

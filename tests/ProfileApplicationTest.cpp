@@ -1,0 +1,471 @@
+// Putting proxy, MAC and IP profiles in force on fakes: registry values, script and batch
+// bytes, applied marks, reports, refusals and failed writes.
+#include "changers/NetworkAdapters.h"
+#include "system/Files.h"
+#include "tests/ProfileFixture.h"
+
+namespace {
+
+using testing_support::kAdapterClass;
+using testing_support::kInternetSettings;
+using testing_support::kZoneMap;
+using testing_support::ProfileFixture;
+
+std::string ReadFile(const std::string& path) {
+  return sys::files::ReadAll(path).value_or("<missing>");
+}
+
+// ---- proxy ----
+
+class ProxyApplication : public ProfileFixture {
+ protected:
+  void SetUp() override {
+    ProfileFixture::SetUp();
+    Start();
+  }
+  // Applies a proxy profile answered Yes; the values written.
+  void Apply(const profiles::ProxyProfileRecord& p) {
+    Ind().Profiles.ProxyProfiles[9] = p;
+    AnswerConfirmation(true);
+    RecordTimedMessage();
+    EXPECT_TRUE(Ind().ApplyProxyProfile(9));
+    ExpectAllAnswered();
+  }
+  std::string Server() {
+    auto v = UserValue(kInternetSettings, "ProxyServer");
+    EXPECT_TRUE(v && v->Kind == sys::ValueKind::String);
+    return v ? v->Text : "<none>";
+  }
+  std::optional<std::uint32_t> Dword(const char* path, const char* name) {
+    auto v = UserValue(path, name);
+    if (!v || v->Kind != sys::ValueKind::Dword) return std::nullopt;
+    return v->Dword;
+  }
+};
+
+TEST_F(ProxyApplication, WritesTheThreeValuesAndReports) {
+  Apply({true, "Office", true, "192.168.0.1", "8080", true});
+  EXPECT_EQ(Dword(kInternetSettings, "ProxyEnable"), 1u);
+  EXPECT_EQ(Dword(kZoneMap, "ProxyByPass"), 1u);
+  EXPECT_EQ(Server(), "192.168.0.1:8080");
+  ASSERT_TRUE(shown);
+  EXPECT_EQ(shown->Message, "Server Proxy was changed!");
+  EXPECT_FALSE(shown->RedVisible);
+  EXPECT_EQ(shown->Seconds, 10);
+  EXPECT_EQ(shown->Icon, ui::IDI_Asterisk);
+  // Nothing else is written there (no override list).
+  EXPECT_EQ(fake.Registry.ValueNames(sys::RootKey::CurrentUser, kInternetSettings),
+            (std::vector<std::string>{"ProxyEnable", "ProxyServer"}));
+}
+
+TEST_F(ProxyApplication, ServerTextFollowsThePortTextExactly) {
+  Apply({true, "p", true, "192.168.0.1", "", false});
+  EXPECT_EQ(Server(), "192.168.0.1");
+  EXPECT_EQ(Dword(kZoneMap, "ProxyByPass"), 0u);  // written, never deleted
+  Apply({true, "p", true, "192.168.0.1", "  ", false});
+  EXPECT_EQ(Server(), "192.168.0.1:  ");
+  Apply({true, "p", true, "", "", false});
+  EXPECT_EQ(Server(), "");
+}
+
+TEST_F(ProxyApplication, ProxyOffStillWritesTheServerText) {
+  fake.Registry.PutValue(sys::RootKey::CurrentUser, kInternetSettings, "ProxyServer",
+                         {sys::ValueKind::String, "old:1", 0});
+  Apply({true, "Off", false, "10.1.1.1", "3128", false});
+  EXPECT_EQ(Dword(kInternetSettings, "ProxyEnable"), 0u);
+  EXPECT_EQ(Server(), "10.1.1.1:3128");
+}
+
+TEST_F(ProxyApplication, RunningProgramsAreToldAfterTheValuesAreWritten) {
+  std::string serverAtNotice;
+  fake.InternetSettings.OnNotify = [&] { serverAtNotice = Server(); };
+  Apply({true, "p", true, "proxy", "80", false});
+  EXPECT_EQ(fake.InternetSettings.Notifications, 1);
+  EXPECT_EQ(serverAtNotice, "proxy:80");
+}
+
+TEST_F(ProxyApplication, DecliningWritesNothing) {
+  Ind().Profiles.ProxyProfiles[9] = {true, "p", true, "proxy", "80", true};
+  AnswerConfirmation(false);
+  EXPECT_FALSE(Ind().ApplyProxyProfile(9));
+  ExpectAllAnswered();
+  EXPECT_FALSE(fake.Registry.KeyExists(sys::RootKey::CurrentUser, kInternetSettings));
+  EXPECT_EQ(fake.InternetSettings.Notifications, 0);
+  EXPECT_TRUE(fake.Sound.Events.empty());  // no message, so no beep
+}
+
+TEST_F(ProxyApplication, AFailedWriteIsReportedNotCalledASuccess) {
+  fake.Registry.SetDenied(sys::RootKey::CurrentUser, kZoneMap);
+  Apply({true, "p", true, "proxy", "80", true});
+  // The other two are still made.
+  EXPECT_EQ(Server(), "proxy:80");
+  EXPECT_EQ(Dword(kInternetSettings, "ProxyEnable"), 1u);
+  ASSERT_TRUE(shown);
+  EXPECT_EQ(shown->Message, Msg("LabelProxyNotWritten"));
+  EXPECT_NE(shown->Message, "");
+  EXPECT_EQ(shown->Icon, ui::IDI_Exclamation);
+}
+
+// ---- adapters and MAC ----
+
+class MacApplication : public ProfileFixture {
+ protected:
+  void SetUp() override {
+    ProfileFixture::SetUp();
+    Start();
+  }
+  bool Apply(const profiles::MacProfileRecord& m) {
+    Ind().Profiles.MacProfiles[3] = m;
+    AnswerConfirmation(true);
+    RecordTimedMessage();
+    bool applied = Ind().ApplyMacProfile(3);
+    ExpectAllAnswered();
+    return applied;
+  }
+};
+
+TEST_F(MacApplication, DiscoveryListsOnlyDevicesWithABusType) {
+  AddAdapter("0000", "Intel PRO/100", std::string("00AABBCCDDEE"));
+  AddAdapter("0001", "Not a device", std::nullopt, false);
+  AddAdapter("0002", "Realtek");
+  AddAdapter("0003", "Realtek");
+  AddAdapter("0004", "");
+  changers::NetworkAdapters a = Ind().ListNetworkAdapters();
+  EXPECT_EQ(a.Links, (std::vector<std::string>{"0000", "0002", "0003", "0004"}));
+  EXPECT_EQ(a.Descriptions, (std::vector<std::string>{"Intel PRO/100", "Realtek", "Realtek", ""}));
+  EXPECT_EQ(a.Addresses, (std::vector<std::string>{"00AABBCCDDEE", "", "", ""}));
+  EXPECT_EQ(fake.Registry.OpenKeyCount(), 0);
+}
+
+TEST_F(MacApplication, DiscoveryWithoutAClassKeyOrWithAValueOfAnotherKind) {
+  EXPECT_EQ(Ind().ListNetworkAdapters().Count(), 0u);
+  EXPECT_FALSE(fake.Registry.KeyExists(sys::RootKey::LocalMachine, kAdapterClass));  // not made
+  AddAdapter("0000", "Good");
+  fake.Registry.PutValue(sys::RootKey::LocalMachine, std::string(kAdapterClass) + "\\0000",
+                         "NetworkAddress", {sys::ValueKind::Dword, "", 5});
+  try {
+    Ind().ListNetworkAdapters();
+    ADD_FAILURE() << "no error for a DWORD address";
+  } catch (const changers::InvalidDataType& e) {
+    EXPECT_STREQ(e.what(), "Invalid data type for 'NetworkAddress'");
+  }
+  // A key the user may not open with full access counts as absent.
+  fake.Registry.SetDenied(sys::RootKey::LocalMachine, kAdapterClass);
+  EXPECT_EQ(Ind().ListNetworkAdapters().Count(), 0u);
+}
+
+TEST_F(MacApplication, WritesTheAddressExactlyAndReportsWithTheRedLine) {
+  AddAdapter("0007", "Fast Ethernet");
+  EXPECT_TRUE(Apply({true, "Spoof", "Fast Ethernet", true, "0007", "00aa-BB:cc"}));
+  auto v = AdapterValue("0007", "NetworkAddress");
+  ASSERT_TRUE(v);
+  EXPECT_EQ(v->Kind, sys::ValueKind::String);
+  EXPECT_EQ(v->Text, "00aa-BB:cc");
+  ASSERT_TRUE(shown);
+  EXPECT_EQ(shown->Message, "MAC Address was changed!");
+  EXPECT_TRUE(shown->RedVisible);
+  EXPECT_EQ(shown->Red, "YOU NEED TO DISABLE AND ENABLE DEVICE TO APPLY CHANGES!");
+  EXPECT_EQ(shown->Seconds, 20);
+  EXPECT_EQ(shown->Icon, ui::IDI_Asterisk);
+}
+
+TEST_F(MacApplication, TheDefaultAddressDeletesTheValueTwiceWithoutHarm) {
+  AddAdapter("0007", "Fast Ethernet", std::string("00AABBCCDDEE"));
+  const profiles::MacProfileRecord builtIn{true,  "Default", "Fast Ethernet",
+                                           false, "0007",    "00AABBCCDDEE"};
+  EXPECT_TRUE(Apply(builtIn));
+  EXPECT_FALSE(AdapterValue("0007", "NetworkAddress"));
+  EXPECT_TRUE(Apply(builtIn));
+  EXPECT_EQ(shown->Message, "MAC Address was changed!");
+  EXPECT_TRUE(AdapterValue("0007", "DriverDesc"));  // the rest of the key stays
+}
+
+TEST_F(MacApplication, AnAdapterThatIsGoneIsRefusedWithoutMakingAKey) {
+  AddAdapter("0001", "Other");
+  for (const char* link : {"0009", "", "0001\\Ndi"}) {
+    EXPECT_TRUE(Apply({true, "Gone", "Fast Ethernet", true, link, "00AABBCCDDEE"}));
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(shown->Message, Msg("LabelMacNotWritten")) << link;
+    EXPECT_FALSE(shown->RedVisible);
+    EXPECT_EQ(shown->Icon, ui::IDI_Exclamation);
+  }
+  EXPECT_FALSE(
+      fake.Registry.KeyExists(sys::RootKey::LocalMachine, std::string(kAdapterClass) + "\\0009"));
+  EXPECT_FALSE(fake.Registry.KeyExists(sys::RootKey::LocalMachine,
+                                       std::string(kAdapterClass) + "\\0001\\Ndi"));
+  EXPECT_EQ(fake.Registry.ValueNames(sys::RootKey::LocalMachine, kAdapterClass),
+            std::vector<std::string>{});
+}
+
+TEST_F(MacApplication, AKeyWithoutWriteAccessIsReported) {
+  AddAdapter("0007", "Fast Ethernet");
+  fake.Registry.SetDenied(sys::RootKey::LocalMachine, std::string(kAdapterClass) + "\\0007");
+  EXPECT_TRUE(Apply({true, "Spoof", "Fast Ethernet", true, "0007", "00AABBCCDDEE"}));
+  EXPECT_FALSE(AdapterValue("0007", "NetworkAddress"));
+  EXPECT_EQ(shown->Message, Msg("LabelMacNotWritten"));
+}
+
+TEST_F(MacApplication, DecliningChangesNothing) {
+  AddAdapter("0007", "Fast Ethernet", std::string("001122334455"));
+  Ind().Profiles.MacProfiles[3] = {true, "Default", "Fast Ethernet", false, "0007", ""};
+  AnswerConfirmation(false);
+  EXPECT_FALSE(Ind().ApplyMacProfile(3));
+  ExpectAllAnswered();
+  EXPECT_EQ(AdapterValue("0007", "NetworkAddress")->Text, "001122334455");
+}
+
+// ---- IP ----
+
+class IPApplication : public ProfileFixture {
+ protected:
+  void SetUp() override {
+    ProfileFixture::SetUp();
+    fake.Environment.Temp = TempDir();
+    std::filesystem::create_directories(fake.Environment.Temp);
+    Start();
+    auto& t = Ind().Profiles;
+    t.IPProfiles[0] = {true,
+                       "Office",
+                       false,
+                       "10.0.0.5",
+                       "255.255.255.0",
+                       "10.0.0.1",
+                       "10.0.0.2",
+                       "10.0.0.3",
+                       "Local Area Connection",
+                       -1,
+                       -1};
+    t.IPProfiles[1] = {true, "Home", true, "", "", "", "", "", "Local Area Connection", -1, -1};
+    t.IPProfiles[2] = {true, "Wireless", true, "", "", "", "", "", "Wireless", -1, -1};
+    // What the started batch would find.
+    fake.Processes.RunAsProcess = [this](const sys::FakeProcesses::ExecuteCall&) {
+      batchAtRun = ReadFile(Temp() + "qth_run.bat");
+      scriptAtRun = ReadFile(Temp() + "qth_run.txt");
+      marksAtRun = Ind().Profiles.AppliedMarks;
+      proxyAtRun = UserValue(kInternetSettings, "ProxyServer").has_value();
+      macAtRun = AdapterValue("0001", "NetworkAddress").has_value();
+    };
+  }
+  virtual std::string TempDir() { return dir.Dir() + "temp" + Sep(); }
+  static std::string Sep() { return std::string(1, std::filesystem::path::preferred_separator); }
+  std::string Temp() { return Ind().TempFolder; }
+
+  bool Apply(int slot) {
+    AnswerConfirmation(true);
+    RecordTimedMessage();
+    bool applied = Ind().ApplyIPProfile(slot);
+    ExpectAllAnswered();
+    return applied;
+  }
+
+  std::string batchAtRun, scriptAtRun;
+  std::array<bool, profiles::SlotCount> marksAtRun{};
+  bool proxyAtRun = false, macAtRun = false;
+};
+
+TEST_F(IPApplication, DhcpScriptHasFiveLines) {
+  EXPECT_TRUE(Apply(1));
+  EXPECT_EQ(scriptAtRun,
+            "pushd interface ip\r\n"
+            "set address name=\"Local Area Connection\" source=dhcp\r\n"
+            "set dns name=\"Local Area Connection\" source=dhcp register=PRIMARY\r\n"
+            "set wins name=\"Local Area Connection\" source=dhcp\r\n"
+            "popd\r\n");
+  EXPECT_EQ(batchAtRun, "netsh.exe -f \"" + Temp() + "qth_run.txt\"\r\n");
+  ASSERT_EQ(fake.Processes.ExecuteCalls.size(), 1u);
+  const auto& call = fake.Processes.ExecuteCalls[0];
+  EXPECT_EQ(call.File, Temp() + "qth_run.bat");
+  EXPECT_EQ(call.Params, "");
+  EXPECT_EQ(call.Directory, "");
+  EXPECT_EQ(call.Show, 2);
+  EXPECT_TRUE(call.Wait);
+  ASSERT_TRUE(shown);
+  EXPECT_EQ(shown->Message, "Adress IP was changed!");
+  EXPECT_FALSE(shown->RedVisible);
+  EXPECT_EQ(shown->Seconds, 10);
+  EXPECT_EQ(shown->Icon, ui::IDI_Asterisk);
+}
+
+TEST_F(IPApplication, StaticScriptHasSevenLinesAndKeepsEmptyFields) {
+  Ind().Profiles.IPProfiles[0].statDns2 = "";
+  EXPECT_TRUE(Apply(0));
+  EXPECT_EQ(scriptAtRun,
+            "pushd interface ip\r\n"
+            "set address name=\"Local Area Connection\" source=static addr=10.0.0.5 "
+            "mask=255.255.255.0\r\n"
+            "set address name=\"Local Area Connection\" gateway=10.0.0.1 gwmetric=0\r\n"
+            "set dns name=\"Local Area Connection\" source=static addr=10.0.0.2 "
+            "register=PRIMARY\r\n"
+            "add dns name=\"Local Area Connection\" addr= index=2\r\n"
+            "set wins name=\"Local Area Connection\" source=static addr=none\r\n"
+            "popd\r\n");
+  // The files stay for the next use to overwrite.
+  EXPECT_EQ(ReadFile(Temp() + "qth_run.txt"), scriptAtRun);
+}
+
+TEST_F(IPApplication, FieldsGoInVerbatim) {
+  Ind().Profiles.IPProfiles[0].statIP = " 10.0.0.5 ";
+  Ind().Profiles.IPProfiles[0].connectionName = "LAN & more";
+  EXPECT_TRUE(Apply(0));
+  EXPECT_NE(scriptAtRun.find("set address name=\"LAN & more\" source=static addr= 10.0.0.5  mask="),
+            std::string::npos)
+      << scriptAtRun;
+}
+
+TEST_F(IPApplication, AppliedMarksOnePerConnection) {
+  auto& marks = Ind().Profiles.AppliedMarks;
+  marks[0] = true;  // same connection as slot 1
+  marks[2] = true;  // another connection
+  marks[5] = true;  // an unused slot
+  EXPECT_TRUE(Apply(1));
+  EXPECT_FALSE(marks[0]);
+  EXPECT_TRUE(marks[1]);
+  EXPECT_TRUE(marks[2]);
+  EXPECT_FALSE(marks[5]);
+  EXPECT_TRUE(marksAtRun[1]);  // set before the launch
+  // Connection names compare exactly.
+  Ind().Profiles.IPProfiles[0].connectionName = "local area connection";
+  marks[0] = true;
+  EXPECT_TRUE(Apply(1));
+  EXPECT_TRUE(marks[0]);
+}
+
+TEST_F(IPApplication, DecliningWritesNoFileAndKeepsTheMarks) {
+  Ind().Profiles.IPProfiles[0].ProxyProfile = 4;
+  Ind().Profiles.ProxyProfiles[4] = {true, "p", true, "proxy", "80", false};
+  Ind().Profiles.AppliedMarks[0] = false;
+  Ind().Profiles.AppliedMarks[1] = true;
+  AnswerConfirmation(false);
+  EXPECT_FALSE(Ind().ApplyIPProfile(0));
+  ExpectAllAnswered();
+  EXPECT_FALSE(Ind().Profiles.AppliedMarks[0]);
+  EXPECT_TRUE(Ind().Profiles.AppliedMarks[1]);
+  EXPECT_FALSE(sys::files::FileExists(Temp() + "qth_run.bat"));
+  EXPECT_FALSE(sys::files::FileExists(Temp() + "qth_run.txt"));
+  EXPECT_TRUE(fake.Processes.ExecuteCalls.empty());
+  EXPECT_FALSE(UserValue(kInternetSettings, "ProxyServer"));
+}
+
+TEST_F(IPApplication, LinkedProfilesAreWrittenBeforeTheShellRuns) {
+  AddAdapter("0001", "Fast Ethernet");
+  auto& t = Ind().Profiles;
+  t.IPProfiles[0].ProxyProfile = 4;
+  t.IPProfiles[0].MacProfile = 6;
+  t.ProxyProfiles[4] = {true, "p", true, "proxy", "80", false};
+  t.MacProfiles[6] = {true, "m", "Fast Ethernet", true, "0001", "001122334455"};
+  EXPECT_TRUE(Apply(0));
+  EXPECT_TRUE(proxyAtRun);
+  EXPECT_TRUE(macAtRun);
+  EXPECT_EQ(UserValue(kInternetSettings, "ProxyServer")->Text, "proxy:80");
+  EXPECT_EQ(AdapterValue("0001", "NetworkAddress")->Text, "001122334455");
+  EXPECT_EQ(shown->Message, "Adress IP was changed!");
+  EXPECT_TRUE(shown->RedVisible);
+}
+
+TEST_F(IPApplication, LinkedDefaultMacDeletesTheValueAndAddsTheRedLine) {
+  AddAdapter("0001", "Fast Ethernet", std::string("001122334455"));
+  Ind().Profiles.IPProfiles[1].MacProfile = 6;
+  Ind().Profiles.MacProfiles[6] = {true, "m", "Fast Ethernet", false, "0001", "001122334455"};
+  EXPECT_TRUE(Apply(1));
+  EXPECT_FALSE(AdapterValue("0001", "NetworkAddress"));
+  EXPECT_TRUE(shown->RedVisible);
+  EXPECT_EQ(shown->Red, Msg("LabelDisEnab"));
+}
+
+TEST_F(IPApplication, LinkToAnUnusedSlotIsNotWritten) {
+  Ind().Profiles.IPProfiles[1].ProxyProfile = 5;
+  Ind().Profiles.ProxyProfiles[5] = {false, "deleted", true, "proxy", "80", false};
+  EXPECT_TRUE(Apply(1));
+  EXPECT_FALSE(fake.Registry.KeyExists(sys::RootKey::CurrentUser, kInternetSettings));
+  EXPECT_EQ(fake.InternetSettings.Notifications, 0);
+}
+
+TEST_F(IPApplication, LaunchFailureIsReportedWithItsCode) {
+  fake.Processes.ExecuteResult = 2;
+  EXPECT_TRUE(Apply(1));
+  EXPECT_TRUE(Ind().Profiles.AppliedMarks[1]);  // marked all the same
+  ASSERT_TRUE(shown);
+  EXPECT_EQ(shown->Message, "An error with executing NETSH.EXE : 2");
+  EXPECT_FALSE(shown->RedVisible);
+  EXPECT_EQ(shown->Seconds, 20);
+  EXPECT_EQ(shown->Icon, ui::IDI_Exclamation);
+}
+
+TEST_F(IPApplication, AFailedLinkedWriteIsReported) {
+  auto& t = Ind().Profiles;
+  t.IPProfiles[1].MacProfile = 6;  // its adapter does not exist
+  t.MacProfiles[6] = {true, "m", "Fast Ethernet", true, "0001", "001122334455"};
+  t.IPProfiles[1].ProxyProfile = 4;
+  t.ProxyProfiles[4] = {true, "p", true, "proxy", "80", false};
+  fake.Registry.SetDenied(sys::RootKey::CurrentUser, kInternetSettings);
+  EXPECT_TRUE(Apply(1));
+  EXPECT_FALSE(
+      fake.Registry.KeyExists(sys::RootKey::LocalMachine, std::string(kAdapterClass) + "\\0001"));
+  EXPECT_EQ(fake.Processes.ExecuteCalls.size(), 1u);  // the IP part still goes ahead
+  ASSERT_TRUE(shown);
+  EXPECT_EQ(shown->Message, "Adress IP was changed!\n" + Msg("LabelProxyNotWritten") + "\n" +
+                                Msg("LabelMacNotWritten"));
+  EXPECT_FALSE(shown->RedVisible);  // no device to restart
+  EXPECT_EQ(shown->Icon, ui::IDI_Exclamation);
+}
+
+TEST_F(IPApplication, UnsafeFieldsAreRefusedBeforeAnythingChanges) {
+  AddAdapter("0001", "Fast Ethernet");
+  auto& t = Ind().Profiles;
+  t.ProxyProfiles[4] = {true, "p", true, "proxy", "80", false};
+  t.MacProfiles[6] = {true, "m", "Fast Ethernet", true, "0001", "001122334455"};
+  const std::vector<std::pair<std::string, std::string>> unsafe = {
+      {"LAN\" source=static addr=1.2.3.4", "10.0.0.5"},
+      {"LAN\r\nset address name=\"Other\" source=dhcp", "10.0.0.5"},
+      {"LAN\n", "10.0.0.5"},
+      {"LAN", "10.0.0.5\r\ndelete dns name=\"LAN\" all"},
+  };
+  for (const auto& [name, address] : unsafe) {
+    t.IPProfiles[0].connectionName = name;
+    t.IPProfiles[0].statIP = address;
+    t.IPProfiles[0].ProxyProfile = 4;
+    t.IPProfiles[0].MacProfile = 6;
+    RecordTimedMessage();  // no confirmation window: the refusal comes first
+    EXPECT_FALSE(Ind().ApplyIPProfile(0));
+    ExpectAllAnswered();
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(shown->Message, Msg("LabelUnsafeProfile"));
+    EXPECT_EQ(shown->Icon, ui::IDI_Exclamation);
+    shown.reset();
+  }
+  EXPECT_FALSE(Ind().Profiles.AppliedMarks[0]);
+  EXPECT_FALSE(fake.Registry.KeyExists(sys::RootKey::CurrentUser, kInternetSettings));
+  EXPECT_FALSE(AdapterValue("0001", "NetworkAddress"));
+  EXPECT_FALSE(sys::files::FileExists(Temp() + "qth_run.txt"));
+  EXPECT_TRUE(fake.Processes.ExecuteCalls.empty());
+
+  // A DHCP profile writes no addresses, so a line break left in them does no harm.
+  t.IPProfiles[1].statIP = "1.2.3.4\r\n";
+  EXPECT_TRUE(Apply(1));
+}
+
+TEST_F(IPApplication, ScriptThatCannotBeWrittenIsNotRun) {
+  Ind().TempFolder = dir.Dir() + "missing" + Sep();
+  Ind().Profiles.AppliedMarks[0] = true;
+  EXPECT_TRUE(Apply(1));
+  EXPECT_TRUE(fake.Processes.ExecuteCalls.empty());
+  EXPECT_TRUE(Ind().Profiles.AppliedMarks[0]);  // nothing was put in force
+  EXPECT_FALSE(Ind().Profiles.AppliedMarks[1]);
+  ASSERT_TRUE(shown);
+  EXPECT_EQ(shown->Message, Msg("LabelScriptNotWritten"));
+  EXPECT_EQ(shown->Icon, ui::IDI_Exclamation);
+}
+
+class IPApplicationInFolderWithBlanks : public IPApplication {
+ protected:
+  std::string TempDir() override { return dir.Dir() + "Local Settings" + Sep() + "100%" + Sep(); }
+};
+
+TEST_F(IPApplicationInFolderWithBlanks, BatchQuotesTheScriptPath) {
+  EXPECT_TRUE(Apply(1));
+  const std::string expected = "netsh.exe -f \"" + dir.Dir() + "Local Settings" + Sep() + "100%%" +
+                               Sep() + "qth_run.txt\"\r\n";
+  EXPECT_EQ(batchAtRun, expected);
+}
+
+}  // namespace
