@@ -2,16 +2,6 @@
 
 namespace dialogs {
 
-void SetHeightKeepingBottom(ui::TForm& form, int height) {
-  const int delta = height - form.Height();
-  if (delta == 0) return;
-  form.SetHeight(height);
-  for (ui::TControl* child : form.Controls()) {
-    const ui::TAnchors a = child->Anchors();
-    if ((a & ui::akBottom) && !(a & ui::akTop)) child->SetTop(child->Top() + delta);
-  }
-}
-
 void SizeLabelsToText(ui::TForm& form) {
   for (ui::TComponent* c : form.Components()) {
     auto* label = dynamic_cast<ui::TLabel*>(c);

@@ -44,7 +44,7 @@ void TFormMsgBox::FormCreate() {
 void TFormMsgBox::FormShow(ui::TObject*) {
   if (FormQuonthary)
     TranslateForm(*this, *FormQuonthary->FormLanguage, FormQuonthary->ProgramDir());
-  if (!LabelRedMsg.Visible()) dialogs::SetHeightKeepingBottom(*this, Height() - 40);
+  if (!LabelRedMsg.Visible()) SetHeight(Height() - 40);
   // Only the red line's visibility comes from the launcher; its text is always this one.
   if (FormQuonthary) LabelRedMsg.SetCaption(FormQuonthary->Msg("LabelDisEnab"));
   FitMessage();
@@ -63,7 +63,7 @@ void TFormMsgBox::FitMessage() {
   if (extra <= 0) return;
   LabelMsg.SetHeight(needed.Height);
   LabelRedMsg.SetTop(LabelRedMsg.Top() + extra);
-  dialogs::SetHeightKeepingBottom(*this, Height() + extra);
+  SetHeight(Height() + extra);
 }
 
 void TFormMsgBox::ShowCountDown() {

@@ -158,5 +158,5 @@ void TFormMessageChanger::StackPanels() {
     panel->SetTop(y);
     y = panel->Bottom() + 9;
   }
-  dialogs::SetHeightKeepingBottom(*this, y + 115);
+  SetHeight(y + 115);
 }
