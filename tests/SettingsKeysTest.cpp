@@ -35,10 +35,11 @@ std::vector<std::string> Keys(const settings::IniFile& ini, const std::string& s
   X(LanguageFile)                                                                                  \
   X(Percentage)                                                                                    \
   X(UserDefBattFullTime)                                                                           \
-  X(UseLifeTimeDefault) X(ShowInfoText) X(ShowTimeInfo) X(ShowTimeOnBattery) X(BatteryScale)       \
-      X(RunAtStartup) X(WhenCharging) X(WhenDischarging) X(VolumeChanging) X(WhenChatging)         \
-          X(StayOnTop) X(LogWorkTime) X(Alpha) X(PositionFromTray) X(HideWindowWhenFull)           \
-              X(ShowWhenVolChanging) X(ShowChargArrow) X(ShowDischargArrow) X(UseExtarnalImages)   \
+  X(UseLifeTimeDefault)                                                                            \
+  X(ShowInfoText) X(ShowTimeInfo) X(ShowTimeOnBattery) X(BatteryScale) X(RunAtStartup)             \
+      X(WhenCharging) X(WhenDischarging) X(VolumeChanging) X(WhenChatging) X(StayOnTop)            \
+          X(LogWorkTime) X(Alpha) X(PositionFromTray) X(HideWindowWhenFull) X(ShowWhenVolChanging) \
+              X(ShowChargArrow) X(ShowDischargArrow) X(UseExtarnalImages)                          \
                   X(ExtarnalImagesDirectory) X(HotKeyWindowToFront) X(HotKeyMonOff) X(HotKeyMonOn) \
                       X(HotKeyVolume) X(HotKeyMute) X(HotKeyIPChanger) X(HotKeyProxyChanger)       \
                           X(HotKeyMacChanger) X(ShowACPlugIcon) X(SoundOption1) X(SoundOption2)    \

@@ -148,8 +148,8 @@ class SettingsReadOrder : public testing_support::SettingsFixture {
 
 TEST_F(SettingsReadOrder, LoadReadsInItsOwnOrder) {
   const sys::Platform p = fake.Platform();
-  const sys::Platform recorded{p.Power, recorder, p.Mix,     p.Keys, p.Monitor, p.Audio,
-                               p.Shell, p.Icmp,   p.Version, p.Env,  p.Screen,  p.Time, p.Inet};
+  const sys::Platform recorded{p.Power, recorder,  p.Mix, p.Keys,   p.Monitor, p.Audio, p.Shell,
+                               p.Icmp,  p.Version, p.Env, p.Screen, p.Time,    p.Inet};
   owner = std::make_unique<TFormQuontharyMain>(&ui::Application(), recorded);
   TFormQuonthary& ind = Ind();
   ind.Profiles.ConnectionNames = {"LAN", "WLAN"};

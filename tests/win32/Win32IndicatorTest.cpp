@@ -64,9 +64,10 @@ class Win32Indicator : public Win32Ui {
 
   sys::FakePlatform fake;
   sys::Win32Desktop desktop;
-  sys::Platform platform{fake.PowerSource,  fake.Registry,    fake.Mixer,     fake.HotKeys,
-                         fake.MonitorPower, fake.Sound,       fake.Processes, fake.IcmpEcho,
-                         fake.VersionInfo,  fake.Environment, desktop,        fake.Clock};
+  sys::Platform platform{fake.PowerSource,     fake.Registry,    fake.Mixer,     fake.HotKeys,
+                         fake.MonitorPower,    fake.Sound,       fake.Processes, fake.IcmpEcho,
+                         fake.VersionInfo,     fake.Environment, desktop,        fake.Clock,
+                         fake.InternetSettings};
   std::unique_ptr<TFormQuontharyMain> owner;
 };
 

@@ -80,7 +80,13 @@ TEST(WineProgram, StartsShowsTheIndicatorAndClosesCleanly) {
     EXPECT_EQ(r.right - r.left, 50);
     EXPECT_EQ(GetWindow(indicator, GW_OWNER) == ownerForm || GetParent(indicator) != nullptr, true);
   }
-  EXPECT_EQ(RegistryString("Software\\Tessmark\\Quonthary", "LastApplicationDir"), programDir);
+  // Written as the last step of start-up, just after the indicator shows.
+  std::string noted;
+  for (int waited = 0; waited < 10000 && noted.empty(); waited += 100) {
+    noted = RegistryString("Software\\Tessmark\\Quonthary", "LastApplicationDir");
+    if (noted.empty()) Sleep(100);
+  }
+  EXPECT_EQ(noted, programDir);
 
   PostMessageA(ownerForm, WM_CLOSE, 0, 0);
   ASSERT_EQ(WaitForSingleObject(pi.hProcess, 15000), WAIT_OBJECT_0);
