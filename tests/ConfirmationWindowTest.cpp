@@ -14,17 +14,7 @@ class ConfirmationWindow : public ProfileFixture {
     ProfileFixture::SetUp();
     Start();
     auto& t = Ind().Profiles;
-    t.IPProfiles[0] = {true,
-                       "Office",
-                       false,
-                       "10.0.0.5",
-                       "255.255.255.0",
-                       "10.0.0.1",
-                       "10.0.0.2",
-                       "10.0.0.3",
-                       "Local Area Connection",
-                       -1,
-                       -1};
+    t.IPProfiles[0] = testing_support::OfficeProfile();
     t.IPProfiles[1] = {true, "Home", true, "", "", "", "", "", "WLAN", -1, -1};
     t.ProxyProfiles[2] = {true, "Company proxy", true, "192.168.0.1", "8080", true};
     t.ProxyProfiles[3] = {true, "No proxy", false, "192.168.0.1", "8080", false};

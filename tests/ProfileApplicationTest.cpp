@@ -224,17 +224,7 @@ class IPApplication : public ProfileFixture {
     std::filesystem::create_directories(fake.Environment.Temp);
     Start();
     auto& t = Ind().Profiles;
-    t.IPProfiles[0] = {true,
-                       "Office",
-                       false,
-                       "10.0.0.5",
-                       "255.255.255.0",
-                       "10.0.0.1",
-                       "10.0.0.2",
-                       "10.0.0.3",
-                       "Local Area Connection",
-                       -1,
-                       -1};
+    t.IPProfiles[0] = testing_support::OfficeProfile();
     t.IPProfiles[1] = {true, "Home", true, "", "", "", "", "", "Local Area Connection", -1, -1};
     t.IPProfiles[2] = {true, "Wireless", true, "", "", "", "", "", "Wireless", -1, -1};
     // What the started batch would find.

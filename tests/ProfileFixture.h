@@ -9,6 +9,7 @@
 #include "i18n/FormLanguage.h"
 #include "profiles/FormMessageChanger.h"
 #include "tests/IndicatorFixture.h"
+#include "tests/ProfileSamples.h"
 
 namespace testing_support {
 

@@ -8,6 +8,21 @@
 
 namespace testing_support {
 
+// A static profile as most tests use it.
+inline profiles::IPProfileRecord OfficeProfile(int proxy = -1, int mac = -1) {
+  return {true,
+          "Office",
+          false,
+          "10.0.0.5",
+          "255.255.255.0",
+          "10.0.0.1",
+          "10.0.0.2",
+          "10.0.0.3",
+          "Local Area Connection",
+          proxy,
+          mac};
+}
+
 inline auto Tie(const profiles::IPProfileRecord& r) {
   return std::tie(r.Used, r.ProfileName, r.isDHCP, r.statIP, r.statMask, r.statGate, r.statDns1,
                   r.statDns2, r.connectionName, r.ProxyProfile, r.MacProfile);

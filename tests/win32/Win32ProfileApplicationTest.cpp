@@ -20,6 +20,7 @@
 #include "system/win32/Win32Environment.h"
 #include "system/win32/Win32InternetSettings.h"
 #include "system/win32/Win32Processes.h"
+#include "tests/ProfileSamples.h"
 #include "tests/win32/Screenshot.h"
 #include "tests/win32/Win32Fixture.h"
 
@@ -284,17 +285,7 @@ TEST_F(Win32ProfileApplication, IPProfileRunsTheBatchOnWinesNetsh) {
     key->SetString("DriverDesc", "Quonthary Test Adapter");
   }
   auto& t = Ind().Profiles;
-  t.IPProfiles[0] = {true,
-                     "Office",
-                     false,
-                     "10.0.0.5",
-                     "255.255.255.0",
-                     "10.0.0.1",
-                     "10.0.0.2",
-                     "10.0.0.3",
-                     "Local Area Connection",
-                     1,
-                     2};
+  t.IPProfiles[0] = testing_support::OfficeProfile(1, 2);
   t.ProxyProfiles[1] = {true, "Company proxy", true, "127.0.0.1", "8080", true};
   t.MacProfiles[2] = {true, "Spoofed",    "Quonthary Test Adapter",
                       true, kTestAdapter, "02AABBCCDDEE"};
