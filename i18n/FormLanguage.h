@@ -62,18 +62,30 @@ class TFormLanguage : public ui::TForm {
                                     "Profil has been changed. Do You want to save this profile?"};
   ui::TLabel LabelMonOn{this, "LabelMonOn", this, {}, "Mon-ON"};
   // Profile application that could not be carried out.
-  ui::TLabel LabelProxyNotWritten{this, "LabelProxyNotWritten", this, {},
+  ui::TLabel LabelProxyNotWritten{this,
+                                  "LabelProxyNotWritten",
+                                  this,
+                                  {},
                                   "The proxy settings could not be written to the registry!"};
   ui::TLabel LabelMacNotWritten{
-      this, "LabelMacNotWritten", this, {},
+      this,
+      "LabelMacNotWritten",
+      this,
+      {},
       "The MAC address could not be written: the network adapter was not found or "
       "administrator rights are needed!"};
   ui::TLabel LabelUnsafeProfile{
-      this, "LabelUnsafeProfile", this, {},
+      this,
+      "LabelUnsafeProfile",
+      this,
+      {},
       "Profile not applied: its connection name contains a double quote, or a line break is "
       "in its connection name or addresses!"};
   ui::TLabel LabelScriptNotWritten{
-      this, "LabelScriptNotWritten", this, {},
+      this,
+      "LabelScriptNotWritten",
+      this,
+      {},
       "The NETSH script could not be written to the temporary folder; the IP settings were "
       "not changed!"};
 

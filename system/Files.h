@@ -33,9 +33,7 @@ constexpr std::uint32_t FileAttrNormal = 0x80;
 struct FileStamp {
   std::uint64_t Size = 0;
   std::int64_t ModifiedNs = 0;  // since 1970-01-01 UTC, like std::chrono::system_clock
-  bool operator==(const FileStamp& o) const {
-    return Size == o.Size && ModifiedNs == o.ModifiedNs;
-  }
+  bool operator==(const FileStamp& o) const { return Size == o.Size && ModifiedNs == o.ModifiedNs; }
 };
 
 namespace files {
