@@ -31,6 +31,7 @@ std::vector<std::string> Keys(const settings::IniFile& ini, const std::string& s
 }
 
 // Every field of Settings, by name; a field added there belongs here too.
+// clang-format off
 #define Q_EVERY_SETTING(X)                                                                         \
   X(LanguageFile)                                                                                  \
   X(Percentage)                                                                                    \
@@ -49,6 +50,7 @@ std::vector<std::string> Keys(const settings::IniFile& ini, const std::string& s
                                           X(AboutInternational) X(PreviousVersion)                 \
                                               X(ConnectionCheck) X(ConnectionIP) X(ShowInTaskBar)  \
                                                   X(AutoHeightOnTaskBar)
+// clang-format on
 
 void ExpectSameSettings(const settings::Settings& got, const settings::Settings& want) {
 #define Q_COMPARE(f) EXPECT_EQ(got.f, want.f) << #f;
