@@ -116,6 +116,10 @@ const std::string& TFormQuonthary::Msg(const char* labelName) const {
   return FormLanguage->Message(labelName);
 }
 
+dialogs::DialogEnv TFormQuonthary::DialogEnvironment() const {
+  return {*FormLanguage, ProgramDir(), Sys.Screen, Sys.Audio};
+}
+
 void TFormQuonthary::FormCreate() {
   // Dialogs are closed, the first show is still to come, the tables are empty.
   FirstShowPending = true;
@@ -190,9 +194,10 @@ void TFormQuonthary::FormShow(ui::TObject*) {
 }
 
 void TFormQuonthary::FormDestroy() {
+  // Dialogs still running end their modal runs; their runners destroy them as they unwind
+  // (destroying a window inside its own modal loop would pull it from under that loop).
+  Dialogs.CancelAll();
   FormLanguage.reset();
-  FormMessageChanger.reset();
-  FormMsgBox.reset();
   PowerStatus.reset();
   VolumePopupTimer.reset();
   Profiles = profiles::ProfileTables{};

@@ -8,6 +8,8 @@
 #include <string>
 
 #include "changers/NetworkAdapters.h"
+#include "dialogs/Dialog.h"
+#include "dialogs/DialogRunner.h"
 #include "profiles/ProfileRecords.h"
 #include "settings/Settings.h"
 #include "settings/SettingsStore.h"
@@ -101,8 +103,10 @@ class TFormQuonthary : public ui::TForm {
   // Connection check.
   int ConnectionFailures = 0;
 
-  // The language holder and the open dialogs (null while closed).
+  // The language holder, and each dialog's reference (null while it is closed). Dialogs run
+  // through dialogs::DialogRun, which also keeps the list of open dialogs.
   std::unique_ptr<TFormLanguage> FormLanguage;
+  dialogs::OpenDialogs Dialogs;
   std::unique_ptr<TFormMsgBox> FormMsgBox;
   std::unique_ptr<TFormMessageChanger> FormMessageChanger;
 
@@ -114,6 +118,8 @@ class TFormQuonthary : public ui::TForm {
   std::string ProgramDir() const;
   // The current caption of a message label of the language holder.
   const std::string& Msg(const char* labelName) const;
+  // What a dialog is handed: the texts, the program's folder, the desktop and the beep.
+  dialogs::DialogEnv DialogEnvironment() const;
   bool TaskbarMode() const { return !mnuMove.Enabled(); }
 
   // ---- battery tick ----
@@ -193,7 +199,13 @@ class TFormQuonthary : public ui::TForm {
   void UpdateMacMenuItems();
 
   // ---- menu, hot keys, volume (the menu commands, hot keys and mixer arrive later) ----
+  void mnuAboutClick(ui::TObject* sender);
+  void mnuSettingsClick(ui::TObject* sender);
   void mnuCloseClick(ui::TObject* sender);
+  // The three editors, run modally from their "Configure" items and the switcher.
+  void mnuIPConfigureClick(ui::TObject* sender);
+  void mnuProxyClick(ui::TObject* sender);
+  void mnuMacConfigureClick(ui::TObject* sender);
   void ImageBattDblClick(ui::TObject* sender);
   void UpdateChangerMenus();
   void RegisterHotKeys();

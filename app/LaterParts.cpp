@@ -2,6 +2,26 @@
 // commands, the hot keys, the mixer and the about dialog. Each says what it leaves undone.
 #include "app/FormQuonthary.h"
 
+void TFormQuonthary::mnuAboutClick(ui::TObject*) {
+  // The about dialog does not exist yet.
+}
+
+void TFormQuonthary::mnuSettingsClick(ui::TObject*) {
+  // The settings dialog does not exist yet.
+}
+
+void TFormQuonthary::mnuIPConfigureClick(ui::TObject*) {
+  // The IP editor does not exist yet.
+}
+
+void TFormQuonthary::mnuProxyClick(ui::TObject*) {
+  // The proxy editor does not exist yet.
+}
+
+void TFormQuonthary::mnuMacConfigureClick(ui::TObject*) {
+  // The MAC editor does not exist yet.
+}
+
 void TFormQuonthary::ImageBattDblClick(ui::TObject*) {
   // Opens the profile switcher once it exists; until then a double click does nothing.
 }

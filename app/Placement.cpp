@@ -5,8 +5,6 @@
 #include <optional>
 
 #include "app/FormQuonthary.h"
-#include "dialogs/FormMsgBox.h"
-#include "profiles/FormMessageChanger.h"
 
 namespace {
 
@@ -192,9 +190,7 @@ void TFormQuonthary::mnuMoveClick(ui::TObject*) {
 
 void TFormQuonthary::FormMouseDown(ui::TObject*, ui::TMouseButton, ui::TShiftState, int, int) {
   // A click on the always-on-top gauge brings the open dialogs back over it.
-  for (ui::TForm* dialog : {static_cast<ui::TForm*>(FormMsgBox.get()),
-                            static_cast<ui::TForm*>(FormMessageChanger.get())})
-    if (dialog) Sys.Screen.SetForegroundWindow(dialog->Handle());
+  for (ui::TForm* dialog : Dialogs.InRaiseOrder()) Sys.Screen.SetForegroundWindow(dialog->Handle());
   // The click that ends a drag puts the window down; the new place is saved at once.
   const bool dragged = MoveMode;
   MoveMode = false;

@@ -2,13 +2,9 @@
 
 #include <string>
 
-#include "app/FormQuonthary.h"
-#include "dialogs/DialogLayout.h"
-#include "i18n/Translate.h"
-
-TFormMsgBox::TFormMsgBox(ui::TComponent* owner) : ui::TForm(owner, "FormMsgBox") {
+TFormMsgBox::TFormMsgBox(ui::TComponent* owner, const dialogs::DialogEnv& env)
+    : dialogs::TDialog(owner, "FormMsgBox", env) {
   SetCaption("Quonthary");
-  SetBorderStyle(ui::TBorderStyle::Dialog);
   SetBorderIcons(ui::biSystemMenu);
   SetPosition(ui::TPosition::ScreenCenter);
   SetClientSize(273, 139);
@@ -28,32 +24,25 @@ TFormMsgBox::TFormMsgBox(ui::TComponent* owner) : ui::TForm(owner, "FormMsgBox")
   ButtonOK.SetCancel(true);
   ButtonOK.SetAnchors(ui::akBottom);
 
-  OnShow = [this](ui::TObject* s) { FormShow(s); };
   ButtonOK.OnClick = [this](ui::TObject* s) { ButtonOKClick(s); };
   Timer1.SetOnTimer([this](ui::TObject* s) { Timer1Timer(s); });
   FormCreate();
 }
 
 void TFormMsgBox::FormCreate() {
-  // Sizeable so that the size can be pinned when shown.
-  SetBorderStyle(ui::TBorderStyle::Sizeable);
   IconId = ui::IDI_Asterisk;
   SecondsLeft = 10;
 }
 
-void TFormMsgBox::FormShow(ui::TObject*) {
-  if (FormQuonthary)
-    TranslateForm(*this, *FormQuonthary->FormLanguage, FormQuonthary->ProgramDir());
+void TFormMsgBox::FormShow() {
   if (!LabelRedMsg.Visible()) SetHeight(Height() - 40);
   // Only the red line's visibility comes from the launcher; its text is always this one.
-  if (FormQuonthary) LabelRedMsg.SetCaption(FormQuonthary->Msg("LabelDisEnab"));
+  LabelRedMsg.SetCaption(Msg("LabelDisEnab"));
   FitMessage();
   ImageDesc.SetSystemIcon(IconId);
   ShowCountDown();
   Timer1.SetEnabled(true);
-  dialogs::CenterOnScreen(*this);
-  if (FormQuonthary) FormQuonthary->Sys.Screen.SetForegroundWindow(Handle());
-  PinSize();
+  Env().Screen.SetForegroundWindow(Handle());
 }
 
 void TFormMsgBox::FitMessage() {

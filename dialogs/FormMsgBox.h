@@ -2,11 +2,12 @@
 // the network device, and an OK button that counts the seconds down and closes the box at
 // zero. Launched (modally, once per message) by TFormQuonthary::ShowTimedMessage.
 #pragma once
+#include "dialogs/Dialog.h"
 #include "ui/Ui.h"
 
-class TFormMsgBox : public ui::TForm {
+class TFormMsgBox : public dialogs::TDialog {
  public:
-  explicit TFormMsgBox(ui::TComponent* owner);
+  TFormMsgBox(ui::TComponent* owner, const dialogs::DialogEnv& env);
 
   // ---- components, with their design values ----
   ui::TImage ImageDesc{this, "ImageDesc", this, {10, 14, 32, 32}};
@@ -24,9 +25,11 @@ class TFormMsgBox : public ui::TForm {
   int IconId = ui::IDI_Asterisk;
 
   void FormCreate();
-  void FormShow(ui::TObject* sender);
   void Timer1Timer(ui::TObject* sender);
   void ButtonOKClick(ui::TObject* sender);
+
+ protected:
+  void FormShow() override;
 
  private:
   void ShowCountDown();

@@ -1,8 +1,6 @@
 #include "profiles/FormMessageChanger.h"
 
-#include "app/FormQuonthary.h"
 #include "dialogs/DialogLayout.h"
-#include "i18n/Translate.h"
 
 namespace {
 
@@ -16,10 +14,9 @@ void Restyle(ui::TControl& c, ui::TColor color, bool bold, bool underline = fals
 
 }  // namespace
 
-TFormMessageChanger::TFormMessageChanger(ui::TComponent* owner)
-    : ui::TForm(owner, "FormMessageChanger") {
+TFormMessageChanger::TFormMessageChanger(ui::TComponent* owner, const dialogs::DialogEnv& env)
+    : dialogs::TDialog(owner, "FormMessageChanger", env) {
   SetCaption("Quonthary - ");
-  SetBorderStyle(ui::TBorderStyle::Dialog);
   SetBorderIcons(ui::biSystemMenu);
   SetPosition(ui::TPosition::ScreenCenter);
   SetClientSize(368, 484);
@@ -70,13 +67,10 @@ TFormMessageChanger::TFormMessageChanger(ui::TComponent* owner)
   Button2.SetCancel(true);
 
   dialogs::SizeLabelsToText(*this);
-  OnShow = [this](ui::TObject* s) { FormShow(s); };
   FormCreate();
 }
 
 void TFormMessageChanger::FormCreate() {
-  // Sizeable so that the size can be pinned when shown.
-  SetBorderStyle(ui::TBorderStyle::Sizeable);
   ImageDesc.SetSystemIcon(ui::IDI_Question);
   // The sample texts go; LabelConName keeps its own, every IP filling replaces it.
   for (ui::TLabel* label :
@@ -121,9 +115,7 @@ void TFormMessageChanger::ShowMacProfile(const profiles::MacProfileRecord& mac,
   LabelMAC.SetCaption(mac.UseOtherMAC ? mac.MacAddress : defaultText);
 }
 
-void TFormMessageChanger::FormShow(ui::TObject*) {
-  if (FormQuonthary)
-    TranslateForm(*this, *FormQuonthary->FormLanguage, FormQuonthary->ProgramDir());
+void TFormMessageChanger::FormShow() {
   // A DHCP profile has no mask or name servers to show: the panel keeps the connection
   // name and the "IP: DHCP" row.
   if (LabelIP.Caption() == "DHCP") {
@@ -132,8 +124,6 @@ void TFormMessageChanger::FormShow(ui::TObject*) {
   }
   if (PanelProxy.Visible()) ArrangeProxyRow();
   StackPanels();
-  dialogs::CenterOnScreen(*this);
-  PinSize();
 }
 
 void TFormMessageChanger::ArrangeProxyRow() {

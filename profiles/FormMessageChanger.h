@@ -5,12 +5,13 @@
 #pragma once
 #include <string>
 
+#include "dialogs/Dialog.h"
 #include "profiles/ProfileRecords.h"
 #include "ui/Ui.h"
 
-class TFormMessageChanger : public ui::TForm {
+class TFormMessageChanger : public dialogs::TDialog {
  public:
-  explicit TFormMessageChanger(ui::TComponent* owner);
+  TFormMessageChanger(ui::TComponent* owner, const dialogs::DialogEnv& env);
 
   // ---- components, with their design values ----
   ui::TImage ImageDesc{this, "ImageDesc", this, {10, 14, 32, 32}};
@@ -72,7 +73,9 @@ class TFormMessageChanger : public ui::TForm {
                       bool named);
 
   void FormCreate();
-  void FormShow(ui::TObject* sender);
+
+ protected:
+  void FormShow() override;
 
  private:
   void ArrangeProxyRow();

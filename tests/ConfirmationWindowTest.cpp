@@ -200,7 +200,7 @@ TEST_F(ConfirmationWindow, AnswersAndTheTaskbarButton) {
 }
 
 TEST_F(ConfirmationWindow, DesignAndCreationValues) {
-  TFormMessageChanger w(&ui::Application());
+  TFormMessageChanger w(&ui::Application(), Ind().DialogEnvironment());
   EXPECT_EQ(w.Caption(), "Quonthary - ");
   EXPECT_EQ(w.ClientWidth(), 368);
   EXPECT_EQ(w.ClientHeight(), 484);

@@ -317,17 +317,21 @@ TEST_F(Placement, TaskbarModeCannotBeDraggedAndSavesNothing) {
 
 TEST_F(Placement, ClickBringsTheOpenDialogsForward) {
   TFormQuonthary& f = StartInWindowMode();
-  f.FormMessageChanger = std::make_unique<TFormMessageChanger>(&ui::Application());
+  TFormMsgBox box(&ui::Application(), f.DialogEnvironment());
+  TFormMessageChanger confirm(&ui::Application(), f.DialogEnvironment());
+  f.Dialogs.Opened(dialogs::DialogKind::MessageChanger, confirm);
   ui_->MouseDown(f.LabelState, ui::TMouseButton::Right);
   ASSERT_EQ(fake.Desktop.SetForegroundCalls.size(), 1u);
-  EXPECT_EQ(fake.Desktop.SetForegroundCalls[0], f.FormMessageChanger->Handle());
+  EXPECT_EQ(fake.Desktop.SetForegroundCalls[0], confirm.Handle());
 
-  f.FormMsgBox = std::make_unique<TFormMsgBox>(&ui::Application());
+  // Raised in the fixed order of the kinds, not in the order they were opened.
+  f.Dialogs.Opened(dialogs::DialogKind::MsgBox, box);
   fake.Desktop.SetForegroundCalls.clear();
   ui_->MouseDown(f, ui::TMouseButton::Left);
-  EXPECT_EQ(
-      fake.Desktop.SetForegroundCalls,
-      (std::vector<sys::WindowHandle>{f.FormMsgBox->Handle(), f.FormMessageChanger->Handle()}));
+  EXPECT_EQ(fake.Desktop.SetForegroundCalls,
+            (std::vector<sys::WindowHandle>{confirm.Handle(), box.Handle()}));
+  f.Dialogs.Closed(box);
+  f.Dialogs.Closed(confirm);
   // A plain click saves nothing.
   EXPECT_EQ(Stored("Left"), "<none>");
 }

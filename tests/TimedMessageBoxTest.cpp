@@ -97,7 +97,7 @@ TEST_F(TimedMessageBox, IconSecondsAndKeys) {
 }
 
 TEST_F(TimedMessageBox, DesignValues) {
-  TFormMsgBox box(&ui::Application());
+  TFormMsgBox box(&ui::Application(), Ind().DialogEnvironment());
   EXPECT_EQ(box.Caption(), "Quonthary");
   EXPECT_EQ(box.ClientWidth(), 273);
   EXPECT_EQ(box.ClientHeight(), 139);

@@ -1,0 +1,93 @@
+// The one way a dialog runs: made for one use, owned by the application, recorded in its
+// process-wide reference and in the list of open dialogs, shown modally with the
+// application's taskbar button, and afterwards (also when a step throws) the taskbar button
+// hidden, the dialog destroyed and both records cleared.
+#pragma once
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "ui/Ui.h"
+
+namespace dialogs {
+
+// The kinds of dialog, the first seven in the order a click on the indicator raises them.
+enum class DialogKind {
+  About,
+  Changer,
+  IPChanger,
+  Proxy,
+  MacChanger,
+  Settings,
+  ProfilesOrder,
+  MessageChanger,  // the confirmation window
+  MsgBox,          // the timed message box
+  ImportSettings,  // the IP editor's profile picker
+};
+
+// The dialogs now running, in the order they were opened.
+class OpenDialogs {
+ public:
+  OpenDialogs() = default;
+  OpenDialogs(const OpenDialogs&) = delete;
+  OpenDialogs& operator=(const OpenDialogs&) = delete;
+
+  bool IsOpen(DialogKind kind) const { return Find(kind) != nullptr; }
+  ui::TForm* Find(DialogKind kind) const;
+  // While one of the about dialog, the switcher, the three editors or the settings dialog is
+  // open, the context menu's commands are disabled.
+  bool BlocksCommands() const;
+  // Every open dialog, in raising order (see DialogKind).
+  std::vector<ui::TForm*> InRaiseOrder() const;
+  bool Empty() const { return open_.empty(); }
+  // Ends the modal run of every open dialog, innermost first (the program is closing).
+  void CancelAll();
+
+  // Used by DialogRun.
+  void Opened(DialogKind kind, ui::TForm& form);
+  void Closed(ui::TForm& form);
+
+ private:
+  std::vector<std::pair<DialogKind, ui::TForm*>> open_;
+};
+
+// One run of a dialog of class T, whose constructor takes its owner first:
+//
+//   dialogs::DialogRun<TFormSettings> run(FormSettings, Dialogs, DialogKind::Settings, env);
+//   CopyIn(*run);
+//   if (run.ShowModal() == ui::mrOk) Apply(*run);
+//
+// The destructor undoes the run. The taskbar button stays while an outer dialog still runs
+// (an editor opened from the switcher).
+template <class T>
+class DialogRun {
+ public:
+  template <class... Args>
+  DialogRun(std::unique_ptr<T>& ref, OpenDialogs& open, DialogKind kind, Args&&... args)
+      : ref_(ref), open_(open) {
+    ref_ = std::make_unique<T>(&ui::Application(), std::forward<Args>(args)...);
+    form_ = ref_.get();
+    open_.Opened(kind, *form_);
+    ui::Application().ShowWindow(ui::SW_Show);
+  }
+  ~DialogRun() {
+    open_.Closed(*form_);
+    if (open_.Empty()) ui::Application().ShowWindow(ui::SW_Hide);
+    // Shutdown may have destroyed it already.
+    if (ref_.get() == form_) ref_.reset();
+  }
+  DialogRun(const DialogRun&) = delete;
+  DialogRun& operator=(const DialogRun&) = delete;
+
+  T& operator*() const { return *form_; }
+  T* operator->() const { return form_; }
+  T& Form() const { return *form_; }
+  int ShowModal() { return form_->ShowModal(); }
+
+ private:
+  std::unique_ptr<T>& ref_;
+  OpenDialogs& open_;
+  T* form_ = nullptr;
+};
+
+}  // namespace dialogs
