@@ -1,9 +1,14 @@
 #include "app/FormQuonthary.h"
 
+#include "changers/FormMacChanger.h"
+#include "changers/FormProxy.h"
 #include "dialogs/FormMsgBox.h"
 #include "i18n/FormLanguage.h"
 #include "i18n/Translate.h"
+#include "profiles/FormIPChanger.h"
+#include "profiles/FormImportSettings.h"
 #include "profiles/FormMessageChanger.h"
+#include "profiles/FormProfilesOrder.h"
 #include "system/Environment.h"
 
 TFormQuonthary* FormQuonthary = nullptr;

@@ -21,6 +21,11 @@
 class TFormLanguage;
 class TFormMsgBox;
 class TFormMessageChanger;
+class TFormIPChanger;
+class TFormProxy;
+class TFormMacChanger;
+class TFormProfilesOrder;
+class TFormImportSettings;
 
 class TFormQuonthary : public ui::TForm {
  public:
@@ -109,6 +114,12 @@ class TFormQuonthary : public ui::TForm {
   dialogs::OpenDialogs Dialogs;
   std::unique_ptr<TFormMsgBox> FormMsgBox;
   std::unique_ptr<TFormMessageChanger> FormMessageChanger;
+  // The three profile editors, and the order dialog and profile picker they open.
+  std::unique_ptr<TFormIPChanger> FormIPChanger;
+  std::unique_ptr<TFormProxy> FormProxy;
+  std::unique_ptr<TFormMacChanger> FormMacChanger;
+  std::unique_ptr<TFormProfilesOrder> FormProfilesOrder;
+  std::unique_ptr<TFormImportSettings> FormImportSettings;
 
   // ---- start-up and shutdown ----
   void FormCreate();

@@ -10,18 +10,6 @@ void TFormQuonthary::mnuSettingsClick(ui::TObject*) {
   // The settings dialog does not exist yet.
 }
 
-void TFormQuonthary::mnuIPConfigureClick(ui::TObject*) {
-  // The IP editor does not exist yet.
-}
-
-void TFormQuonthary::mnuProxyClick(ui::TObject*) {
-  // The proxy editor does not exist yet.
-}
-
-void TFormQuonthary::mnuMacConfigureClick(ui::TObject*) {
-  // The MAC editor does not exist yet.
-}
-
 void TFormQuonthary::ImageBattDblClick(ui::TObject*) {
   // Opens the profile switcher once it exists; until then a double click does nothing.
 }

@@ -1,15 +1,10 @@
 // Proxy profiles: the per-user Internet settings in the registry.
 #include "app/FormQuonthary.h"
+#include "changers/ProxyInForce.h"
 #include "profiles/FormMessageChanger.h"
 
-namespace {
-
-const char kInternetSettingsKey[] =
-    "\\Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
-const char kZoneMapKey[] =
-    "\\Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings\\ZoneMap";
-
-}  // namespace
+using changers::kInternetSettingsKey;
+using changers::kZoneMapKey;
 
 bool TFormQuonthary::ApplyProxyProfile(int slot) {
   if (slot < 0 || slot >= profiles::SlotCount) return false;

@@ -88,6 +88,13 @@ class TFormLanguage : public ui::TForm {
       {},
       "The NETSH script could not be written to the temporary folder; the IP settings were "
       "not changed!"};
+  // A connection name import that would grow the list past the names it holds.
+  ui::TLabel LabelConnNamesLeftOut{
+      this,
+      "LabelConnNamesLeftOut",
+      this,
+      {},
+      "The connection list holds at most 30 names; connection names not imported:"};
 
  private:
   std::string languageFile_;
