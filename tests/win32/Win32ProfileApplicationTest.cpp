@@ -22,6 +22,7 @@
 #include "system/win32/Win32Processes.h"
 #include "tests/ProfileSamples.h"
 #include "tests/win32/Screenshot.h"
+#include "tests/win32/StartupEntry.h"
 #include "tests/win32/Win32Fixture.h"
 
 namespace {
@@ -97,6 +98,7 @@ class Win32ProfileApplication : public win32test::Win32Ui {
     answerer.reset();
     owner.reset();
     sys::DeleteWin32RegistryTree(RootKey::LocalMachine, kClassKey + "\\" + kTestAdapter);
+    RemoveTestStartupEntry(*reg);
     std::error_code ignored;
     std::filesystem::remove_all(env.Temp, ignored);
     Win32Ui::TearDown();
