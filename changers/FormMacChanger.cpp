@@ -1,5 +1,7 @@
 #include "changers/FormMacChanger.h"
 
+#include "dialogs/DialogLayout.h"
+
 namespace {
 
 constexpr std::size_t kAddressLength = 12;
@@ -28,7 +30,6 @@ TFormMacChanger::TFormMacChanger(ui::TComponent* owner, const dialogs::DialogEnv
   Bind({ComboBoxProfNo, ButtonSave, ButtonDelete, ButtonProfOrder, LabelChanged, LabelDontUsed,
         Button2});
 
-  LabelDontUsed.SetAlignment(ui::TAlignment::RightJustify);
   ui::TFont bold = Label5.Font();
   bold.Bold = true;
   Label5.SetFont(bold);
@@ -47,6 +48,8 @@ TFormMacChanger::TFormMacChanger(ui::TComponent* owner, const dialogs::DialogEnv
   EditMacAddress.SetText("123456789012");
   LabelWrongMAC.SetFontColor(ui::clRed);
   LabelWrongMAC.Hide();
+
+  dialogs::SizeLabelsToText(*this);
 
   EditProfName.OnChange = [this](ui::TObject* s) { EditProfNameChange(s); };
   CheckBoxUseMacChanger.OnClick = [this](ui::TObject* s) { CheckBoxUseMacChangerClick(s); };

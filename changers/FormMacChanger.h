@@ -45,7 +45,7 @@ class TFormMacChanger : public profiles::TProfileEditor {
   ui::TCheckBox CheckBoxUseMacChanger{
       this, "CheckBoxUseMacChanger", this, {8, 250, 160, 17}, "Use MAC Changer"};
   ui::TLabel Label11{this, "Label11", this, {8, 278, 52, 13}, "New &MAC:"};
-  ui::TEdit EditMacAddress{this, "EditMacAddress", this, {68, 274, 170, 21}};
+  ui::TEdit EditMacAddress{this, "EditMacAddress", this, {76, 274, 162, 21}};
   ui::TButton ButtonGetMAC{this, "ButtonGetMAC", this, {244, 273, 40, 23}, "get"};
   ui::TLabel LabelWrongMAC{this, "LabelWrongMAC", this, {292, 278, 60, 13}, "wrong MAC !"};
   ui::TButton Button2{this, "Button2", this, {352, 304, 80, 25}, "Close"};

@@ -1,6 +1,7 @@
 #include "changers/FormProxy.h"
 
 #include "changers/ProxyInForce.h"
+#include "dialogs/DialogLayout.h"
 
 TFormProxy::TFormProxy(ui::TComponent* owner, const dialogs::DialogEnv& env,
                        profiles::ProfileTables& tables, sys::Registry& registry,
@@ -15,12 +16,13 @@ TFormProxy::TFormProxy(ui::TComponent* owner, const dialogs::DialogEnv& env,
   Bind({ComboBoxProfNo, ButtonSave, ButtonDelete, ButtonProfOrder, LabelChanged, LabelDontUsed,
         Button2});
 
-  LabelDontUsed.SetAlignment(ui::TAlignment::RightJustify);
   ui::TFont bold = Label5.Font();
   bold.Bold = true;
   Label5.SetFont(bold);
   EditProxyIP.SetText("000.000.000.000");
   EditProxyPort.SetText("8080");
+
+  dialogs::SizeLabelsToText(*this);
 
   for (ui::TEdit* edit : {&EditProfName, &EditProxyIP, &EditProxyPort})
     edit->OnChange = [this](ui::TObject* s) { EditProfNameChange(s); };

@@ -31,9 +31,9 @@ class TFormProxy : public profiles::TProfileEditor {
   ui::TCheckBox CheckBoxUseProxy{
       this, "CheckBoxUseProxy", this, {8, 186, 200, 17}, "Use Proxy server"};
   ui::TLabel Label11{this, "Label11", this, {8, 214, 48, 13}, "Pro&xy IP:"};
-  ui::TEdit EditProxyIP{this, "EditProxyIP", this, {64, 210, 160, 21}};
-  ui::TLabel Label12{this, "Label12", this, {236, 214, 26, 13}, "Po&rt:"};
-  ui::TEdit EditProxyPort{this, "EditProxyPort", this, {268, 210, 60, 21}};
+  ui::TEdit EditProxyIP{this, "EditProxyIP", this, {70, 210, 150, 21}};
+  ui::TLabel Label12{this, "Label12", this, {232, 214, 26, 13}, "Po&rt:"};
+  ui::TEdit EditProxyPort{this, "EditProxyPort", this, {272, 210, 60, 21}};
   ui::TCheckBox CheckBoxProxyBypass{
       this, "CheckBoxProxyBypass", this, {8, 240, 260, 17}, "bypass proxy for local addresses"};
   ui::TButton Button4{this, "Button4", this, {8, 268, 200, 25}, "Import current proxy settings"};

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "dialogs/DialogLayout.h"
 #include "profiles/NetshDump.h"
 
 namespace {
@@ -33,7 +34,6 @@ TFormIPChanger::TFormIPChanger(ui::TComponent* owner, const dialogs::DialogEnv& 
   Bind({ComboBoxProfNo, ButtonSave, ButtonDelete, ButtonProfOrder, LabelChanged, LabelDontUsed,
         Button2});
 
-  LabelDontUsed.SetAlignment(ui::TAlignment::RightJustify);
   RadioButtonDhcp.SetChecked(true);
   for (ui::TComboBox* list : {&ComboBoxProxyProfile, &ComboBoxMacProfile}) {
     list->SetStyle(ui::TComboBoxStyle::DropDownList);
@@ -46,6 +46,8 @@ TFormIPChanger::TFormIPChanger(ui::TComponent* owner, const dialogs::DialogEnv& 
     MakeHint(*hint);
   LabelHelpCurrentSettings.SetAutoSize(false);
   LabelHelpCurrentSettings.SetWordWrap(true);
+
+  dialogs::SizeLabelsToText(*this);
 
   for (ui::TEdit* edit : {&EditProfName, &EditIP, &EditMask, &EditGate, &EditDns1, &EditDns2})
     edit->OnChange = [this](ui::TObject* s) { EditProfNameChange(s); };

@@ -42,15 +42,15 @@ class TFormIPChanger : public profiles::TProfileEditor {
       this, "RadioButtonStatic", this, {100, 84, 100, 17}, "&Static IP"};
   ui::TGroupBox GroupBox1{this, "GroupBox1", this, {8, 106, 312, 104}, "Static settings"};
   ui::TLabel Label1{this, "Label1", &GroupBox1, {10, 22, 14, 13}, "&IP:"};
-  ui::TEdit EditIP{this, "EditIP", &GroupBox1, {52, 18, 100, 21}};
+  ui::TEdit EditIP{this, "EditIP", &GroupBox1, {56, 18, 100, 21}};
   ui::TLabel Label2{this, "Label2", &GroupBox1, {10, 49, 29, 13}, "&Mask:"};
-  ui::TEdit EditMask{this, "EditMask", &GroupBox1, {52, 45, 100, 21}};
+  ui::TEdit EditMask{this, "EditMask", &GroupBox1, {56, 45, 100, 21}};
   ui::TLabel Label10{this, "Label10", &GroupBox1, {10, 76, 27, 13}, "&Gate:"};
-  ui::TEdit EditGate{this, "EditGate", &GroupBox1, {52, 72, 100, 21}};
-  ui::TLabel Label3{this, "Label3", &GroupBox1, {164, 22, 33, 13}, "DNS&1:"};
-  ui::TEdit EditDns1{this, "EditDns1", &GroupBox1, {202, 18, 100, 21}};
-  ui::TLabel Label4{this, "Label4", &GroupBox1, {164, 49, 33, 13}, "DNS&2:"};
-  ui::TEdit EditDns2{this, "EditDns2", &GroupBox1, {202, 45, 100, 21}};
+  ui::TEdit EditGate{this, "EditGate", &GroupBox1, {56, 72, 100, 21}};
+  ui::TLabel Label3{this, "Label3", &GroupBox1, {166, 22, 33, 13}, "DNS&1:"};
+  ui::TEdit EditDns1{this, "EditDns1", &GroupBox1, {206, 18, 98, 21}};
+  ui::TLabel Label4{this, "Label4", &GroupBox1, {166, 49, 33, 13}, "DNS&2:"};
+  ui::TEdit EditDns2{this, "EditDns2", &GroupBox1, {206, 45, 98, 21}};
 
   ui::TGroupBox GroupBox3{this, "GroupBox3", this, {8, 218, 312, 136}, "Connection name"};
   ui::TComboBox ComboBoxConnection{this, "ComboBoxConnection", &GroupBox3, {10, 18, 176, 21}};

@@ -45,6 +45,8 @@ void TProfileEditor::Bind(const Controls& c) {
   c.Save.SetEnabled(false);
   c.Changed.SetFontColor(ui::clRed);
   c.Changed.Hide();
+  // Kept to its designed right edge, whatever the text's width.
+  c.DontUsed.SetAlignment(ui::TAlignment::RightJustify);
   c.DontUsed.SetFontColor(ui::clRed);
   // Escape asks about unsaved changes too; the handler sets the result.
   c.Close.SetCancel(true);
