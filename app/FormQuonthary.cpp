@@ -1,5 +1,6 @@
 #include "app/FormQuonthary.h"
 
+#include "app/ContextMenuLook.h"
 #include "dialogs/FormMsgBox.h"
 #include "i18n/FormLanguage.h"
 #include "i18n/Translate.h"
@@ -33,6 +34,7 @@ TFormQuonthary::TFormQuonthary(ui::TForm& ownerForm, const sys::Platform& platfo
   SetClientSize(115, 101);
   SetShowHint(true);
   SetPopupMenu(&PopupMenu);
+  ApplyContextMenuLook(*this, PopupMenu);
 
   auto picture = [](ui::TImage& image, const char* resource) {
     image.SetPicture(ui::Bitmap::Builtin(resource));

@@ -22,6 +22,9 @@ const char kAppClass[] = "TApplication";
 const char kTimerClass[] = "TQuontharyTimers";
 
 LRESULT CALLBACK AppWindowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
+  // A menu shown for no form of ours is owned by this window.
+  LRESULT result = 0;
+  if (MenuOwnerMessage(msg, wp, lp, result)) return result;
   switch (msg) {
     case WM_CLOSE:
       // Closing the taskbar button closes the main form, as the user means.
