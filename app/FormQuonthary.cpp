@@ -1,5 +1,6 @@
 #include "app/FormQuonthary.h"
 
+#include "dialogs/FormAbout.h"
 #include "dialogs/FormMsgBox.h"
 #include "i18n/FormLanguage.h"
 #include "i18n/Translate.h"

@@ -94,7 +94,13 @@ enum TShiftFlag : unsigned { ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssR
 using TShiftState = unsigned;
 
 // Screen cursors (the classic library's numbering).
-enum TCursor : int { crDefault = 0, crArrow = -2, crSizeAll = -22, crHourGlass = -11 };
+enum TCursor : int {
+  crDefault = 0,
+  crArrow = -2,
+  crHourGlass = -11,
+  crHandPoint = -21,
+  crSizeAll = -22,
+};
 
 // Virtual key codes used by the program.
 constexpr std::uint16_t VK_Back = 0x08;
