@@ -4,7 +4,7 @@ namespace about {
 
 namespace {
 
-constexpr auto kPayment = Scramble("Quonthary is free: nothing to pay");
+constexpr auto kPayment = Scramble("Nothing to pay: it is free");
 constexpr auto kAbroad1 = Scramble("Free in every country");
 constexpr auto kAbroad2 = Scramble("No account, no fee");
 

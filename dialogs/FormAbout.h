@@ -15,9 +15,9 @@ class TFormAbout : public dialogs::TDialog {
 
   // ---- components, with their design values ----
   ui::TImage Image1{this, "Image1", this, {0, 0, 237, 233}};
-  ui::TLabel Label1{this, "Label1", this, {8, 5, 52, 13}, "Quonthary"};
+  ui::TLabel Label1{this, "Label1", this, {8, 3, 52, 13}, "Quonthary"};
   ui::TLabel Label2{this, "Label2", this, {8, 17, 45, 11}, "FREEWARE"};
-  ui::TLabel LabelVer{this, "LabelVer", this, {190, 5, 39, 13}, "build"};
+  ui::TLabel LabelVer{this, "LabelVer", this, {190, 3, 39, 13}, "build"};
   // Label3 is Label5's shadow, one pixel lower and to the right, drawn first.
   ui::TLabel Label3{this, "Label3", this, {11, 33, 180, 16}, ""};
   ui::TLabel Label5{this, "Label5", this, {10, 32, 180, 16}, "Battery and network profiles"};

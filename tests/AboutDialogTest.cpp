@@ -208,7 +208,7 @@ TEST_F(AboutDialog, TheWindow) {
     EXPECT_EQ(w.Label3.Caption(), w.Label5.Caption());
     EXPECT_EQ(w.Label4.Caption(), "Tessmark");
     EXPECT_EQ(w.LabelDontShow.Caption(), "Don't show at startup");
-    EXPECT_EQ(w.EditPayment.Text(), "Quonthary is free: nothing to pay");
+    EXPECT_EQ(w.EditPayment.Text(), "Nothing to pay: it is free");
     EXPECT_TRUE(w.EditPayment.ReadOnly());
     for (ui::TLabel* link : {&w.Label8, &w.Label9}) {
       EXPECT_EQ(link->Cursor(), ui::crHandPoint);
@@ -308,7 +308,7 @@ TEST(AboutDetails, PaymentTextsAreStoredScrambled) {
   // The rule, byte by byte: XOR with 0xA5 + 31 * i.
   EXPECT_EQ(static_cast<unsigned char>(stored.View()[0]), ('F' ^ 0xA5));
   EXPECT_EQ(static_cast<unsigned char>(stored.View()[1]), ('r' ^ ((0xA5 + 31) & 0xFF)));
-  EXPECT_EQ(about::PaymentText(), "Quonthary is free: nothing to pay");
+  EXPECT_EQ(about::PaymentText(), "Nothing to pay: it is free");
   EXPECT_EQ(about::PaymentAbroadText2(), "No account, no fee");
 }
 
