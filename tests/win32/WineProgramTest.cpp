@@ -236,9 +236,11 @@ TEST(WineProgram, ThePortableFolderKeepsTheSettingsBesideTheProgram) {
     EXPECT_EQ(WaitForRegistryString(kInstall, "LastApplicationDir", 10000), (folder / "").string());
     EXPECT_EQ(portable.Close(), 0);
   }
-  std::ifstream in(folder / "Quonthary.ini", std::ios::binary);
   std::stringstream text;
-  text << in.rdbuf();
+  {
+    std::ifstream in(folder / "Quonthary.ini", std::ios::binary);
+    text << in.rdbuf();
+  }
   EXPECT_NE(text.str().find("[Quonthary_SETTINGS]\r\nKeep_Settings_in_system_Registry=0\r\n"),
             std::string::npos);
   EXPECT_NE(text.str().find("[Quonthary]\r\nAboutShowAtStartup=1\r\nAboutInternational=0\r\n"
