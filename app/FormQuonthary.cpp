@@ -1,6 +1,7 @@
 #include "app/FormQuonthary.h"
 
 #include "app/ContextMenuLook.h"
+#include "dialogs/FormAbout.h"
 #include "dialogs/FormMsgBox.h"
 #include "i18n/FormLanguage.h"
 #include "i18n/Translate.h"

@@ -18,6 +18,7 @@
 #include "system/PowerStatus.h"
 #include "ui/Ui.h"
 
+class TFormAbout;
 class TFormLanguage;
 class TFormMsgBox;
 class TFormMessageChanger;
@@ -107,6 +108,7 @@ class TFormQuonthary : public ui::TForm {
   // through dialogs::DialogRun, which also keeps the list of open dialogs.
   std::unique_ptr<TFormLanguage> FormLanguage;
   dialogs::OpenDialogs Dialogs;
+  std::unique_ptr<TFormAbout> FormAbout;
   std::unique_ptr<TFormMsgBox> FormMsgBox;
   std::unique_ptr<TFormMessageChanger> FormMessageChanger;
 
@@ -213,7 +215,10 @@ class TFormQuonthary : public ui::TForm {
   void OpenMixers();
   void ReadVolumeQuietly();
   bool FormMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
+  // The first show's check: the about dialog at the first start of each new version.
   void FirstRunAboutCheck();
+  // Runs the about dialog and stores its two check boxes and the running version.
+  void ShowAboutDialog();
 
  private:
   ui::TForm& ownerForm_;
