@@ -21,6 +21,7 @@
 class TFormLanguage;
 class TFormMsgBox;
 class TFormMessageChanger;
+class TFormSettings;
 
 class TFormQuonthary : public ui::TForm {
  public:
@@ -109,6 +110,7 @@ class TFormQuonthary : public ui::TForm {
   dialogs::OpenDialogs Dialogs;
   std::unique_ptr<TFormMsgBox> FormMsgBox;
   std::unique_ptr<TFormMessageChanger> FormMessageChanger;
+  std::unique_ptr<TFormSettings> FormSettings;
 
   // ---- start-up and shutdown ----
   void FormCreate();

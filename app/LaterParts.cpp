@@ -6,10 +6,6 @@ void TFormQuonthary::mnuAboutClick(ui::TObject*) {
   // The about dialog does not exist yet.
 }
 
-void TFormQuonthary::mnuSettingsClick(ui::TObject*) {
-  // The settings dialog does not exist yet.
-}
-
 void TFormQuonthary::mnuIPConfigureClick(ui::TObject*) {
   // The IP editor does not exist yet.
 }
