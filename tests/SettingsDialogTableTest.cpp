@@ -11,6 +11,8 @@
 #include <set>
 
 #include "SettingsFixture.h"
+#include "SettingsLayoutCheck.h"
+#include "i18n/FormLanguage.h"
 #include "settings/FormSettings.h"
 #include "settings/SettingsDialogTable.h"
 #include "settings/SettingsTable.h"
@@ -254,49 +256,6 @@ TEST_F(SettingsDialogCopy, ValuesThatComeBackLater) {
 
 // ---- layout ----
 
-bool Overlap(const ui::TControl& a, const ui::TControl& b) {
-  return a.Left() < b.Right() && b.Left() < a.Right() && a.Top() < b.Bottom() &&
-         b.Top() < a.Bottom();
-}
-
-// The pictures of the previews and the "TEXT" labels over them are meant to lie on each other.
-bool Preview(const ui::TControl& c) {
-  if (dynamic_cast<const ui::TImage*>(&c)) return true;
-  for (const char* name : {"Label3", "Label4", "Label5", "Label10"})
-    if (c.Name() == name) return true;
-  return false;
-}
-
-void CheckChildren(const ui::TWinControl& parent) {
-  const auto& children = parent.Controls();
-  for (std::size_t i = 0; i < children.size(); ++i) {
-    const ui::TControl& a = *children[i];
-    if (dynamic_cast<const ui::TTabSheet*>(&a)) {
-      CheckChildren(static_cast<const ui::TWinControl&>(a));
-      continue;
-    }
-    if (a.Width() == 0) continue;  // an empty label
-    // Room for the caption beside the box, or inside the button.
-    const int text = ui::CurrentBackend().MeasureText(a.Font(), a.Caption(), 0).Width;
-    if (dynamic_cast<const ui::TCheckBox*>(&a) || dynamic_cast<const ui::TRadioButton*>(&a)) {
-      EXPECT_LE(text + 20, a.Width()) << a.Name();
-    }
-    if (dynamic_cast<const ui::TButton*>(&a)) {
-      EXPECT_LE(text + 8, a.Width()) << a.Name();
-    }
-    EXPECT_GE(a.Left(), 0) << a.Name();
-    EXPECT_GE(a.Top(), 0) << a.Name();
-    EXPECT_LE(a.Right(), parent.ClientWidth()) << a.Name() << " in " << parent.Name();
-    EXPECT_LE(a.Bottom(), parent.ClientHeight()) << a.Name() << " in " << parent.Name();
-    for (std::size_t j = i + 1; j < children.size(); ++j) {
-      const ui::TControl& b = *children[j];
-      if (b.Width() == 0 || (Preview(a) && Preview(b))) continue;
-      EXPECT_FALSE(Overlap(a, b)) << a.Name() << " and " << b.Name();
-    }
-    if (auto* inner = dynamic_cast<const ui::TWinControl*>(&a)) CheckChildren(*inner);
-  }
-}
-
 TEST_F(SettingsDialogCopy, NothingOverlapsOrSticksOut) {
   TFormSettings& d = Dialog();
   // As it is shown, with every notice visible and long values in its labels.
@@ -309,7 +268,29 @@ TEST_F(SettingsDialogCopy, NothingOverlapsOrSticksOut) {
     d.LabelDistVal.SetCaption("200");
     d.lblTransparency.SetCaption("80%");
     d.lblBattHeight.SetCaption("18");
-    CheckChildren(d);
+    testing_support::ExpectTidyLayout(d);
+    f.Close();
+  });
+  d.ShowModal();
+}
+
+TEST_F(SettingsDialogCopy, TheGermanTextsFitToo) {
+  std::filesystem::create_directories(dir.Path() / "language");
+  std::filesystem::copy_file(std::string(Q_SOURCE_DIR) + "/resources/language/Deutsch.lng",
+                             dir.Path() / "language" / "Deutsch.lng");
+  Ind().FormLanguage->SetLanguageFile("Deutsch.lng");
+  TFormSettings& d = Dialog();
+  settings::CopyIn(d, Unusual(), true);
+  ui_->OnModal([&](ui::TForm& f) {
+    EXPECT_EQ(d.TabSheet1.Caption(), "Allgemein");
+    EXPECT_EQ(d.ButtonCancel.Caption(), "Abbrechen");
+    // Only the first sound panel is translated; the others take its texts.
+    EXPECT_EQ(d.Sounds[3].rbtnBeeper.Caption(), "Eingebauter Ton");
+    EXPECT_EQ(d.Sounds[2].rbtnDisabled.Caption(), "Aus");
+    EXPECT_EQ(d.LabelRestartReq2.Caption(), d.LabelRestartRequired.Caption());
+    for (ui::TLabel* notice : {&d.LabelHide, &d.LabelRestartRequired, &d.LabelRestartReq2})
+      notice->Show();
+    testing_support::ExpectTidyLayout(d);
     f.Close();
   });
   d.ShowModal();

@@ -825,6 +825,27 @@ TEST_F(SettingsDialog, OkAppliesToTheRunningIndicator) {
   EXPECT_TRUE(ui_->MessageBoxes().empty());
 }
 
+TEST_F(SettingsDialog, AutoHeightDocksAtOnceAndTheDistanceMovesTheIndicator) {
+  const auto bar = fake.Desktop.AddWindow("Shell_TrayWnd", {0, 718, 1024, 768});
+  fake.Desktop.AddWindow("TrayNotifyWnd", {1000, 720, 1022, 764}, bar);
+  Start();
+  ASSERT_EQ(Ind().Height(), 14);
+  Open([&](TFormSettings& d) {
+    ui_->Click(d.cbxAutoHeight);
+    ui_->SetTrackBar(d.tbarDistance, 50);
+    Ok(d);
+  });
+  EXPECT_EQ(Ind().Left(), 1000 - 50 - 50);
+  // Fitted to the notification area's 44 pixels less the two insets by the next docking
+  // (the window options put the stored scale back meanwhile).
+  Tick();
+  EXPECT_NEAR(Ind().Height(), 40, 1);
+  EXPECT_EQ(Ind().Left(), 1000 - 50 - 50);
+  EXPECT_EQ(Stored("AutoHeightOnTaskBar"), "1");
+  // The stored size is the bar's, not the docked one.
+  EXPECT_EQ(Stored("BatteryHeight"), "5");
+}
+
 TEST_F(SettingsDialog, TurningHideWhenFullOffShowsAHiddenIndicatorAndTheCheckOffHidesItsMark) {
   Plant(true, "HideWindowWhenFull", "1");
   Plant(true, "ConnectionCheck", "1");
