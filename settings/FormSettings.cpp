@@ -33,8 +33,8 @@ constexpr ui::TColor kYellow = 65535;
 // compressed volume, or one left out of the search index, is a language file all the same).
 constexpr std::uint32_t kListedAttributes =
     sys::FileAttrReadOnly | sys::FileAttrHidden | sys::FileAttrSystem | sys::FileAttrVolume |
-    sys::FileAttrDirectory | sys::FileAttrArchive | sys::FileAttrNormal | 0x0800 /* compressed */ |
-    0x2000 /* not content indexed */ | 0x4000 /* encrypted */;
+    sys::FileAttrDirectory | sys::FileAttrArchive | sys::FileAttrNormal | sys::FileAttrCompressed |
+    sys::FileAttrNotContentIndexed | sys::FileAttrEncrypted;
 
 void SetRed(ui::TLabel& label) { label.SetFontColor(ui::clRed); }
 
@@ -64,8 +64,7 @@ bool ListedLanguageEntry(std::uint32_t attributes) {
 // ---- sound panels ----
 
 TSoundPanel::TSoundPanel(TFormSettings* form, ui::TWinControl* sheet, int n, const char* title)
-    : N(n),
-      Panel(form, "PanelSound" + std::to_string(n), sheet, {10, 8 + (n - 1) * 92, 512, 86}),
+    : Panel(form, "PanelSound" + std::to_string(n), sheet, {10, 8 + (n - 1) * 92, 512, 86}),
       LabelSound(form, "LabelSound" + std::to_string(n), &Panel, {10, 6, 0, 13}, title),
       rbtnBeeper(form, "rbtnBeeper" + std::to_string(n), &Panel, {18, 26, 150, 17},
                  "Use build-in beep"),

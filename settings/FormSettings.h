@@ -21,7 +21,6 @@ bool ListedLanguageEntry(std::uint32_t attributes);
 struct TSoundPanel {
   TSoundPanel(TFormSettings* form, ui::TWinControl* sheet, int n, const char* title);
 
-  const int N;
   ui::TPanel Panel;
   ui::TLabel LabelSound;
   ui::TRadioButton rbtnBeeper;

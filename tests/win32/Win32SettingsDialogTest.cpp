@@ -355,6 +355,19 @@ TEST_F(Win32SettingsDialog, ColourAndOpenDialogsAndThePolishNoticeInGerman) {
   reg->Open(RootKey::CurrentUser, kBase, true)->SetString("LanguageFile", "Deutsch.lng");
   Start();
   std::deque<Step> script = OpenThroughTheMenu();
+  // The red notices of the window page, as a click shows them.
+  script.push_back(ClickTab(1));
+  script.push_back(Wait(2));
+  script.push_back(Press(&TFormSettings::rbtnShowInWindow));
+  script.push_back(Press(&TFormSettings::cbxHideWhenFull));
+  script.push_back(Wait(3));
+  script.push_back(Do([this] {
+    TFormSettings& d = *Dialog();
+    EXPECT_TRUE(d.LabelHide.Visible());
+    EXPECT_TRUE(d.LabelRestartRequired.Visible());
+    EXPECT_TRUE(d.cbxStayOnTop.Enabled());
+    EXPECT_TRUE(screenshot::SaveWindowPng(d.Handle(), Shot("settings-2-window-options-deutsch")));
+  }));
   script.push_back(ClickTab(2));
   script.push_back(Wait(3));
   script.push_back(Do([this] {
