@@ -99,7 +99,6 @@ TFormSettings::TFormSettings(ui::TComponent* owner, const dialogs::DialogEnv& en
   tbarTransparency.SetRange(0, 204);
   tbarTransparency.SetFrequency(12);
   tbarWindowHeight.SetRange(3, 20);
-  lblBattHeight.SetCaption("1");
   SetRed(LabelRestartRequired);
   LabelRestartRequired.Hide();
 

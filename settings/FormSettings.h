@@ -85,7 +85,7 @@ class TFormSettings : public dialogs::TDialog {
   ui::TLabel lblTransparency{this, "lblTransparency", &GroupBox1, {428, 56, 15, 13}, "0%"};
   ui::TLabel Label6{this, "Label6", &TabSheet3, {16, 298, 108, 13}, "Battery window height"};
   ui::TTrackBar tbarWindowHeight{this, "tbarWindowHeight", &TabSheet3, {214, 290, 240, 30}};
-  ui::TLabel lblBattHeight{this, "lblBattHeight", &TabSheet3, {462, 298, 6, 13}, "3"};
+  ui::TLabel lblBattHeight{this, "lblBattHeight", &TabSheet3, {462, 298, 6, 13}, "1"};
   ui::TLabel LabelRestartRequired{this,
                                   "LabelRestartRequired",
                                   &TabSheet3,
