@@ -6,6 +6,7 @@
 #include "i18n/FormLanguage.h"
 #include "i18n/Translate.h"
 #include "profiles/FormMessageChanger.h"
+#include "settings/FormSettings.h"
 #include "system/Environment.h"
 
 TFormQuonthary* FormQuonthary = nullptr;
@@ -101,6 +102,7 @@ TFormQuonthary::TFormQuonthary(ui::TForm& ownerForm, const sys::Platform& platfo
   mnuIPChangerDialog.SetDefault(true);
   mnuMove.OnClick = [this](ui::TObject* s) { mnuMoveClick(s); };
   mnuClose.OnClick = [this](ui::TObject* s) { mnuCloseClick(s); };
+  mnuSettings.OnClick = [this](ui::TObject* s) { mnuSettingsClick(s); };
 
   Timer.SetOnTimer([this](ui::TObject* s) { TimerTimer(s); });
   TimerIcmp.SetOnTimer([this](ui::TObject* s) { TimerIcmpTimer(s); });

@@ -22,6 +22,7 @@ class TFormAbout;
 class TFormLanguage;
 class TFormMsgBox;
 class TFormMessageChanger;
+class TFormSettings;
 
 class TFormQuonthary : public ui::TForm {
  public:
@@ -111,6 +112,7 @@ class TFormQuonthary : public ui::TForm {
   std::unique_ptr<TFormAbout> FormAbout;
   std::unique_ptr<TFormMsgBox> FormMsgBox;
   std::unique_ptr<TFormMessageChanger> FormMessageChanger;
+  std::unique_ptr<TFormSettings> FormSettings;
 
   // ---- start-up and shutdown ----
   void FormCreate();

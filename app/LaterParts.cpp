@@ -2,10 +2,6 @@
 // commands, the hot keys and the mixer. Each says what it leaves undone.
 #include "app/FormQuonthary.h"
 
-void TFormQuonthary::mnuSettingsClick(ui::TObject*) {
-  // The settings dialog does not exist yet.
-}
-
 void TFormQuonthary::mnuIPConfigureClick(ui::TObject*) {
   // The IP editor does not exist yet.
 }

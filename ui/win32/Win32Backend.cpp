@@ -231,6 +231,15 @@ int Win32Backend::MessageBox(const std::string& text, const std::string& caption
   return MessageBoxA(owner, text.c_str(), caption.c_str(), flags);
 }
 
+int Win32Backend::MessageBoxWide(const std::u16string& text, const std::u16string& caption,
+                                 unsigned flags) {
+  static_assert(sizeof(wchar_t) == sizeof(char16_t), "Windows' wide characters are UTF-16");
+  HWND owner = appWindow_;
+  if (FormPeer* form = ActiveFormPeer()) owner = form->Hwnd();
+  return MessageBoxW(owner, reinterpret_cast<const wchar_t*>(text.c_str()),
+                     reinterpret_cast<const wchar_t*>(caption.c_str()), flags);
+}
+
 void Win32Backend::Popup(TPopupMenu& menu, int x, int y) {
   HWND owner = nullptr;
   if (auto* control = dynamic_cast<TControl*>(menu.PopupComponent()))
