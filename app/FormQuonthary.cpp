@@ -1,7 +1,9 @@
 #include "app/FormQuonthary.h"
 
+#include "app/ContextMenuLook.h"
 #include "changers/FormMacChanger.h"
 #include "changers/FormProxy.h"
+#include "dialogs/FormAbout.h"
 #include "dialogs/FormMsgBox.h"
 #include "i18n/FormLanguage.h"
 #include "i18n/Translate.h"
@@ -9,6 +11,7 @@
 #include "profiles/FormImportSettings.h"
 #include "profiles/FormMessageChanger.h"
 #include "profiles/FormProfilesOrder.h"
+#include "settings/FormSettings.h"
 #include "system/Environment.h"
 
 TFormQuonthary* FormQuonthary = nullptr;
@@ -38,6 +41,7 @@ TFormQuonthary::TFormQuonthary(ui::TForm& ownerForm, const sys::Platform& platfo
   SetClientSize(115, 101);
   SetShowHint(true);
   SetPopupMenu(&PopupMenu);
+  ApplyContextMenuLook(*this, PopupMenu);
 
   auto picture = [](ui::TImage& image, const char* resource) {
     image.SetPicture(ui::Bitmap::Builtin(resource));
@@ -103,6 +107,7 @@ TFormQuonthary::TFormQuonthary(ui::TForm& ownerForm, const sys::Platform& platfo
   mnuIPChangerDialog.SetDefault(true);
   mnuMove.OnClick = [this](ui::TObject* s) { mnuMoveClick(s); };
   mnuClose.OnClick = [this](ui::TObject* s) { mnuCloseClick(s); };
+  mnuSettings.OnClick = [this](ui::TObject* s) { mnuSettingsClick(s); };
 
   Timer.SetOnTimer([this](ui::TObject* s) { TimerTimer(s); });
   TimerIcmp.SetOnTimer([this](ui::TObject* s) { TimerIcmpTimer(s); });

@@ -18,6 +18,7 @@
 #include "system/PowerStatus.h"
 #include "ui/Ui.h"
 
+class TFormAbout;
 class TFormLanguage;
 class TFormMsgBox;
 class TFormMessageChanger;
@@ -26,6 +27,7 @@ class TFormProxy;
 class TFormMacChanger;
 class TFormProfilesOrder;
 class TFormImportSettings;
+class TFormSettings;
 
 class TFormQuonthary : public ui::TForm {
  public:
@@ -112,6 +114,7 @@ class TFormQuonthary : public ui::TForm {
   // through dialogs::DialogRun, which also keeps the list of open dialogs.
   std::unique_ptr<TFormLanguage> FormLanguage;
   dialogs::OpenDialogs Dialogs;
+  std::unique_ptr<TFormAbout> FormAbout;
   std::unique_ptr<TFormMsgBox> FormMsgBox;
   std::unique_ptr<TFormMessageChanger> FormMessageChanger;
   // The three profile editors, and the order dialog and profile picker they open.
@@ -120,6 +123,7 @@ class TFormQuonthary : public ui::TForm {
   std::unique_ptr<TFormMacChanger> FormMacChanger;
   std::unique_ptr<TFormProfilesOrder> FormProfilesOrder;
   std::unique_ptr<TFormImportSettings> FormImportSettings;
+  std::unique_ptr<TFormSettings> FormSettings;
 
   // ---- start-up and shutdown ----
   void FormCreate();
@@ -224,7 +228,10 @@ class TFormQuonthary : public ui::TForm {
   void OpenMixers();
   void ReadVolumeQuietly();
   bool FormMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
+  // The first show's check: the about dialog at the first start of each new version.
   void FirstRunAboutCheck();
+  // Runs the about dialog and stores its two check boxes and the running version.
+  void ShowAboutDialog();
 
  private:
   ui::TForm& ownerForm_;

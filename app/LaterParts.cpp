@@ -1,14 +1,6 @@
 // The indicator's links to features that are not built yet: the context menu's dialog
-// commands, the hot keys, the mixer and the about dialog. Each says what it leaves undone.
+// commands, the hot keys and the mixer. Each says what it leaves undone.
 #include "app/FormQuonthary.h"
-
-void TFormQuonthary::mnuAboutClick(ui::TObject*) {
-  // The about dialog does not exist yet.
-}
-
-void TFormQuonthary::mnuSettingsClick(ui::TObject*) {
-  // The settings dialog does not exist yet.
-}
 
 void TFormQuonthary::ImageBattDblClick(ui::TObject*) {
   // Opens the profile switcher once it exists; until then a double click does nothing.
@@ -36,8 +28,3 @@ void TFormQuonthary::OpenMixers() {
 void TFormQuonthary::ReadVolumeQuietly() {}
 
 bool TFormQuonthary::FormMessage(unsigned, std::uintptr_t, std::intptr_t) { return false; }
-
-void TFormQuonthary::FirstRunAboutCheck() {
-  // The about dialog does not exist yet; the first show only records that it happened.
-  FirstShowPending = false;
-}

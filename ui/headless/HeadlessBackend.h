@@ -22,10 +22,11 @@
 namespace ui::headless {
 
 struct MessageBoxCall {
-  std::string Text;
+  std::string Text;  // UTF-8 for a wide-character box
   std::string Caption;
   unsigned Flags = 0;
   int Result = 0;
+  bool Wide = false;  // shown through MessageBoxWide
 };
 
 class HeadlessBackend : public Backend {
@@ -73,6 +74,11 @@ class HeadlessBackend : public Backend {
   void SetTrackBar(TTrackBar& bar, int position);
   void Focus(TWinControl& control);
   void PressKey(TForm& form, std::uint16_t key, TShiftState shift = 0);
+  // Alt+ch: the accelerator.
+  void PressAlt(TForm& form, char ch);
+  // A character key: an accelerator while the focused control takes no characters, else
+  // typed into the focused edit or editable combo box.
+  void PressChar(TForm& form, char ch);
   void ClickMenu(TMenuItem& item);
   void CloseByUser(TForm& form);
 
@@ -100,6 +106,8 @@ class HeadlessBackend : public Backend {
   void Terminate() override { loopEnded_ = true; }
   void ProcessMessages() override {}
   int MessageBox(const std::string& text, const std::string& caption, unsigned flags) override;
+  int MessageBoxWide(const std::u16string& text, const std::u16string& caption,
+                     unsigned flags) override;
   bool ExecuteOpenDialog(TOpenDialog& dialog) override;
   bool ExecuteColorDialog(TColorDialog& dialog) override;
   void Popup(TPopupMenu& menu, int x, int y) override;
@@ -123,6 +131,7 @@ class HeadlessBackend : public Backend {
 
  private:
   friend class HeadlessPeer;
+  int RecordBox(MessageBoxCall call);
   sys::WindowHandle NewHandle() { return nextHandle_ += 4; }
 
   std::deque<std::function<void(TForm&)>> modals_;

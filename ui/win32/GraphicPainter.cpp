@@ -10,6 +10,12 @@ namespace ui::win32 {
 
 namespace {
 
+// A system colour as a Bitmap pixel (0x00RRGGBB).
+std::uint32_t SysPixel(int index) {
+  const COLORREF c = GetSysColor(index);
+  return std::uint32_t(GetRValue(c)) << 16 | std::uint32_t(GetGValue(c)) << 8 | GetBValue(c);
+}
+
 RECT BoundsOf(const TControl& c) { return RECT{c.Left(), c.Top(), c.Right(), c.Bottom()}; }
 
 void Fill(HDC dc, const RECT& rect, TColor color) {
@@ -44,7 +50,7 @@ void PaintLabel(HDC dc, const TLabel& label, Win32Backend& backend) {
   SelectObject(dc, backend.FontFor(label.Font()));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, label.Enabled() ? ToColorRef(label.Font().Color) : GetSysColor(COLOR_GRAYTEXT));
-  const UINT flags = LabelTextFlags(label.Alignment(), label.WordWrap());
+  const UINT flags = LabelTextFlags(label.Alignment(), label.WordWrap(), label.ShowAccelChar());
   if (label.Layout() != TTextLayout::Top) {
     RECT calc = rect;
     DrawTextA(dc, text.c_str(), int(text.size()), &calc, flags | DT_CALCRECT);
@@ -133,29 +139,49 @@ void PaintSpeedButton(HDC dc, const TSpeedButton& button, Win32Backend& backend,
   const std::string& text = button.Caption();
   SelectObject(dc, backend.FontFor(button.Font()));
   SIZE textSize{0, 0};
-  if (!text.empty()) GetTextExtentPoint32A(dc, text.c_str(), int(text.size()), &textSize);
+  if (!text.empty()) {
+    RECT calc{0, 0, 0, 0};
+    DrawTextA(dc, text.c_str(), int(text.size()), &calc, DT_CALCRECT | DT_SINGLELINE);
+    textSize = SIZE{calc.right, calc.bottom};
+  }
   const PictureRef& glyph = button.Glyph();
   const int gw = glyph ? glyph->Width() : 0, gh = glyph ? glyph->Height() : 0;
   const int gap = gw && textSize.cx ? 4 : 0;
   int x = rect.left + (button.Width() - (gw + gap + textSize.cx)) / 2 + shift;
+  const bool enabled = button.Enabled();
   if (glyph && !glyph->Empty()) {
     const int y = rect.top + (button.Height() - gh) / 2 + shift;
-    DrawPicture(dc, *glyph, RECT{x, y, x + gw, y + gh}, true);
+    const RECT dest{x, y, x + gw, y + gh};
+    if (enabled)
+      DrawPicture(dc, *glyph, dest, true);
+    else
+      DrawPicture(dc, glyph->Disabled(SysPixel(COLOR_BTNSHADOW), SysPixel(COLOR_BTNHIGHLIGHT)),
+                  dest, true);
     x += gw + gap;
   }
   if (!text.empty()) {
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc,
-                 button.Enabled() ? ToColorRef(button.Font().Color) : GetSysColor(COLOR_GRAYTEXT));
     const int y = rect.top + (button.Height() - textSize.cy) / 2 + shift;
-    TextOutA(dc, x, y, text.c_str(), int(text.size()));
+    RECT at{x, y, x + textSize.cx, y + textSize.cy};
+    const UINT flags = DT_SINGLELINE | DT_NOCLIP;
+    if (enabled) {
+      SetTextColor(dc, ToColorRef(button.Font().Color));
+    } else {
+      // Engraved, as the glyph: a light copy below and to the right, then the grey text.
+      RECT light = at;
+      OffsetRect(&light, 1, 1);
+      SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
+      DrawTextA(dc, text.c_str(), int(text.size()), &light, flags);
+      SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
+    }
+    DrawTextA(dc, text.c_str(), int(text.size()), &at, flags);
   }
 }
 
 }  // namespace
 
-UINT LabelTextFlags(TAlignment alignment, bool wordWrap) {
-  UINT flags = DT_EXPANDTABS | DT_NOPREFIX;
+UINT LabelTextFlags(TAlignment alignment, bool wordWrap, bool showAccel) {
+  UINT flags = DT_EXPANDTABS | (showAccel ? 0u : UINT(DT_NOPREFIX));
   if (wordWrap) flags |= DT_WORDBREAK;
   if (alignment == TAlignment::RightJustify) flags |= DT_RIGHT;
   if (alignment == TAlignment::Center) flags |= DT_CENTER;
