@@ -42,10 +42,11 @@ TFormIPChanger::TFormIPChanger(ui::TComponent* owner, const dialogs::DialogEnv& 
   ButtonConAdd.SetEnabled(false);
   ButtonConRemove.SetEnabled(false);
   Label9.SetFontColor(ui::clRed);
-  for (ui::TLabel* hint : {&LabelHelpSelConn, &LabelHelpConnections, &LabelHelpCurrentSettings})
-    MakeHint(*hint);
+  // Two lines in the designed width, for a long translation too.
   LabelHelpCurrentSettings.SetAutoSize(false);
   LabelHelpCurrentSettings.SetWordWrap(true);
+  for (ui::TLabel* hint : {&LabelHelpSelConn, &LabelHelpConnections, &LabelHelpCurrentSettings})
+    MakeHint(*hint);
 
   dialogs::SizeLabelsToText(*this);
 

@@ -86,16 +86,16 @@ class TFormIPChanger : public profiles::TProfileEditor {
   ui::TButton ButtonEditMAC{this, "ButtonEditMAC", &GroupBoxMacProfile, {166, 19, 50, 23}, "Edit"};
 
   ui::TLabel LabelHelpSelConn{
-      this, "LabelHelpSelConn", this, {330, 240, 86, 13}, "Select connection"};
+      this, "LabelHelpSelConn", this, {330, 262, 86, 13}, "Select connection"};
   ui::TLabel LabelHelpConnections{this,
                                   "LabelHelpConnections",
                                   this,
-                                  {330, 270, 170, 13},
+                                  {330, 286, 170, 13},
                                   " You can import connections names "};
   ui::TLabel LabelHelpCurrentSettings{this,
                                       "LabelHelpCurrentSettings",
                                       this,
-                                      {330, 300, 226, 28},
+                                      {330, 310, 226, 28},
                                       " You can import settings for current connection "};
   ui::TButton Button2{this, "Button2", this, {476, 364, 80, 25}, "Close"};
 

@@ -19,7 +19,8 @@ void RewriteLinks(ProfileTables& tables, std::int32_t IPProfileRecord::*link,
                   const SlotOrder& src) {
   for (IPProfileRecord& ip : tables.IPProfiles) {
     auto at = std::find(src.begin(), src.end(), ip.*link);
-    if (ip.*link >= 0 && at != src.end()) ip.*link = std::int32_t(at - src.begin());
+    // -1 (no link) is no slot: it is never found.
+    if (at != src.end()) ip.*link = std::int32_t(at - src.begin());
   }
 }
 
