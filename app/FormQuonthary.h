@@ -77,6 +77,8 @@ class TFormQuonthary : public ui::TForm {
   // Taskbar mode on a taskbar without a notification area: a topmost window over the
   // taskbar's right end instead of a child inside it.
   bool FloatsOverTaskbar = false;
+  // Taskbar mode on a desktop without a taskbar: the window stays where window mode puts it.
+  bool NoTaskbar = false;
   sys::WindowHandle OwnerWindow = 0;
   std::string TempFolder;
   bool FirstShowPending = true;
