@@ -129,6 +129,9 @@ void TFormQuonthary::UpdateChangerMenus() {
     submenu->SetVisible(Cfg.ShowMenuChange);
   for (ui::TMenuItem* dialog : {&mnuMacChangerDialog, &mnuProxyChangerDialog, &mnuIPChangerDialog})
     dialog->SetVisible(Cfg.ShowMenuWindow);
+  // A separator only between groups that are shown: never two in a row, none at the end.
+  N1.SetVisible(Cfg.ShowMenuChange || Cfg.ShowMenuWindow);
+  N2.SetVisible(Cfg.ShowMenuChange && Cfg.ShowMenuWindow);
 }
 
 void TFormQuonthary::UpdateIPMenuItems() {
