@@ -1,6 +1,7 @@
 // The profile switcher: one page per opening, its buttons mirroring the menu items, the
 // in-force circles and the focus mark, the height following the buttons, applying with a
 // second chance after "No", the configure buttons, and never two switchers at once.
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -293,6 +294,22 @@ TEST_F(Changer, InForceCirclesFollowTheSystemAtEachShow) {
     EXPECT_FALSE(w.btnPX[0]->Font().Bold);
   });
   ui_->ClickMenu(Ind().mnuProxyChangerDialog);
+  ExpectAllAnswered();
+}
+
+TEST_F(Changer, TheSampleLanguageTranslatesTheSwitcher) {
+  std::filesystem::copy(std::filesystem::path(Q_SOURCE_DIR) / "resources" / "language",
+                        dir.Path() / "language");
+  Ind().FormLanguage->SetLanguageFile("Deutsch.lng");
+  OnSwitcher([](TFormChanger& w) {
+    EXPECT_EQ(w.TabSheetMAC.Caption(), "MAC-Adresse");
+    EXPECT_EQ(w.ButtonConfigureMac.Caption(), "&Einrichten");
+    EXPECT_EQ(w.ButtonClose.Caption(),
+              "Schlie\xDF"
+              "en");                              // Windows-1252, as the file is
+    EXPECT_EQ(w.Caption(), "Quonthary Changer");  // window captions keep their design
+  });
+  ui_->ClickMenu(Ind().mnuMacChangerDialog);
   ExpectAllAnswered();
 }
 
