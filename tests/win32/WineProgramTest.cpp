@@ -74,6 +74,9 @@ TEST(WineProgram, StartsShowsTheIndicatorAndClosesCleanly) {
   EXPECT_NE(indicator, nullptr);
   ASSERT_NE(ownerForm, nullptr);
   if (indicator) {
+    // The window exists from early in the start-up (the mixer reports to it); it shows at
+    // the end.
+    for (int waited = 0; waited < 10000 && !IsWindowVisible(indicator); waited += 100) Sleep(100);
     EXPECT_TRUE(IsWindowVisible(indicator));
     RECT r{};
     GetWindowRect(indicator, &r);
