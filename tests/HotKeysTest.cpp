@@ -47,7 +47,7 @@ TEST_F(HotKeys, EverySettingOnRegistersTheNineKeysOnTheOwnerForm) {
   Ind().Cfg.HotKeyMonOff = false;
   fake.HotKeys.UnregisterCalls.clear();
   Ind().ApplyWindowOptions(true);
-  EXPECT_EQ(fake.HotKeys.UnregisterCalls.size(), 9u);
+  ASSERT_EQ(fake.HotKeys.UnregisterCalls.size(), 9u);
   EXPECT_EQ(fake.HotKeys.UnregisterCalls.front(), std::make_pair(w, 44200));
   EXPECT_EQ(RegisteredIds(),
             (std::vector<int>{44200, 44208, 44202, 44203, 44204, 44205, 44206, 44207}));

@@ -122,8 +122,10 @@ TEST_F(Volume, WithoutADeviceLineOrControlTheCommandsDoNothing) {
       {"cannot open", [&] { fake.Mixer.FailOpen = true; }, false},
       {"no speakers line",
        [&] {
-         fake.Mixer.AddSpeakerControls(30000, false);
-         for (auto& c : fake.Mixer.Controls) c.ComponentType = 5;  // another destination
+         // Only another destination's controls, numbered from 0 as wine's mixer numbers them:
+         // the id a control without a speakers line keeps must not reach them.
+         fake.Mixer.AddControl(sys::MixerControlTypeVolume, 0, 0, 65535, 30000).ComponentType = 5;
+         fake.Mixer.AddControl(sys::MixerControlTypeMute, 1, 0, 1, 0).ComponentType = 5;
        },
        true},
       {"unreadable",
