@@ -117,6 +117,9 @@ class InputDriver {
   virtual void Slide(TTrackBar& bar, int position) = 0;
   virtual void Focus(TWinControl& control) = 0;
   virtual void Key(TForm& form, std::uint16_t key) = 0;
+  // Alt together with a character key; a character key alone (to the focused control).
+  virtual void AltKey(TForm& form, char ch) = 0;
+  virtual void CharKey(TForm& form, char ch) = 0;
   virtual void CloseButton(TForm& form) = 0;
 };
 
@@ -241,6 +244,58 @@ inline const std::vector<EventRule>& Rules() {
       {"choosing a menu item runs its OnClick",
        [](EventForm& f, InputDriver& in) { in.RightClick(f.Label1, &f.About); },
        "Label1.Down(R);Label1.Up(R);Popup;About.Click;"},
+      {"Alt+letter clicks the button whose caption holds the accelerator",
+       [](EventForm& f, InputDriver& in) {
+         f.ButtonCancel.SetCaption("&Cancel");
+         in.AltKey(f, 'c');
+       },
+       "Cancel.Click;"},
+      {"Alt+letter toggles the check box, either letter case; \"&&\" is no accelerator",
+       [](EventForm& f, InputDriver& in) {
+         f.Check1.SetCaption("&&Check");
+         in.AltKey(f, 'c');
+         f.Check1.SetCaption("Ch&eck");
+         in.AltKey(f, 'E');
+       },
+       "Check1.Click(1);"},
+      {"Alt+letter checks the radio button",
+       [](EventForm& f, InputDriver& in) {
+         f.Radio2.SetCaption("Radio &two");
+         in.AltKey(f, 't');
+       },
+       "Radio2.Click(01);"},
+      {"Alt+letter of a label focuses its FocusControl",
+       [](EventForm& f, InputDriver& in) {
+         f.Label1.SetCaption("&Name:");
+         f.Label1.SetFocusControl(&f.Edit1);
+         in.AltKey(f, 'n');
+       },
+       "Edit1.Enter;"},
+      {"a disabled or hidden control's accelerator does nothing",
+       [](EventForm& f, InputDriver& in) {
+         f.ButtonCancel.SetCaption("&Cancel");
+         f.ButtonCancel.SetEnabled(false);
+         f.Check1.SetCaption("&Check");
+         f.Check1.Hide();
+         in.AltKey(f, 'c');
+         f.ButtonCancel.SetEnabled(true);
+         in.AltKey(f, 'c');
+       },
+       "Cancel.Click;"},
+      {"a letter alone is an accelerator while the focused control takes no characters",
+       [](EventForm& f, InputDriver& in) {
+         f.ButtonCancel.SetCaption("&Cancel");
+         in.Focus(f.Check1);
+         in.CharKey(f, 'c');
+       },
+       "Cancel.Click;"},
+      {"a letter typed into an edit is text, not an accelerator",
+       [](EventForm& f, InputDriver& in) {
+         f.ButtonCancel.SetCaption("&Cancel");
+         in.Focus(f.Edit1);
+         in.CharKey(f, 'c');
+       },
+       "Edit1.Enter;Edit1.Change(c);"},
       {"hiding and showing a form: OnHide, OnShow",
        [](EventForm& f, InputDriver&) {
          f.Hide();

@@ -26,6 +26,8 @@ class HeadlessInput : public InputDriver {
   void Slide(TTrackBar& bar, int position) override { ui_.SetTrackBar(bar, position); }
   void Focus(TWinControl& control) override { ui_.Focus(control); }
   void Key(TForm& form, std::uint16_t key) override { ui_.PressKey(form, key); }
+  void AltKey(TForm& form, char ch) override { ui_.PressAlt(form, ch); }
+  void CharKey(TForm& form, char ch) override { ui_.PressChar(form, ch); }
   void CloseButton(TForm& form) override { ui_.CloseByUser(form); }
 
  private:

@@ -88,6 +88,16 @@ void TPageControl::SetActivePageIndex(int index) {
   SetActivePage(index >= 0 && index < PageCount() ? pages_[std::size_t(index)] : nullptr);
 }
 
+bool TPageControl::DialogChar(char ch) {
+  if (!CanFocus()) return false;
+  for (TTabSheet* page : pages_) {
+    if (!page->TabVisible() || !IsAccel(ch, page->Caption())) continue;
+    if (page != active_) UserSelectPage(page->PageIndex());
+    return true;
+  }
+  return false;
+}
+
 void TPageControl::UserSelectPage(int index) {
   if (index < 0 || index >= PageCount() || !pages_[std::size_t(index)]->TabVisible()) return;
   SetActivePageIndex(index);

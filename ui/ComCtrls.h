@@ -61,6 +61,10 @@ class TPageControl : public TWinControl {
 
   TNotifyEvent OnChange;
   void UserSelectPage(int index);
+  // The accelerator of a visible tab's caption picks that tab.
+  bool DialogChar(char ch) override;
+  // A focused tab row takes letters for itself.
+  bool TakesCharacters() const override { return true; }
 
  private:
   friend class TTabSheet;

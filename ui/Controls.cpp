@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ui/Forms.h"
+#include "ui/StdCtrls.h"
 
 namespace ui {
 
@@ -189,13 +190,28 @@ TWinControl::TWinControl(TComponent* owner, std::string name, TWinControl* paren
   if (parent) SetParent(parent);
 }
 
+namespace {
+// Labels of the form whose FocusControl is a window that goes away forget it.
+void ForgetFocusControl(TWinControl& within, const TWinControl* gone) {
+  for (TControl* c : within.Controls()) {
+    if (auto* label = dynamic_cast<TLabel*>(c)) {
+      if (label->FocusControl() == gone) label->SetFocusControl(nullptr);
+    } else if (auto* win = dynamic_cast<TWinControl*>(c)) {
+      ForgetFocusControl(*win, gone);
+    }
+  }
+}
+}  // namespace
+
 TWinControl::~TWinControl() {
   DestroyCreatedComponents();
   // Children that outlive this window (not owned by it) just lose their parent.
   for (TControl* child : controls_) child->parent_ = nullptr;
   controls_.clear();
-  if (TForm* form = ParentForm())
+  if (TForm* form = ParentForm()) {
     if (form->activeControl_ == this) form->activeControl_ = nullptr;
+    if (form != this) ForgetFocusControl(*form, this);
+  }
   DestroyPeers();
 }
 
@@ -289,6 +305,25 @@ void TWinControl::SetFocus() {
     if (OnEnter) OnEnter(this);
   }
   if (peer_) peer_->SetFocus();
+}
+
+namespace {
+TWinControl* FirstTabStop(TWinControl& parent) {
+  for (TControl* c : parent.Controls()) {
+    auto* win = dynamic_cast<TWinControl*>(c);
+    if (!win || !win->Visible() || !win->Enabled()) continue;
+    if (win->TabStop() && win->CanFocus()) return win;
+    if (TWinControl* inner = FirstTabStop(*win)) return inner;
+  }
+  return nullptr;
+}
+}  // namespace
+
+bool TWinControl::SelectFirst() {
+  TWinControl* first = FirstTabStop(*this);
+  if (!first) return false;
+  first->SetFocus();
+  return true;
 }
 
 void TWinControl::UserFocus() {

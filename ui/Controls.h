@@ -80,6 +80,9 @@ class TControl : public TComponent {
   void Repaint();
 
   virtual bool IsWindowed() const { return false; }
+  // The accelerator ch was pressed in the form (ui/README.md, "Accelerators"): a control whose
+  // caption holds it acts and answers true. Only called for showing controls.
+  virtual bool DialogChar(char /*ch*/) { return false; }
 
   TNotifyEvent OnClick;
   TNotifyEvent OnDblClick;
@@ -156,6 +159,11 @@ class TWinControl : public TControl {
   virtual void SetFocus();
 
   bool IsWindowed() const override { return true; }
+  // Whether typed characters are this control's input (edits, lists), so a plain letter is
+  // no accelerator while it has the focus.
+  virtual bool TakesCharacters() const { return false; }
+  // Focuses the first control in tab order inside this one; false when there is none.
+  bool SelectFirst();
   void AfterConstruction() override;
   // Resizing moves or stretches the children anchored to the right or bottom edge.
   void SetBounds(int left, int top, int width, int height) override;

@@ -73,6 +73,12 @@ void TSpeedButton::SetFlat(bool f) {
   Changed(Change::Style);
 }
 
+bool TSpeedButton::DialogChar(char ch) {
+  if (!Enabled() || !IsAccel(ch, Caption())) return false;
+  UserClick();
+  return true;
+}
+
 TTimer::TTimer(TComponent* owner, std::string name, unsigned interval, bool enabled)
     : TComponent(owner, std::move(name)), interval_(interval), enabled_(enabled) {}
 

@@ -57,6 +57,8 @@ class TSpeedButton : public TGraphicControl {
   void SetGlyph(PictureRef glyph);
   bool Flat() const { return flat_; }
   void SetFlat(bool f);
+  // Its accelerator clicks it (while it is enabled).
+  bool DialogChar(char ch) override;
 
  private:
   PictureRef glyph_;

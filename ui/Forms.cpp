@@ -176,6 +176,29 @@ bool TForm::DialogKey(std::uint16_t key) {
   return false;
 }
 
+namespace {
+// Each showing control in control order, a container before what it holds.
+bool DialogCharIn(TWinControl& parent, char ch) {
+  // A copy: an accelerator's handler may change the list.
+  const std::vector<TControl*> children = parent.Controls();
+  for (TControl* c : children) {
+    if (!c->Visible()) continue;
+    if (c->DialogChar(ch)) return true;
+    if (auto* win = dynamic_cast<TWinControl*>(c))
+      if (DialogCharIn(*win, ch)) return true;
+  }
+  return false;
+}
+}  // namespace
+
+bool TForm::UserDialogChar(char ch, TShiftState shift) {
+  // Control characters, the space (it presses the focused button) and Ctrl combinations
+  // are no accelerators.
+  if (static_cast<unsigned char>(ch) <= ' ' || ch == 0x7F || (shift & ssCtrl)) return false;
+  if (!(shift & ssAlt) && activeControl_ && activeControl_->TakesCharacters()) return false;
+  return DialogCharIn(*this, ch);
+}
+
 void TForm::UserKeyDown(std::uint16_t key, TShiftState shift) {
   if (keyPreview_ && OnKeyDown) OnKeyDown(this, key, shift);
   if (key != 0) DialogKey(key);

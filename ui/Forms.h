@@ -89,6 +89,10 @@ class TForm : public TWinControl {
   void UserClose() { Close(); }
   // Enter clicks the default button (or the focused button), Escape the cancel button.
   bool DialogKey(std::uint16_t key);
+  // A character typed in the form, with Alt (ssAlt) or without. With Alt, or while the
+  // focused control takes no characters, the first showing control whose caption holds it as
+  // its accelerator acts (ui/README.md, "Accelerators"); true when one did.
+  bool UserDialogChar(char ch, TShiftState shift);
 
  private:
   friend class TWinControl;

@@ -49,10 +49,29 @@ void TLabel::SetTransparent(bool t) {
   Changed(Change::Style);
 }
 
+void TLabel::SetShowAccelChar(bool show) {
+  if (show == showAccelChar_) return;
+  showAccelChar_ = show;
+  Changed(Change::Style);
+  AdjustBounds();
+}
+
+std::string TLabel::ShownCaption() const {
+  return showAccelChar_ ? StripAccelerator(Caption()) : Caption();
+}
+
+bool TLabel::DialogChar(char ch) {
+  if (!focusControl_ || !Enabled() || !showAccelChar_ || !IsAccel(ch, Caption())) return false;
+  if (!focusControl_->CanFocus()) return false;
+  focusControl_->SetFocus();
+  return true;
+}
+
 void TLabel::AdjustBounds() {
   if (!autoSize_) return;
   // An empty caption still takes one line's height, as the classic label measures " ".
-  const std::string& text = Caption().empty() ? std::string(" ") : Caption();
+  const std::string shown = ShownCaption();
+  const std::string& text = shown.empty() ? std::string(" ") : shown;
   TextSize size = CurrentBackend().MeasureText(Font(), text, wordWrap_ ? Width() : 0);
   int left = Left();
   int width = wordWrap_ ? Width() : size.Width;
@@ -84,11 +103,24 @@ void TButton::Click() {
   TButtonControl::Click();
 }
 
+bool TButton::DialogChar(char ch) {
+  if (!IsAccel(ch, Caption()) || !CanFocus()) return false;
+  UserClick();
+  return true;
+}
+
 TCheckBox::TCheckBox(TComponent* owner, std::string name, TWinControl* parent, Bounds bounds,
                      const std::string& caption)
     : TButtonControl(owner, std::move(name), parent, bounds) {
   SetTabStop(true);
   SetCaption(caption);
+}
+
+bool TCheckBox::DialogChar(char ch) {
+  if (!IsAccel(ch, Caption()) || !CanFocus()) return false;
+  SetFocus();
+  UserClick();
+  return true;
 }
 
 void TCheckBox::SetChecked(bool checked) {
@@ -102,6 +134,13 @@ TRadioButton::TRadioButton(TComponent* owner, std::string name, TWinControl* par
                            const std::string& caption)
     : TButtonControl(owner, std::move(name), parent, bounds) {
   SetCaption(caption);
+}
+
+bool TRadioButton::DialogChar(char ch) {
+  if (!IsAccel(ch, Caption()) || !CanFocus()) return false;
+  SetFocus();
+  UserClick();
+  return true;
 }
 
 void TRadioButton::SetChecked(bool checked) {
@@ -352,6 +391,25 @@ TGroupBox::TGroupBox(TComponent* owner, std::string name, TWinControl* parent, B
                      const std::string& caption)
     : TWinControl(owner, std::move(name), parent, bounds) {
   SetCaption(caption);
+}
+
+bool TGroupBox::DialogChar(char ch) {
+  if (!IsAccel(ch, Caption()) || !CanFocus()) return false;
+  if (SelectFirst()) return true;
+  // Radio buttons are no tab stops: then the checked one, or the first that can take focus.
+  TWinControl* target = nullptr;
+  for (TControl* c : Controls()) {
+    auto* win = dynamic_cast<TWinControl*>(c);
+    if (!win || !win->CanFocus()) continue;
+    auto* radio = dynamic_cast<TRadioButton*>(win);
+    if (radio && radio->Checked()) {
+      target = win;
+      break;
+    }
+    if (!target) target = win;
+  }
+  if (target) target->SetFocus();
+  return true;
 }
 
 TPanel::TPanel(TComponent* owner, std::string name, TWinControl* parent, Bounds bounds,

@@ -25,13 +25,26 @@ class TLabel : public TGraphicControl {
   void SetAutoSize(bool a);
   bool Transparent() const { return transparent_; }
   void SetTransparent(bool t);
+  // On (the default): "&x" in the caption shows x underlined; off: the caption shows as it
+  // is (labels that show data, such as names the user typed).
+  bool ShowAccelChar() const { return showAccelChar_; }
+  void SetShowAccelChar(bool show);
+  // The caption as it is drawn and measured.
+  std::string ShownCaption() const;
+  // The control that the label's accelerator focuses (classic FocusControl); null = none.
+  TWinControl* FocusControl() const { return focusControl_; }
+  void SetFocusControl(TWinControl* control) { focusControl_ = control; }
+  bool DialogChar(char ch) override;
 
  protected:
   void TextChanged() override { AdjustBounds(); }
   void FontChanged() override { AdjustBounds(); }
 
  private:
+  friend class TWinControl;  // clears FocusControl when that control goes away
   void AdjustBounds();
+  TWinControl* focusControl_ = nullptr;
+  bool showAccelChar_ = true;
   TAlignment alignment_ = TAlignment::LeftJustify;
   TTextLayout layout_ = TTextLayout::Top;
   bool wordWrap_ = false;
@@ -56,6 +69,8 @@ class TButton : public TButtonControl {
   void SetModalResult(int r) { modalResult_ = r; }
   // Passes ModalResult to the form, then runs OnClick.
   void Click() override;
+  // Its accelerator clicks it.
+  bool DialogChar(char ch) override;
 
  private:
   bool default_ = false;
@@ -72,6 +87,8 @@ class TCheckBox : public TButtonControl {
   void SetChecked(bool checked);
   // The user toggles the box: state flips, OnClick runs.
   void UserClick() override { SetChecked(!checked_); }
+  // Its accelerator focuses and toggles it.
+  bool DialogChar(char ch) override;
 
  private:
   bool checked_ = false;
@@ -87,6 +104,8 @@ class TRadioButton : public TButtonControl {
   // unchecking fires nothing.
   void SetChecked(bool checked);
   void UserClick() override { SetChecked(true); }
+  // Its accelerator focuses and checks it.
+  bool DialogChar(char ch) override;
 
  private:
   bool checked_ = false;
@@ -116,6 +135,7 @@ class TEdit : public TWinControl {
   void UserType(const std::string& chars);
   // The window's text after the user edited it (win32 backend).
   void UserSetText(const std::string& text);
+  bool TakesCharacters() const override { return true; }
 
  protected:
   void TextChanged() override;
@@ -157,6 +177,8 @@ class TComboBox : public TWinControl {
   void UserSelect(int index);
   void UserType(const std::string& chars);
   void UserSetText(const std::string& text);
+  // Also a drop-down list: a letter picks the item it begins.
+  bool TakesCharacters() const override { return true; }
 
  private:
   TComboBoxStyle style_ = TComboBoxStyle::DropDown;
@@ -180,6 +202,8 @@ class TListBox : public TWinControl {
   void SetItemIndex(int index);
   // The user clicks an entry: it is selected, then OnClick runs.
   void UserSelect(int index);
+  // A letter moves to the entry it begins.
+  bool TakesCharacters() const override { return true; }
 
  private:
   std::vector<std::string> items_;
@@ -190,6 +214,8 @@ class TGroupBox : public TWinControl {
  public:
   TGroupBox(TComponent* owner, std::string name, TWinControl* parent = nullptr, Bounds bounds = {},
             const std::string& caption = {});
+  // Its accelerator focuses the first control inside it.
+  bool DialogChar(char ch) override;
 };
 
 class TPanel : public TWinControl {

@@ -34,4 +34,39 @@ std::string ShortCutToText(TShortCut shortCut) {
   return text;
 }
 
+std::string StripAccelerator(const std::string& caption) {
+  std::string shown;
+  shown.reserve(caption.size());
+  for (std::size_t i = 0; i < caption.size(); ++i) {
+    if (caption[i] == '&') {
+      if (i + 1 == caption.size()) break;  // a trailing "&" shows nothing
+      ++i;                                 // "&&" shows "&", "&x" shows x
+    }
+    shown += caption[i];
+  }
+  return shown;
+}
+
+char AcceleratorOf(const std::string& caption) {
+  for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
+    if (caption[i] != '&') continue;
+    if (caption[i + 1] != '&') return LowerChar(caption[i + 1]);
+    ++i;  // "&&" is a literal ampersand
+  }
+  return 0;
+}
+
+bool IsAccel(char ch, const std::string& caption) {
+  const char accel = AcceleratorOf(caption);
+  return accel != 0 && accel == LowerChar(ch);
+}
+
+char LowerChar(char ch) {
+  const auto c = static_cast<unsigned char>(ch);
+  if (c >= 'A' && c <= 'Z') return char(c + 32);
+  // Latin-1 capitals (but the multiplication sign) have their small letter 32 above.
+  if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return char(c + 32);
+  return ch;
+}
+
 }  // namespace ui

@@ -29,6 +29,11 @@ constexpr TColor clWindow = static_cast<TColor>(0x80000005);
 constexpr TColor clWindowText = static_cast<TColor>(0x80000008);
 constexpr TColor clBtnShadow = static_cast<TColor>(0x80000010);
 constexpr TColor clGrayText = static_cast<TColor>(0x80000011);
+constexpr TColor clMenu = static_cast<TColor>(0x80000004);
+constexpr TColor clMenuText = static_cast<TColor>(0x80000007);
+constexpr TColor clHighlight = static_cast<TColor>(0x8000000D);
+constexpr TColor clHighlightText = static_cast<TColor>(0x8000000E);
+constexpr TColor clBtnHighlight = static_cast<TColor>(0x80000014);
 constexpr TColor clNone = 0x1FFFFFFF;
 
 inline bool IsSystemColor(TColor c) { return (static_cast<std::uint32_t>(c) & 0x80000000u) != 0; }
@@ -94,7 +99,13 @@ enum TShiftFlag : unsigned { ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssR
 using TShiftState = unsigned;
 
 // Screen cursors (the classic library's numbering).
-enum TCursor : int { crDefault = 0, crArrow = -2, crSizeAll = -22, crHourGlass = -11 };
+enum TCursor : int {
+  crDefault = 0,
+  crArrow = -2,
+  crHourGlass = -11,
+  crHandPoint = -21,
+  crSizeAll = -22,
+};
 
 // Virtual key codes used by the program.
 constexpr std::uint16_t VK_Back = 0x08;
@@ -123,6 +134,16 @@ inline TShortCut ShortCut(std::uint16_t key, TShortCut mods) {
 }
 // "Ctrl+U", "Alt+F4", "F1", "Ctrl+0"; empty for 0.
 std::string ShortCutToText(TShortCut shortCut);
+
+// Accelerators in captions: "&x" shows x underlined and makes x the caption's accelerator;
+// "&&" shows one "&". The caption as shown (prefixes removed).
+std::string StripAccelerator(const std::string& caption);
+// The accelerator of a caption, lower case; 0 when it has none (the first single "&" counts).
+char AcceleratorOf(const std::string& caption);
+// Whether a typed character is the caption's accelerator (letter case ignored).
+bool IsAccel(char ch, const std::string& caption);
+// Letter case folding of the 8-bit texts: ASCII and the Latin-1 letters.
+char LowerChar(char ch);
 
 // Message box flags and answers, as MessageBox has them.
 constexpr unsigned MB_Ok = 0x0;

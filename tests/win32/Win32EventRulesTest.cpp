@@ -4,6 +4,8 @@
 // commctrl.h needs windows.h first
 #include <commctrl.h>
 
+#include <vector>
+
 #include "tests/EventRules.h"
 #include "tests/win32/Win32Fixture.h"
 
@@ -103,12 +105,43 @@ class Win32Input : public InputDriver {
     PostMessageA(focus && IsChild(Hwnd(form), focus) ? focus : Hwnd(form), WM_KEYDOWN, key, 1);
     Settle();
   }
+  // Real key strokes through the system's input queue, to the active window's focus.
+  void AltKey(TForm& form, char ch) override { Keys(form, ch, true); }
+  void CharKey(TForm& form, char ch) override { Keys(form, ch, false); }
   void CloseButton(TForm& form) override {
     Send(Hwnd(form), WM_SYSCOMMAND, SC_CLOSE);
     Settle();
   }
 
  private:
+  static void Keys(TForm& form, char ch, bool alt) {
+    SetForegroundWindow(Hwnd(form));
+    Settle();
+    const SHORT scan = VkKeyScanA(ch);
+    const WORD vk = LOBYTE(scan);
+    const bool shift = (HIBYTE(scan) & 1) != 0;
+    std::vector<INPUT> inputs;
+    auto key = [&](WORD code, bool up) {
+      INPUT in{};
+      in.type = INPUT_KEYBOARD;
+      in.ki.wVk = code;
+      in.ki.wScan = WORD(MapVirtualKeyA(code, 0));
+      in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+      inputs.push_back(in);
+    };
+    if (alt) key(VK_MENU, false);
+    if (shift) key(VK_SHIFT, false);
+    key(vk, false);
+    key(vk, true);
+    if (shift) key(VK_SHIFT, true);
+    if (alt) key(VK_MENU, true);
+    SendInput(UINT(inputs.size()), inputs.data(), sizeof(INPUT));
+    // The strokes arrive through the system: wait until the queue has had them.
+    for (int i = 0; i < 10; ++i) {
+      Sleep(10);
+      Settle();
+    }
+  }
   static LPARAM Center(TControl& c) {
     return MAKELPARAM(c.Left() + c.Width() / 2, c.Top() + c.Height() / 2);
   }

@@ -209,6 +209,21 @@ void HeadlessBackend::PressKey(TForm& form, std::uint16_t key, TShiftState shift
   Guarded([&] { form.UserKeyDown(key, shift); });
 }
 
+void HeadlessBackend::PressAlt(TForm& form, char ch) {
+  Guarded([&] { form.UserDialogChar(ch, ssAlt); });
+}
+
+void HeadlessBackend::PressChar(TForm& form, char ch) {
+  Guarded([&] {
+    if (form.UserDialogChar(ch, 0)) return;
+    const std::string typed(1, ch);
+    if (auto* edit = dynamic_cast<TEdit*>(form.ActiveControl()))
+      edit->UserType(typed);
+    else if (auto* combo = dynamic_cast<TComboBox*>(form.ActiveControl()))
+      combo->UserType(typed);
+  });
+}
+
 void HeadlessBackend::ClickMenu(TMenuItem& item) {
   Guarded([&] { item.UserClick(); });
 }

@@ -73,6 +73,11 @@ class HeadlessBackend : public Backend {
   void SetTrackBar(TTrackBar& bar, int position);
   void Focus(TWinControl& control);
   void PressKey(TForm& form, std::uint16_t key, TShiftState shift = 0);
+  // Alt+ch: the accelerator.
+  void PressAlt(TForm& form, char ch);
+  // A character key: an accelerator while the focused control takes no characters, else
+  // typed into the focused edit or editable combo box.
+  void PressChar(TForm& form, char ch);
   void ClickMenu(TMenuItem& item);
   void CloseByUser(TForm& form);
 

@@ -43,7 +43,7 @@ void ContainerPeer::PaintClient(HDC dc) {
       SetTextColor(
           dc, panel->Enabled() ? ToColorRef(panel->Font().Color) : GetSysColor(COLOR_GRAYTEXT));
       DrawTextA(dc, panel->Caption().c_str(), int(panel->Caption().size()), &rect,
-                DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+                DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     }
   }
   PaintGraphicChildren(dc, control_, backend_, PressedGraphic());

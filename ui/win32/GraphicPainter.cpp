@@ -44,7 +44,7 @@ void PaintLabel(HDC dc, const TLabel& label, Win32Backend& backend) {
   SelectObject(dc, backend.FontFor(label.Font()));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, label.Enabled() ? ToColorRef(label.Font().Color) : GetSysColor(COLOR_GRAYTEXT));
-  const UINT flags = LabelTextFlags(label.Alignment(), label.WordWrap());
+  const UINT flags = LabelTextFlags(label.Alignment(), label.WordWrap(), label.ShowAccelChar());
   if (label.Layout() != TTextLayout::Top) {
     RECT calc = rect;
     DrawTextA(dc, text.c_str(), int(text.size()), &calc, flags | DT_CALCRECT);
@@ -133,7 +133,11 @@ void PaintSpeedButton(HDC dc, const TSpeedButton& button, Win32Backend& backend,
   const std::string& text = button.Caption();
   SelectObject(dc, backend.FontFor(button.Font()));
   SIZE textSize{0, 0};
-  if (!text.empty()) GetTextExtentPoint32A(dc, text.c_str(), int(text.size()), &textSize);
+  if (!text.empty()) {
+    RECT calc{0, 0, 0, 0};
+    DrawTextA(dc, text.c_str(), int(text.size()), &calc, DT_CALCRECT | DT_SINGLELINE);
+    textSize = SIZE{calc.right, calc.bottom};
+  }
   const PictureRef& glyph = button.Glyph();
   const int gw = glyph ? glyph->Width() : 0, gh = glyph ? glyph->Height() : 0;
   const int gap = gw && textSize.cx ? 4 : 0;
@@ -148,14 +152,15 @@ void PaintSpeedButton(HDC dc, const TSpeedButton& button, Win32Backend& backend,
     SetTextColor(dc,
                  button.Enabled() ? ToColorRef(button.Font().Color) : GetSysColor(COLOR_GRAYTEXT));
     const int y = rect.top + (button.Height() - textSize.cy) / 2 + shift;
-    TextOutA(dc, x, y, text.c_str(), int(text.size()));
+    RECT at{x, y, x + textSize.cx, y + textSize.cy};
+    DrawTextA(dc, text.c_str(), int(text.size()), &at, DT_SINGLELINE | DT_NOCLIP);
   }
 }
 
 }  // namespace
 
-UINT LabelTextFlags(TAlignment alignment, bool wordWrap) {
-  UINT flags = DT_EXPANDTABS | DT_NOPREFIX;
+UINT LabelTextFlags(TAlignment alignment, bool wordWrap, bool showAccel) {
+  UINT flags = DT_EXPANDTABS | (showAccel ? 0u : UINT(DT_NOPREFIX));
   if (wordWrap) flags |= DT_WORDBREAK;
   if (alignment == TAlignment::RightJustify) flags |= DT_RIGHT;
   if (alignment == TAlignment::Center) flags |= DT_CENTER;

@@ -13,7 +13,7 @@ void PaintGraphicChildren(HDC dc, const TWinControl& holder, Win32Backend& backe
                           const TControl* pressed);
 // One windowless control at its place in dc (holder client coordinates).
 void PaintGraphic(HDC dc, const TControl& control, Win32Backend& backend, bool pressed);
-// The DrawText flags a label uses (shared with text measuring).
-UINT LabelTextFlags(TAlignment alignment, bool wordWrap);
+// The DrawText flags a label uses; showAccel: "&x" shows x underlined.
+UINT LabelTextFlags(TAlignment alignment, bool wordWrap, bool showAccel);
 
 }  // namespace ui::win32

@@ -26,6 +26,19 @@ BOOL CALLBACK CollectEnabled(HWND window, LPARAM param) {
 }  // namespace
 
 bool Win32Backend::PreTranslate(MSG& msg) {
+  if (msg.message == WM_SYSCHAR || msg.message == WM_CHAR) {
+    // Alt+letter, or a letter while the focused control takes no characters: the model
+    // finds the control that has it as its accelerator. Anything else goes on as usual
+    // (an unknown Alt+letter beeps, Alt+Space opens the system menu).
+    FormPeer* form = WindowPeer::FormOf(msg.hwnd);
+    if (!form) return false;
+    TForm& model = form->Form();
+    const auto ch = char(static_cast<unsigned char>(msg.wParam));
+    const TShiftState shift = msg.message == WM_SYSCHAR ? TShiftState(ssAlt) : 0;
+    bool handled = false;
+    Guarded([&] { handled = model.UserDialogChar(ch, shift); });
+    return handled;
+  }
   if (msg.message != WM_KEYDOWN) return false;
   FormPeer* form = WindowPeer::FormOf(msg.hwnd);
   if (!form) return false;

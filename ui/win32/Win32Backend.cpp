@@ -181,6 +181,8 @@ HCURSOR CursorFor(TCursor cursor) {
       return LoadCursor(nullptr, IDC_SIZEALL);
     case crHourGlass:
       return LoadCursor(nullptr, IDC_WAIT);
+    case crHandPoint:
+      return LoadCursor(nullptr, IDC_HAND);
     default:
       return LoadCursor(nullptr, IDC_ARROW);
   }

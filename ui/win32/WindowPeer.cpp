@@ -124,6 +124,8 @@ void WindowPeer::CreateHandle(const char* className, DWORD style, DWORD exStyle,
   if (!ownClass)
     original_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PeerWindowProc)));
+  // Accelerators are always underlined, not only after Alt was pressed (ui/README.md).
+  SendMessageA(window, WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEACCEL), 0);
 }
 
 void WindowPeer::DestroyHandle() {
@@ -298,6 +300,15 @@ bool WindowPeer::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
       std::weak_ptr<int> life = life_;
       result = CallDefault(msg, wp, lp);
       if (!life.expired()) control_.UserFocus();
+      return true;
+    }
+    case WM_UPDATEUISTATE: {
+      // Keyboard cues: the system would hide the underlines until Alt is pressed; ours stay
+      // (the focus rectangles still follow the system). Passed on, this reaches the children.
+      const WORD action = LOWORD(wp);
+      WORD flags = HIWORD(wp);
+      if (action == UIS_SET || action == UIS_INITIALIZE) flags &= WORD(~UISF_HIDEACCEL);
+      result = flags ? CallDefault(msg, MAKEWPARAM(action, flags), lp) : 0;
       return true;
     }
     case WM_SETCURSOR:
