@@ -127,24 +127,6 @@ TEST_F(ChangerWindow, TheFocusMarkFollowsTheFocusedButton) {
   });
 }
 
-TEST_F(ChangerWindow, NoBringsItBackAndYesClosesIt) {
-  int result = Run([&](TFormChanger& w) {
-    ui_->Focus(*w.btnIP[7]);
-    confirm = false;
-    ui_->Click(*w.btnIP[7]);
-    EXPECT_EQ(applied, (std::vector<std::pair<ProfileKind, int>>{{ProfileKind::IP, 7}}));
-    EXPECT_TRUE(w.Visible());
-    EXPECT_EQ(w.ModalResult(), ui::mrNone);
-    EXPECT_EQ(refreshes, 2);  // shown again, marks rebuilt
-    EXPECT_EQ(Circles(w).size(), 1u);
-    confirm = true;
-    ui_->Click(*w.btnIP[7]);
-    EXPECT_FALSE(w.Visible());
-  });
-  EXPECT_EQ(result, ui::mrOk);
-  EXPECT_EQ(applied.size(), 2u);
-}
-
 TEST_F(ChangerWindow, CloseEscapeAndEnterEndWithCancel) {
   EXPECT_EQ(Run([&](TFormChanger& w) { ui_->Click(w.ButtonClose); }), ui::mrCancel);
   EXPECT_EQ(Run([&](TFormChanger& w) { ui_->PressKey(w, ui::VK_Escape); }), ui::mrCancel);
