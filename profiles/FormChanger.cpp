@@ -1,6 +1,5 @@
 #include "profiles/FormChanger.h"
 
-#include <stdexcept>
 #include <utility>
 #include <vector>
 
