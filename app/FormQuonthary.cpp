@@ -1,10 +1,13 @@
 #include "app/FormQuonthary.h"
 
+#include "app/ContextMenuLook.h"
+#include "dialogs/FormAbout.h"
 #include "dialogs/FormMsgBox.h"
 #include "i18n/FormLanguage.h"
 #include "i18n/Translate.h"
 #include "profiles/FormChanger.h"
 #include "profiles/FormMessageChanger.h"
+#include "settings/FormSettings.h"
 #include "system/Environment.h"
 
 TFormQuonthary* FormQuonthary = nullptr;
@@ -34,6 +37,7 @@ TFormQuonthary::TFormQuonthary(ui::TForm& ownerForm, const sys::Platform& platfo
   SetClientSize(115, 101);
   SetShowHint(true);
   SetPopupMenu(&PopupMenu);
+  ApplyContextMenuLook(*this, PopupMenu);
 
   auto picture = [](ui::TImage& image, const char* resource) {
     image.SetPicture(ui::Bitmap::Builtin(resource));

@@ -19,10 +19,12 @@
 #include "system/PowerStatus.h"
 #include "ui/Ui.h"
 
+class TFormAbout;
 class TFormLanguage;
 class TFormMsgBox;
 class TFormMessageChanger;
 class TFormChanger;
+class TFormSettings;
 
 class TFormQuonthary : public ui::TForm {
  public:
@@ -120,9 +122,11 @@ class TFormQuonthary : public ui::TForm {
   // through dialogs::DialogRun, which also keeps the list of open dialogs.
   std::unique_ptr<TFormLanguage> FormLanguage;
   dialogs::OpenDialogs Dialogs;
+  std::unique_ptr<TFormAbout> FormAbout;
   std::unique_ptr<TFormMsgBox> FormMsgBox;
   std::unique_ptr<TFormMessageChanger> FormMessageChanger;
   std::unique_ptr<TFormChanger> FormChanger;
+  std::unique_ptr<TFormSettings> FormSettings;
 
   // ---- start-up and shutdown ----
   void FormCreate();
@@ -258,7 +262,10 @@ class TFormQuonthary : public ui::TForm {
   // A change notice of the mixer: the volume bar follows changes made anywhere.
   void RefreshMixerDisplay(std::uintptr_t mixer, std::uint32_t controlId);
   bool FormMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
+  // The first show's check: the about dialog at the first start of each new version.
   void FirstRunAboutCheck();
+  // Runs the about dialog and stores its two check boxes and the running version.
+  void ShowAboutDialog();
 
  private:
   ui::TForm& ownerForm_;

@@ -39,6 +39,23 @@ void Translate(ui::TComponent* c, const settings::IniFile& ini, const std::strin
   }
 }
 
+// The window's components and what they own in turn (items or buttons made at run time by a
+// panel or a menu item of the window), but not the windows it owns.
+void TranslateOwned(ui::TComponent& owner, const settings::IniFile& ini,
+                    const std::string& section) {
+  // A copy of the list: translating must not be upset by components that come and go.
+  const std::vector<ui::TComponent*> components = owner.Components();
+  for (ui::TComponent* c : components) {
+    if (dynamic_cast<ui::TForm*>(c)) continue;  // another window, with a section of its own
+    try {
+      Translate(c, ini, section);
+    } catch (const std::exception&) {
+      // One component that cannot take its text does not stop the rest.
+    }
+    TranslateOwned(*c, ini, section);
+  }
+}
+
 }  // namespace
 
 void TranslateForm(ui::TForm& form, const TFormLanguage& holder, const std::string& programDir) {
@@ -48,13 +65,5 @@ void TranslateForm(ui::TForm& form, const TFormLanguage& holder, const std::stri
     if (auto text = sys::files::ReadAll(programDir + "language\\" + holder.LanguageFile()))
       ini = settings::IniFile::Parse(*text);
   }
-  // A copy of the list: translating must not be upset by components that come and go.
-  const std::vector<ui::TComponent*> components = form.Components();
-  for (ui::TComponent* c : components) {
-    try {
-      Translate(c, ini, form.Name());
-    } catch (const std::exception&) {
-      // One component that cannot take its text does not stop the rest.
-    }
-  }
+  TranslateOwned(form, ini, form.Name());
 }

@@ -1,41 +1,34 @@
 // Skins: a folder below "Skin\" whose bitmaps replace the built-in pictures and whose
 // "colors.ini" replaces the four text colours. Read once, at start.
-#include <memory>
+#include <utility>
 
 #include "app/FormQuonthary.h"
-#include "settings/IniFile.h"
-#include "settings/IntegerText.h"
-#include "system/Files.h"
+#include "indicator/SkinFiles.h"
 
 void TFormQuonthary::LoadSkin() {
-  const std::string folder = ProgramDir() + "Skin\\" + Cfg.ExtarnalImagesDirectory + "\\";
-  const std::pair<const char*, ui::TImage*> pictures[] = {
-      {"ac_plug.bmp", &ImageACPlug},
-      {"arrow_charging.bmp", &ImageCharging},
-      {"arrow_discharging.bmp", &ImageDischarging},
-      {"connection_error.bmp", &ImageNoInternet},
-      {"battery.bmp", &ImageBatt},
-      {"charged.bmp", &ImagePrGreen},
-      {"discharged.bmp", &ImagePrRed},
-      {"mutedvolume.bmp", &ImageVolumeMute},
-      {"volume.bmp", &ImageVolume},
+  using skins::Part;
+  const std::pair<Part, ui::TImage*> images[] = {
+      {Part::ACPlug, &ImageACPlug},
+      {Part::ChargingArrow, &ImageCharging},
+      {Part::DischargingArrow, &ImageDischarging},
+      {Part::ConnectionError, &ImageNoInternet},
+      {Part::Battery, &ImageBatt},
+      {Part::Charged, &ImagePrGreen},
+      {Part::Discharged, &ImagePrRed},
+      {Part::MutedVolume, &ImageVolumeMute},
+      {Part::Volume, &ImageVolume},
   };
-  for (const auto& [file, image] : pictures) {
-    const std::string path = folder + file;
-    if (!sys::files::FileExists(path)) continue;
-    // A file that is not a picture we can read leaves the built-in one.
-    if (auto bitmap = ui::Bitmap::LoadFromFile(path))
-      image->SetPicture(std::make_shared<const ui::Bitmap>(std::move(*bitmap)));
-  }
+  const std::string folder = skins::Folder(ProgramDir(), Cfg.ExtarnalImagesDirectory);
+  skins::LoadPictures(folder, [&](Part part, const ui::PictureRef& picture) {
+    for (const auto& [replaced, image] : images)
+      if (replaced == part) image->SetPicture(picture);
+  });
 
-  const auto text = sys::files::ReadAll(folder + "colors.ini");
-  if (!text) return;
-  const settings::IniFile ini = settings::IniFile::Parse(*text);
-  auto colour = [&](const char* key, ui::TColor& value) {
-    if (auto stored = ini.Get("label_colors", key)) value = settings::IntOrDefault(*stored, value);
-  };
-  colour("WhenCharging", Cfg.WhenCharging);
-  colour("WhenDischarging", Cfg.WhenDischarging);
-  colour("WhenVolumeChanging", Cfg.VolumeChanging);
-  colour("WhenMonitorOffInfo", Cfg.WhenChatging);
+  skins::Colours colours{Cfg.WhenCharging, Cfg.WhenDischarging, Cfg.VolumeChanging,
+                         Cfg.WhenChatging};
+  skins::ReadColours(folder, colours);
+  Cfg.WhenCharging = colours.Charging;
+  Cfg.WhenDischarging = colours.Discharging;
+  Cfg.VolumeChanging = colours.Volume;
+  Cfg.WhenChatging = colours.Monitor;
 }

@@ -131,3 +131,123 @@ start_wine() {
     "$WINE" cmd /c exit 0 >/dev/null 2>&1 && break
   done
 }
+
+# Debian packages the release needs: NSIS for the installer, 7-Zip to check what it holds.
+ensure_package_deps() {
+  local need=()
+  command -v makensis >/dev/null || need+=(nsis)
+  command -v 7z >/dev/null || need+=(p7zip-full)
+  if [ ${#need[@]} -gt 0 ]; then
+    log "Installing: ${need[*]}"
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo=sudo
+    $sudo apt-get update -q
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${need[@]}"
+  fi
+}
+
+# The program's version, as the build's CMake project sets it (1.0.0.1).
+program_version() {
+  sed -n 's/^#define Q_VERSION_TEXT "\(.*\)"$/\1/p' "$1/generated/QuontharyVersion.h"
+}
+
+# make_packages <build dir> <x86|amd64> <output dir>: the installer and the portable zip
+# from a build's Quonthary.exe and the folders the build copied beside it. Prints nothing
+# but the two file names; each run replaces what an earlier one left.
+make_packages() {
+  local build=$1 arch=$2 out=$3
+  local version
+  version=$(program_version "$build")
+  [ -n "$version" ] || { echo "no version in $build" >&2; return 1; }
+  local stage=$out/stage-$arch/Quonthary
+  rm -rf "$out/stage-$arch"
+  mkdir -p "$stage" "$out"
+  cp "$build/Quonthary.exe" "$stage/"
+  cp -r "$build/Sound" "$build/language" "$build/Skin" "$stage/"
+
+  local suffix=""
+  [ "$arch" = x86 ] || suffix="-$arch"
+  local setup=$out/Quonthary-$version-setup$suffix.exe
+  local zip=$out/Quonthary-$version-portable$suffix.zip
+  local defines=(-DVERSION="$version" -DSTAGE="$stage" -DICON="$ROOT/resources/Quonthary.ico"
+    -DOUTFILE="$setup")
+  [ "$arch" = x86 ] || defines+=(-DAMD64)
+  rm -f "$setup" "$zip"
+  makensis -V2 -NOCD "${defines[@]}" "$ROOT/scripts/Quonthary.nsi" >"$out/makensis-$arch.log" ||
+    { cat "$out/makensis-$arch.log"; return 1; }
+
+  # Portable: the same files with an INI file whose switch keeps the settings beside them.
+  cp "$ROOT/resources/portable/Quonthary.ini" "$stage/"
+  (cd "$out/stage-$arch" && cmake -E tar cf "$zip" --format=zip Quonthary)
+  rm -rf "$out/stage-$arch"
+  echo "$setup"
+  echo "$zip"
+}
+
+# check_packages <installer> <zip>: both hold the program and its folders.
+check_packages() {
+  local setup=$1 zip=$2 listing f
+  local expected=(Quonthary.exe Sound/ACPowerSource.wav Sound/BatterySource.wav
+    Sound/NoConnection.wav Sound/VolumeChange.wav language/Deutsch.lng)
+  local skin
+  for skin in "$ROOT"/resources/Skin/*/*; do
+    expected+=("Skin/$(basename "$(dirname "$skin")")/$(basename "$skin")")
+  done
+  listing=$(7z l -ba "$setup" | awk '{print $NF}' | tr '\\' '/')
+  for f in "${expected[@]}" Uninstall.exe; do
+    grep -qx "$f" <<<"$listing" || { echo "$setup lacks $f"; return 1; }
+  done
+  listing=$(7z l -ba "$zip" | awk '{print $NF}' | tr '\\' '/')
+  for f in "${expected[@]}" Quonthary.ini; do
+    grep -qx "Quonthary/$f" <<<"$listing" || { echo "$zip lacks Quonthary/$f"; return 1; }
+  done
+  local ini
+  ini=$(7z e -so "$zip" Quonthary/Quonthary.ini)
+  grep -q '^Keep_Settings_in_system_Registry=0' <<<"$ini" ||
+    { echo "the portable Quonthary.ini does not keep the settings beside the program"; return 1; }
+  echo "$(basename "$setup") and $(basename "$zip") hold the program, sounds, languages and skins"
+}
+
+# Installs and uninstalls a package under wine, silently, and checks what each leaves. NSIS
+# installers for the release are 32-bit programs, which this wine64 cannot run: the tests
+# build the same script as a 64-bit installer around the x86_64 program instead.
+test_installer() {
+  local setup=$1
+  local dir='C:\QuontharyTest\Quonthary' unix=$WINEPREFIX/drive_c/QuontharyTest/Quonthary
+  local menu=$WINEPREFIX/drive_c/users/${USER:-$(id -un)}/AppData/Roaming/Microsoft/Windows/'Start Menu'/Programs/Quonthary
+  local run='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
+  local uninstall='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quonthary'
+  local f round
+  has_value() { "$WINE" reg query "$1" ${2:+/v "$2"} >/dev/null 2>&1; }
+  fail() { echo "installer: $*"; return 1; }
+  rm -rf "$WINEPREFIX/drive_c/QuontharyTest"
+  for round in keep remove; do
+    "$WINE" "$setup" /S /CurrentUser "/D=$dir" || fail "setup failed"
+    for f in Quonthary.exe Uninstall.exe Sound/ACPowerSource.wav language/Deutsch.lng \
+      Skin/Ocean/battery.bmp Skin/Ocean/colors.ini; do
+      [ -f "$unix/$f" ] || fail "no $f after installing"
+    done
+    [ -f "$menu/Quonthary.lnk" ] || fail "no Start-menu shortcut"
+    has_value "$uninstall" DisplayVersion || fail "no entry in the list of programs"
+    # What a run of the program leaves: its start-up entry and its settings.
+    "$WINE" reg add "$run" /v Quonthary /d "$dir\\Quonthary.exe" /f >/dev/null 2>&1
+    "$WINE" reg add 'HKCU\Software\Quonthary' /v Alpha /d 200 /f >/dev/null 2>&1
+    if [ $round = keep ]; then
+      "$WINE" "$unix/Uninstall.exe" /S
+    else
+      "$WINE" "$unix/Uninstall.exe" /S /RemoveSettings
+    fi
+    # The uninstaller goes on from a copy of itself: wait for it to finish.
+    for f in $(seq 100); do [ -e "$unix" ] || break; sleep 0.2; done
+    [ ! -e "$unix" ] || fail "the folder is still there: $(ls -R "$unix")"
+    [ ! -e "$menu" ] || fail "the Start-menu folder is still there"
+    ! has_value "$run" Quonthary || fail "the start-up entry is still there"
+    ! has_value "$uninstall" || fail "still in the list of programs"
+    if [ $round = keep ]; then
+      has_value 'HKCU\Software\Quonthary' Alpha || fail "settings removed without being asked"
+    else
+      ! has_value 'HKCU\Software\Quonthary' || fail "settings kept although asked to remove them"
+    fi
+  done
+  echo "installed, uninstalled (settings kept), installed, uninstalled with the settings"
+}

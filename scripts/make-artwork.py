@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
 """Draws the built-in pictures of the indicator and the program icon.
 
-Writes resources/*.bmp (24-bit, uncompressed, bottom-up) and resources/Quonthary.ico, and
-PNG previews of the composed indicator under build/artwork/ for judging the look:
+Writes resources/*.bmp (24-bit, uncompressed, bottom-up), resources/Quonthary.ico, the about
+dialog's background (resources/about.bmp), the sample skin (resources/Skin/Ocean/: the nine
+pictures a skin replaces and its colors.ini), and PNG previews of the composed indicator,
+the skin and the about background under build/artwork/ for judging the look:
 
     python3 scripts/make-artwork.py            # pictures, icon and previews
     python3 scripts/make-artwork.py --no-preview
@@ -299,6 +301,165 @@ PICTURES = {
     "volume.bmp": volume,
     "mutedvolume.bmp": mutedvolume,
 }
+
+
+# --- the about dialog's background --------------------------------------------------------
+
+
+def about():
+    """237 x 233, the dialog's whole client area (stretched to it if the area differs).
+
+    Dark, so that the white, silver and pale texts and the light-blue links read on it: a
+    night-blue gradient with a soft diagonal sheen, a thin rule under the title line, and a
+    faint charged battery on the right beside the maker's lines."""
+    w, h = 237, 233
+    top, bottom = (16, 26, 50), (30, 54, 90)
+    pic = Picture(w, h)
+    for y in range(h):
+        base = mix(top, bottom, y / (h - 1))
+        for x in range(w):
+            # A wide band of light running from the top right to the bottom left.
+            d = (x - w * 0.75) * 0.6 + (y - h * 0.15)
+            sheen = max(0.0, 1.0 - abs(d) / 90.0) ** 2 * 0.10
+            pic.set(x, y, mix(base, (120, 160, 210), sheen))
+    # The title line: a touch darker, closed by a thin silver rule.
+    for y in range(0, 29):
+        for x in range(w):
+            pic.set(x, y, mix(pic.get(x, y), (8, 12, 24), 0.35))
+    for x in range(8, w - 8):
+        edge = min(x - 8, w - 9 - x) / 24.0
+        pic.set(x, 29, mix(pic.get(x, 29), (192, 192, 192), 0.45 * min(1.0, edge)))
+
+    def blend(x, y, c, a):
+        pic.set(x, y, mix(pic.get(x, y), c, a))
+
+    # The battery watermark: rim, terminal and a three-quarter charge.
+    l, t, r, b = 168, 52, 222, 80
+    for y in range(t, b):
+        for x in range(l, r):
+            rim = x < l + 2 or x >= r - 2 or y < t + 2 or y >= b - 2
+            if rim:
+                blend(x, y, (235, 238, 242), 0.22)
+            elif l + 4 <= x < l + 4 + 34 and t + 4 <= y < b - 4:
+                v = (y - t - 4) / (b - t - 9)
+                blend(x, y, ramp([(0.0, (104, 204, 92)), (1.0, (24, 104, 36))], v), 0.30)
+    for y in range(t + 9, b - 9):
+        for x in range(r, r + 4):
+            blend(x, y, (214, 218, 224), 0.22)
+    return pic
+
+
+# --- the sample skin ("Skin\Ocean\") -------------------------------------------------------
+
+SKIN_NAME = "Ocean"
+OCEAN_RIM = (120, 220, 255)
+OCEAN_GAP = (6, 22, 44)
+
+
+def ocean_battery():
+    """The built-in battery's layout in cyan on deep navy."""
+    pic = battery()
+    for y in range(pic.h):
+        for x in range(pic.w):
+            c = pic.get(x, y)
+            if c == OUTLINE:
+                pic.set(x, y, OCEAN_RIM)
+            elif c == GAP:
+                pic.set(x, y, OCEAN_GAP)
+            elif c == TERMINAL:
+                pic.set(x, y, (90, 190, 235))
+            elif c == TERMINAL_EDGE:
+                pic.set(x, y, (40, 110, 160))
+    return pic
+
+
+def ocean_charged():
+    return bar([(0.0, (150, 236, 255)), (0.15, (60, 190, 240)), (0.5, (20, 130, 210)), (1.0, (8, 70, 140))], OCEAN_GAP)
+
+
+def ocean_discharged():
+    return bar([(0.0, (70, 84, 104)), (0.15, (52, 64, 84)), (0.5, (36, 46, 64)), (1.0, (20, 28, 42))], OCEAN_GAP)
+
+
+def ocean_arrow_charging():
+    return arrow(ARROW_RIGHT, (210, 250, 255), (60, 200, 240))
+
+
+def ocean_arrow_discharging():
+    return arrow([r[::-1] for r in ARROW_RIGHT], (255, 214, 150), (240, 140, 40))
+
+
+def ocean_ac_plug():
+    pic = ac_plug()
+    recolour = {(250, 250, 250): (200, 245, 255), (196, 200, 208): (110, 200, 240), (214, 178, 80): (255, 255, 255)}
+    for y in range(pic.h):
+        for x in range(pic.w):
+            c = pic.get(x, y)
+            if c in recolour:
+                pic.set(x, y, recolour[c])
+    return pic
+
+
+def ocean_connection_error():
+    rows = [
+        "..kkkk..",
+        ".krrrrk.",
+        "krwrrwrk",
+        "krrwwrrk",
+        "krrwwrrk",
+        "krwrrwrk",
+        ".krrrrk.",
+        "..kkkk..",
+    ]
+    pic = from_art(rows, {"k": (16, 18, 20), "r": (1, 1, 1), "w": (255, 255, 255)})
+    return shade_rows(pic, {(1, 1, 1): ((255, 190, 80), (230, 110, 10))})
+
+
+def ocean_volume():
+    return volume_wedge(lambda t, y: ramp([(0.0, (60, 200, 240)), (1.0, (220, 250, 255))], t))
+
+
+def ocean_mutedvolume():
+    pic = volume_wedge(lambda t, y: (70, 84, 104))
+    orange, back = (255, 150, 40), (16, 18, 20)
+    for x in range(1, 41):
+        for y in (3, 5):
+            if pic.get(x, y) == KEY:
+                pic.set(x, y, back)
+        pic.set(x, 4, orange)
+    return pic
+
+
+# The nine pictures a skin may replace, under the names the program looks for.
+SKIN_PICTURES = {
+    "battery.bmp": ocean_battery,
+    "charged.bmp": ocean_charged,
+    "discharged.bmp": ocean_discharged,
+    "ac_plug.bmp": ocean_ac_plug,
+    "arrow_charging.bmp": ocean_arrow_charging,
+    "arrow_discharging.bmp": ocean_arrow_discharging,
+    "connection_error.bmp": ocean_connection_error,
+    "volume.bmp": ocean_volume,
+    "mutedvolume.bmp": ocean_mutedvolume,
+}
+
+
+def colour_value(rgb):
+    """A Windows colour (0x00BBGGRR) as the decimal text colors.ini holds."""
+    r, g, b = rgb
+    return str(r | (g << 8) | (b << 16))
+
+
+def skin_colours():
+    lines = [
+        "[label_colors]",
+        "WhenCharging=" + colour_value((200, 245, 255)),
+        "WhenDischarging=" + colour_value((255, 200, 120)),
+        "WhenVolumeChanging=" + colour_value((160, 255, 200)),
+        "WhenMonitorOffInfo=" + colour_value((255, 255, 255)),
+        "",
+    ]
+    return "\r\n".join(lines).encode("ascii")
 
 
 # --- file formats --------------------------------------------------------------------------
@@ -650,6 +811,13 @@ def main():
         write(os.path.join(RES, name), bmp_bytes(pic))
     sizes = [(16, icon(16)), (32, icon(32))]
     write(os.path.join(RES, "Quonthary.ico"), ico_bytes(sizes))
+    background = about()
+    write(os.path.join(RES, "about.bmp"), bmp_bytes(background))
+    skin = {name: make() for name, make in SKIN_PICTURES.items()}
+    skin_dir = os.path.join(RES, "Skin", SKIN_NAME)
+    for name, pic in skin.items():
+        write(os.path.join(skin_dir, name), bmp_bytes(pic))
+    write(os.path.join(skin_dir, "colors.ini"), skin_colours())
 
     if not args.no_preview:
         for step in (3, 5, 10, 20):
@@ -664,6 +832,11 @@ def main():
             )
         write(os.path.join(PREVIEW, "pictures.png"), png_bytes(sprites_sheet(pics)))
         write(os.path.join(PREVIEW, "icon.png"), png_bytes(icon_preview(sizes)))
+        write(os.path.join(PREVIEW, "about.png"), png_bytes(enlarge(background, 2)))
+        skin_all = dict(pics, **skin)
+        for step in (5, 10):
+            write(os.path.join(PREVIEW, "skin-%s-step%02d.png" % (SKIN_NAME.lower(), step)),
+                  png_bytes(sheet(skin_all, step)))
         print("previews in", PREVIEW)
     return 0
 

@@ -28,6 +28,9 @@ constexpr std::uint32_t FileAttrVolume = 0x08;
 constexpr std::uint32_t FileAttrDirectory = 0x10;
 constexpr std::uint32_t FileAttrArchive = 0x20;
 constexpr std::uint32_t FileAttrNormal = 0x80;
+constexpr std::uint32_t FileAttrCompressed = 0x800;
+constexpr std::uint32_t FileAttrNotContentIndexed = 0x2000;
+constexpr std::uint32_t FileAttrEncrypted = 0x4000;
 
 // Size and modification time, to tell whether a file changed since it was read.
 struct FileStamp {

@@ -167,13 +167,21 @@ TEST_F(ContextMenu, TheSixCommandDialogsDisableTheCommandsButNotTheModeFlag) {
 
 TEST_F(ContextMenu, GeneralCommandsReachTheirHandlers) {
   TFormQuonthary& f = Start();
-  // About and Settings open their dialogs once those exist; they are bound already.
-  for (ui::TMenuItem* item :
-       {&f.mnuAbout, &f.mnuSettings, &f.mnuIPConfigure, &f.mnuProxy, &f.mnuMacConfigure}) {
+  // About and Settings open their dialogs, as the only command dialog running.
+  std::vector<std::string> opened;
+  for (int i = 0; i < 2; ++i)
+    ui_->OnModal([&](ui::TForm& form) {
+      opened.push_back(form.Name());
+      EXPECT_TRUE(f.Dialogs.BlocksCommands());
+      form.Close();
+    });
+  ui_->ClickMenu(f.mnuAbout);
+  ui_->ClickMenu(f.mnuSettings);
+  EXPECT_EQ(opened, (Names({"FormAbout", "FormSettings"})));
+  EXPECT_TRUE(f.Dialogs.Empty());
+  for (ui::TMenuItem* item : {&f.mnuIPConfigure, &f.mnuProxy, &f.mnuMacConfigure})
     EXPECT_TRUE(item->OnClick) << item->Name();
-    ui_->ClickMenu(*item);
-  }
-  EXPECT_TRUE(ui_->Unexpected().empty());
+  ExpectAllAnswered();
   ui_->ClickMenu(f.mnuClose);
   EXPECT_TRUE(ui::Application().Terminated());
 }

@@ -10,6 +10,9 @@
 #include <string>
 
 #include "app/FormQuontharyMain.h"
+#include "settings/SettingsStore.h"
+#include "system/Environment.h"
+#include "system/VersionText.h"
 #include "system/fake/FakePlatform.h"
 #include "ui/headless/HeadlessBackend.h"
 
@@ -67,6 +70,22 @@ inline sys::SystemPowerStatus NoBattery() {
   return s;
 }
 
+// As after a run whose user ticked "Don't show at startup" in the about dialog of the
+// running version: a start then opens no dialog by itself. The two values go where the
+// program will read them (the INI file when its switch says so).
+inline void SeenAboutDialog(sys::FakePlatform& fake) {
+  sys::FakeVersionInfo probe;
+  probe.Version = fake.VersionInfo.Version;
+  const std::string running = sys::GetFileVersionText(probe, "", true, true, true, true);
+  settings::SettingsStore store(fake.Registry,
+                                sys::ChangeFileExt(fake.Environment.ExePath(), ".ini"));
+  const bool registry = store.ReadStorageSwitch();
+  for (const auto& [name, value] : {std::pair<const char*, std::string>{"AboutShowAtStartup", "1"},
+                                    {"PreviousVersion", running}})
+    store.WriteSettingString(sys::RootKey::CurrentUser, "\\Software\\Quonthary", name, value,
+                             registry, nullptr);
+}
+
 class IndicatorFixture : public testing::Test {
  protected:
   void SetUp() override {
@@ -79,8 +98,10 @@ class IndicatorFixture : public testing::Test {
   }
   void TearDown() override { owner.reset(); }
 
-  // Runs the whole start-up: owner form, indicator, first tick, settings, show.
+  // Runs the whole start-up: owner form, indicator, first tick, settings, show. Unless a
+  // test clears aboutSeen, the about dialog was seen and ticked away for this version.
   TFormQuonthary& Start() {
+    if (aboutSeen) SeenAboutDialog(fake);
     owner = std::make_unique<TFormQuontharyMain>(&ui::Application(), fake.Platform());
     ui::Application().SetMainForm(owner.get());
     return *owner->Indicator;
@@ -101,6 +122,7 @@ class IndicatorFixture : public testing::Test {
 
   ScratchDir dir;
   sys::FakePlatform fake;
+  bool aboutSeen = true;
   ui::headless::HeadlessBackend* ui_ = nullptr;
   std::unique_ptr<TFormQuontharyMain> owner;
 };

@@ -110,6 +110,8 @@ settings::Settings Unusual() {
 class SettingsKeys : public testing_support::SettingsFixture {};
 
 TEST_F(SettingsKeys, FirstRunDefaults) {
+  aboutSeen = false;  // a truly empty store; the about dialog of the first start is closed
+  ui_->OnModal([](ui::TForm& about) { about.Close(); });
   TFormQuonthary& ind = Start();
   const settings::Settings& c = ind.Cfg;
   EXPECT_TRUE(ind.TaskbarMode());
@@ -179,8 +181,10 @@ TEST_F(SettingsKeys, NewIniFileLayout) {
   }
   EXPECT_EQ(ini.SectionNames(), sections);
 
+  // The about dialog of the first start wrote its three values before the first save.
   EXPECT_EQ(Keys(ini, "Quonthary"),
-            Words("LanguageFile Percentage UserDefBattFullTime UseLifeTimeDefault ShowInfoText "
+            Words("AboutShowAtStartup PreviousVersion LanguageFile Percentage UserDefBattFullTime "
+                  "UseLifeTimeDefault ShowInfoText "
                   "ShowTimeInfo ShowTimeOnBattery BatteryHeight RunAtStartup StayOnTop "
                   "LogWorkTime Alpha PositionFromTray HideWindowWhenFull ShowWhenVolChanging "
                   "ShowChargArrow ShowDischargArrow UseExtarnalImages ExtarnalImagesDirectory "
@@ -188,8 +192,8 @@ TEST_F(SettingsKeys, NewIniFileLayout) {
                   "HotKeyIPChanger HotKeyProxyChanger HotKeyMacChanger ShowACPlugIcon "
                   "SoundOption1 SoundOption2 SoundOption3 SoundOption4 SoundPlugOutSound "
                   "SoundPlugInSound SoundVolume SoundNoConn ShowMenuChange ShowMenuWindow "
-                  "AboutShowAtStartup AboutInternational PreviousVersion ConnectionCheck "
-                  "ConnectionIP ShowInTaskBar AutoHeightOnTaskBar"))
+                  "AboutInternational ConnectionCheck ConnectionIP ShowInTaskBar "
+                  "AutoHeightOnTaskBar"))
       << "no Left/Top in taskbar mode";
   EXPECT_EQ(Keys(ini, "Colors"), Words("WhenCharging WhenDischarging VolumeChanging WhenChatging"));
   std::vector<std::string> connections = {"Count"};
@@ -211,7 +215,8 @@ TEST_F(SettingsKeys, NewIniFileLayout) {
   // The text itself: CR LF throughout, an empty line after every section.
   const std::string head =
       "[Quonthary_SETTINGS]\r\nKeep_Settings_in_system_Registry=0\r\n\r\n"
-      "[Quonthary]\r\nLanguageFile=\r\nPercentage=1\r\nUserDefBattFullTime=0\r\n";
+      "[Quonthary]\r\nAboutShowAtStartup=1\r\nPreviousVersion=1.0.0.1\r\nLanguageFile=\r\n"
+      "Percentage=1\r\n";
   EXPECT_EQ(text.substr(0, head.size()), head);
   EXPECT_NE(text.find("\r\nAutoHeightOnTaskBar=0\r\n\r\n[Colors]\r\nWhenCharging=16777215\r\n"),
             std::string::npos);
@@ -242,10 +247,10 @@ TEST_F(SettingsKeys, WindowModeSavesThePosition) {
   ind.SetBounds(300, 200, ind.Width(), ind.Height());
   ind.SaveSettings();
   const auto keys = Keys(settings::IniFile::Parse(IniText()), "Quonthary");
-  ASSERT_GE(keys.size(), 4u);
-  EXPECT_EQ(keys[0], "ShowInTaskBar") << "the key planted before the first save keeps its place";
-  EXPECT_EQ((std::vector<std::string>(keys.begin() + 1, keys.begin() + 4)),
-            Words("LanguageFile Left Top"));
+  ASSERT_GE(keys.size(), 6u);
+  EXPECT_EQ(keys[0], "ShowInTaskBar") << "the keys planted before the first save keep their place";
+  EXPECT_EQ((std::vector<std::string>(keys.begin() + 1, keys.begin() + 6)),
+            Words("AboutShowAtStartup PreviousVersion LanguageFile Left Top"));
   EXPECT_EQ(Saved(false, "Left"), "300");
   EXPECT_EQ(Saved(false, "Top"), "200");
 

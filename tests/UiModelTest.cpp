@@ -421,3 +421,33 @@ TEST(Bitmap, ReadsTwentyFourAndEightBitFiles) {
   EXPECT_FALSE(Bitmap::FromBmp(bmp.substr(0, 60)));  // truncated
   EXPECT_FALSE(Bitmap::FromBmp("not a bitmap at all, certainly not"));
 }
+
+TEST(Bitmap, DisabledGlyphIsAnEngravedShape) {
+  // A 4x3 glyph on a magenta ground: dark red, black and white pixels.
+  const std::uint32_t ground = 0xFF00FF, shadow = 0x808080, light = 0xFFFFFF;
+  Bitmap glyph(4, 3, ground);
+  glyph.SetPixel(0, 0, 0x800000);
+  glyph.SetPixel(1, 0, 0x000000);
+  glyph.SetPixel(3, 0, 0xFFFFFF);  // light parts vanish
+  glyph.SetPixel(3, 1, 0x000000);  // its copy would fall outside
+  glyph.SetPixel(1, 1, 0x000080);  // where the copy of (0,0) falls
+  const Bitmap d = glyph.Disabled(shadow, light);
+  ASSERT_EQ(d.Width(), 4);
+  ASSERT_EQ(d.Height(), 3);
+  const std::uint32_t clear = d.TransparentColor();
+  EXPECT_NE(clear, shadow);
+  EXPECT_NE(clear, light);
+  EXPECT_EQ(d.Pixel(0, 0), shadow);
+  EXPECT_EQ(d.Pixel(1, 0), shadow);
+  EXPECT_EQ(d.Pixel(1, 1), shadow);  // the shape wins over a copy
+  EXPECT_EQ(d.Pixel(2, 1), light);
+  EXPECT_EQ(d.Pixel(2, 2), light);
+  EXPECT_EQ(d.Pixel(3, 0), clear);
+  EXPECT_EQ(d.Pixel(3, 1), shadow);
+  EXPECT_EQ(d.Pixel(0, 2), clear);
+  EXPECT_EQ(d.Pixel(3, 2), clear);
+  // No colour of the picture survives.
+  for (std::uint32_t p : d.Pixels()) EXPECT_TRUE(p == shadow || p == light || p == clear);
+  // A ground that is the highlight colour still gives a distinct see-through colour.
+  EXPECT_NE(Bitmap(2, 2, light).Disabled(shadow, 0xFF00FF).TransparentColor(), 0xFF00FFu);
+}

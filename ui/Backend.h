@@ -85,6 +85,9 @@ class Backend {
   virtual void ProcessMessages() = 0;
 
   virtual int MessageBox(const std::string& text, const std::string& caption, unsigned flags) = 0;
+  // The same in UTF-16 (MessageBoxW), for text whose letters the ANSI code page may lack.
+  virtual int MessageBoxWide(const std::u16string& text, const std::u16string& caption,
+                             unsigned flags) = 0;
   virtual bool ExecuteOpenDialog(TOpenDialog& dialog) = 0;
   virtual bool ExecuteColorDialog(TColorDialog& dialog) = 0;
   // Shows the menu at screen coordinates; a chosen item's Click() runs before it returns or

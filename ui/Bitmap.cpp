@@ -20,6 +20,27 @@ std::uint16_t Le16(const unsigned char* p) { return std::uint16_t(p[0] | p[1] <<
 Bitmap::Bitmap(int width, int height, std::uint32_t fill)
     : width_(width), height_(height), pixels_(std::size_t(width) * height, fill) {}
 
+Bitmap Bitmap::Disabled(std::uint32_t shadow, std::uint32_t highlight) const {
+  // A see-through colour that is neither of the two.
+  std::uint32_t clear = 0xFF00FF;
+  while (clear == shadow || clear == highlight) clear ^= 0x00FF00;
+  Bitmap out(width_, height_, clear);
+  const std::uint32_t transparent = TransparentColor();
+  auto dark = [&](int x, int y) {
+    const std::uint32_t p = Pixel(x, y);
+    if (p == transparent) return false;
+    const int r = (p >> 16) & 0xFF, g = (p >> 8) & 0xFF, b = p & 0xFF;
+    return (r * 30 + g * 59 + b * 11) / 100 < 192;
+  };
+  for (int y = 0; y < height_; ++y)
+    for (int x = 0; x < width_; ++x)
+      if (dark(x, y) && x + 1 < width_ && y + 1 < height_) out.SetPixel(x + 1, y + 1, highlight);
+  for (int y = 0; y < height_; ++y)
+    for (int x = 0; x < width_; ++x)
+      if (dark(x, y)) out.SetPixel(x, y, shadow);
+  return out;
+}
+
 std::optional<Bitmap> Bitmap::FromBmp(std::string_view bytes) {
   auto data = reinterpret_cast<const unsigned char*>(bytes.data());
   std::size_t size = bytes.size();

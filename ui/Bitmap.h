@@ -23,6 +23,11 @@ class Bitmap {
   // The classic rule for transparent pictures: the bottom-left pixel's colour is see-through.
   std::uint32_t TransparentColor() const { return Empty() ? 0 : Pixel(0, height_ - 1); }
 
+  // The classic look of a disabled glyph: the picture's dark parts (the see-through colour
+  // and light pixels left out) as a shape in shadow, over a copy in highlight one pixel down
+  // and to the right; everything else see-through (the bottom-left pixel's colour).
+  Bitmap Disabled(std::uint32_t shadow, std::uint32_t highlight) const;
+
   // BMP file bytes (with or without the 14-byte file header); nullopt when not a BMP we read
   // (1, 4, 8, 24 and 32 bits per pixel, uncompressed or BI_BITFIELDS for 32 bits).
   static std::optional<Bitmap> FromBmp(std::string_view bytes);

@@ -247,6 +247,11 @@ int TApplication::MessageBox(const std::string& text, const std::string& caption
   return CurrentBackend().MessageBox(text, caption, flags);
 }
 
+int TApplication::MessageBoxWide(const std::u16string& text, const std::u16string& caption,
+                                 unsigned flags) {
+  return CurrentBackend().MessageBoxWide(text, caption, flags);
+}
+
 void TApplication::ShowException(const std::exception& e) {
   MessageBox(e.what(), title_, MB_Ok | MB_IconError);
 }

@@ -142,6 +142,8 @@ class TApplication : public TComponent {
   void ProcessMessages();
 
   int MessageBox(const std::string& text, const std::string& caption, unsigned flags);
+  // The wide-character box, for text whose letters the ANSI code page may lack.
+  int MessageBoxWide(const std::u16string& text, const std::u16string& caption, unsigned flags);
   // The standard error box for an exception that reached an event's edge.
   void ShowException(const std::exception& e);
 

@@ -42,4 +42,22 @@ void TPopupMenu::Popup(int x, int y) {
   CurrentBackend().Popup(*this, x, y);
 }
 
+bool TPopupMenu::OwnerDraws(const TMenuItem& item) const {
+  const bool measure = item.OnMeasureItem ? true : static_cast<bool>(OnMeasureItem);
+  const bool draw = item.OnDrawItem ? true : static_cast<bool>(OnDrawItem);
+  return measure && draw;
+}
+
+void TPopupMenu::MeasureItem(TMenuItem& item, TCanvas& canvas, int& width, int& height) const {
+  width = height = 0;
+  const TMenuMeasureEvent& hook = item.OnMeasureItem ? item.OnMeasureItem : OnMeasureItem;
+  if (hook) hook(item, canvas, width, height);
+}
+
+void TPopupMenu::DrawItem(TMenuItem& item, TCanvas& canvas, const sys::Rect& rect,
+                          const TOwnerDrawState& state) const {
+  const TMenuDrawEvent& hook = item.OnDrawItem ? item.OnDrawItem : OnDrawItem;
+  if (hook) hook(item, canvas, rect, state);
+}
+
 }  // namespace ui

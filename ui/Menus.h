@@ -1,12 +1,32 @@
 // Menu items and popup menus.
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "system/Types.h"
+#include "ui/Canvas.h"
 #include "ui/Component.h"
 #include "ui/Types.h"
 
 namespace ui {
+
+class TMenuItem;
+
+// How an owner-drawn item is to be drawn (the classic odSelected, odDisabled...).
+struct TOwnerDrawState {
+  bool Selected = false;  // under the mouse or picked by the keyboard
+  bool Disabled = false;
+  bool Checked = false;
+  bool Default = false;
+};
+
+// Owner drawing: the size an item needs (width and height come in as 0), and its drawing
+// into rect on the canvas (the canvas may clip to rect).
+using TMenuMeasureEvent =
+    std::function<void(TMenuItem& item, TCanvas& canvas, int& width, int& height)>;
+using TMenuDrawEvent = std::function<void(TMenuItem& item, TCanvas& canvas, const sys::Rect& rect,
+                                          const TOwnerDrawState& state)>;
 
 class TMenuItem : public TComponent {
  public:
@@ -40,6 +60,9 @@ class TMenuItem : public TComponent {
   TMenuItem* ParentItem() const { return parent_; }
 
   TNotifyEvent OnClick;
+  // This item's own owner drawing (else its menu's, else the system draws it).
+  TMenuMeasureEvent OnMeasureItem;
+  TMenuDrawEvent OnDrawItem;
   // Runs OnClick.
   void Click();
   // The user chose the item: runs OnClick only when it is enabled and visible.
@@ -66,6 +89,15 @@ class TPopupMenu : public TComponent {
   void SetPopupComponent(TComponent* c) { popupComponent_ = c; }
 
   TNotifyEvent OnPopup;
+  // Owner drawing of every item (sub-menus too) that has none of its own. An item is owner
+  // drawn when it has both hooks, its own or these.
+  TMenuMeasureEvent OnMeasureItem;
+  TMenuDrawEvent OnDrawItem;
+  bool OwnerDraws(const TMenuItem& item) const;
+  // Run the item's hooks (or the menu's); backends call these.
+  void MeasureItem(TMenuItem& item, TCanvas& canvas, int& width, int& height) const;
+  void DrawItem(TMenuItem& item, TCanvas& canvas, const sys::Rect& rect,
+                const TOwnerDrawState& state) const;
 
  private:
   TMenuItem root_;

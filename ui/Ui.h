@@ -2,9 +2,11 @@
 #pragma once
 #include "ui/Backend.h"
 #include "ui/Bitmap.h"
+#include "ui/Canvas.h"
 #include "ui/ComCtrls.h"
 #include "ui/Component.h"
 #include "ui/Controls.h"
+#include "ui/DecoratedMenu.h"
 #include "ui/Dialogs.h"
 #include "ui/ExtCtrls.h"
 #include "ui/Forms.h"

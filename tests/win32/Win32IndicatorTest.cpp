@@ -44,6 +44,7 @@ class Win32Indicator : public Win32Ui {
     if (!taskbarMode)
       fake.Registry.PutValue(sys::RootKey::CurrentUser, "\\Software\\Quonthary", "ShowInTaskBar",
                              {sys::ValueKind::String, "0", 0});
+    testing_support::SeenAboutDialog(fake);
     owner = std::make_unique<TFormQuontharyMain>(&ui::Application(), platform);
     ui::Application().SetMainForm(owner.get());
     ui::Application().ShowWindow(ui::SW_Hide);

@@ -1,18 +1,35 @@
-// The real program under wine: it starts, shows its indicator, notes its folder in the
-// registry, and ends cleanly when its owner form is closed.
+// The real program under wine: its first start opens the about dialog, which "Don't show at
+// startup" keeps away from the next start; it shows its indicator, notes its folder in the
+// registry, ends cleanly when its owner form is closed, and keeps its settings beside itself
+// when started from the portable folder.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
+#include <vector>
 
+#include "QuontharyVersion.h"
 #include "system/win32/WinApi.h"
+#include "tests/win32/Screenshot.h"
 
 namespace {
+
+const char kBase[] = "Software\\Quonthary";
+const char kInstall[] = "Software\\Tessmark\\Quonthary";
 
 std::string TestExeDir() {
   char path[MAX_PATH];
   GetModuleFileNameA(nullptr, path, MAX_PATH);
   std::string p = path;
   return p.substr(0, p.find_last_of('\\') + 1);
+}
+
+// The program sits one folder above the test program in the build tree.
+std::string ProgramDir() {
+  std::string testDir = TestExeDir();
+  return testDir.substr(0, testDir.find_last_of('\\', testDir.size() - 2) + 1);
 }
 
 std::string RegistryString(const char* key, const char* name) {
@@ -25,6 +42,16 @@ std::string RegistryString(const char* key, const char* name) {
   return rc == ERROR_SUCCESS && type == REG_SZ ? value : "";
 }
 
+void SetRegistryString(const char* key, const char* name, const std::string& value) {
+  HKEY k;
+  if (RegCreateKeyExA(HKEY_CURRENT_USER, key, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &k, nullptr) !=
+      ERROR_SUCCESS)
+    return;
+  RegSetValueExA(k, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                 DWORD(value.size() + 1));
+  RegCloseKey(k);
+}
+
 void DeleteRegistryValue(const char* key, const char* name) {
   HKEY k;
   if (RegOpenKeyExA(HKEY_CURRENT_USER, key, 0, KEY_SET_VALUE, &k) != ERROR_SUCCESS) return;
@@ -32,70 +59,198 @@ void DeleteRegistryValue(const char* key, const char* name) {
   RegCloseKey(k);
 }
 
+bool OfProcess(HWND w, DWORD process) {
+  DWORD owner = 0;
+  GetWindowThreadProcessId(w, &owner);
+  return owner == process;
+}
+
+HWND FindOf(const char* className, DWORD process) {
+  for (HWND w = FindWindowA(className, nullptr); w;
+       w = FindWindowExA(nullptr, w, className, nullptr))
+    if (OfProcess(w, process)) return w;
+  // A docked indicator is a child of the taskbar: look there too.
+  if (HWND bar = FindWindowA("Shell_TrayWnd", nullptr))
+    if (HWND w = FindWindowExA(bar, nullptr, className, nullptr))
+      if (OfProcess(w, process)) return w;
+  return nullptr;
+}
+
 HWND WaitForWindow(const char* className, DWORD process, int timeoutMs) {
   for (int waited = 0; waited < timeoutMs; waited += 100) {
-    for (HWND w = FindWindowA(className, nullptr); w;
-         w = FindWindowExA(nullptr, w, className, nullptr)) {
-      DWORD owner = 0;
-      GetWindowThreadProcessId(w, &owner);
-      if (owner == process) return w;
-    }
-    // A docked indicator is a child of the taskbar: look there too.
-    if (HWND bar = FindWindowA("Shell_TrayWnd", nullptr)) {
-      if (HWND w = FindWindowExA(bar, nullptr, className, nullptr)) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(w, &owner);
-        if (owner == process) return w;
-      }
-    }
+    if (HWND w = FindOf(className, process)) return w;
     Sleep(100);
   }
   return nullptr;
 }
 
+std::string WaitForRegistryString(const char* key, const char* name, int timeoutMs) {
+  std::string value;
+  for (int waited = 0; waited < timeoutMs && value.empty(); waited += 100) {
+    value = RegistryString(key, name);
+    if (value.empty()) Sleep(100);
+  }
+  return value;
+}
+
+// The fixed file version of a program, as Explorer shows it.
+std::string FileVersion(const std::string& path) {
+  DWORD ignored = 0;
+  std::vector<char> data(GetFileVersionInfoSizeA(path.c_str(), &ignored));
+  if (data.empty() || !GetFileVersionInfoA(path.c_str(), 0, DWORD(data.size()), data.data()))
+    return "N/A";
+  VS_FIXEDFILEINFO* fixed = nullptr;
+  UINT length = 0;
+  if (!VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&fixed), &length)) return "N/A";
+  std::ostringstream text;
+  text << HIWORD(fixed->dwFileVersionMS) << '.' << LOWORD(fixed->dwFileVersionMS) << '.'
+       << HIWORD(fixed->dwFileVersionLS) << '.' << LOWORD(fixed->dwFileVersionLS);
+  return text.str();
+}
+
+// The child window at a point of the window's client area.
+HWND ChildAt(HWND window, int x, int y) {
+  POINT at{x, y};
+  HWND child = ChildWindowFromPoint(window, at);
+  return child == window ? nullptr : child;
+}
+
+class Program {
+ public:
+  explicit Program(const std::string& exe) {
+    const std::string dir = exe.substr(0, exe.find_last_of('\\') + 1);
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    std::string command = "\"" + exe + "\"";
+    started_ = CreateProcessA(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                              dir.c_str(), &si, &pi_);
+  }
+  ~Program() {
+    if (!started_) return;
+    if (WaitForSingleObject(pi_.hProcess, 0) != WAIT_OBJECT_0) TerminateProcess(pi_.hProcess, 1);
+    CloseHandle(pi_.hThread);
+    CloseHandle(pi_.hProcess);
+  }
+  bool Started() const { return started_; }
+  DWORD Id() const { return pi_.dwProcessId; }
+  // Closes the owner form, as "Close" in the menu does; the exit code, or -1.
+  long Close() {
+    HWND owner = FindOf("TFormQuontharyMain", Id());
+    if (!owner) return -1;
+    PostMessageA(owner, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(pi_.hProcess, 15000) != WAIT_OBJECT_0) return -1;
+    DWORD code = 1;
+    GetExitCodeProcess(pi_.hProcess, &code);
+    return long(code);
+  }
+
+ private:
+  bool started_ = false;
+  PROCESS_INFORMATION pi_{};
+};
+
+// Looks at the open about dialog, photographs it, ticks "Don't show at startup" and
+// presses OK.
+void TickAndConfirm(HWND about, const std::string& screenshot) {
+  RECT client{};
+  GetClientRect(about, &client);
+  EXPECT_EQ(client.right, 237);
+  EXPECT_EQ(client.bottom, 233);
+  EXPECT_TRUE(IsWindowEnabled(about));
+  Sleep(500);  // painted
+  if (!screenshot.empty())
+    EXPECT_TRUE(screenshot::Window(reinterpret_cast<sys::WindowHandle>(about)).SavePng(screenshot));
+  HWND box = ChildAt(about, 16, 219);
+  ASSERT_NE(box, nullptr);
+  SendMessageA(box, BM_CLICK, 0, 0);
+  EXPECT_EQ(SendMessageA(box, BM_GETCHECK, 0, 0), BST_CHECKED);
+  HWND ok = FindWindowExA(about, nullptr, "Button", "OK");
+  ASSERT_NE(ok, nullptr);
+  PostMessageA(ok, BM_CLICK, 0, 0);
+}
+
 }  // namespace
 
-TEST(WineProgram, StartsShowsTheIndicatorAndClosesCleanly) {
-  // The program sits one folder above the test program in the build tree.
-  std::string testDir = TestExeDir();
-  std::string programDir = testDir.substr(0, testDir.find_last_of('\\', testDir.size() - 2) + 1);
-  std::string exe = programDir + "Quonthary.exe";
+TEST(WineProgram, FirstStartShowsTheAboutDialogWhichTheTickKeepsAway) {
+  const std::string exe = ProgramDir() + "Quonthary.exe";
   ASSERT_NE(GetFileAttributesA(exe.c_str()), INVALID_FILE_ATTRIBUTES) << exe;
-  DeleteRegistryValue("Software\\Tessmark\\Quonthary", "LastApplicationDir");
+  // Explorer, the about dialog and the stored version show the build's one number.
+  EXPECT_EQ(FileVersion(exe), Q_VERSION_TEXT);
+  for (const char* name : {"AboutShowAtStartup", "AboutInternational", "PreviousVersion"})
+    DeleteRegistryValue(kBase, name);
+  DeleteRegistryValue(kInstall, "LastApplicationDir");
 
-  STARTUPINFOA si{};
-  si.cb = sizeof si;
-  PROCESS_INFORMATION pi{};
-  std::string command = "\"" + exe + "\"";
-  ASSERT_TRUE(CreateProcessA(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                             programDir.c_str(), &si, &pi));
-  HWND indicator = WaitForWindow("TFormQuonthary", pi.dwProcessId, 20000);
-  HWND ownerForm = WaitForWindow("TFormQuontharyMain", pi.dwProcessId, 5000);
-  EXPECT_NE(indicator, nullptr);
-  ASSERT_NE(ownerForm, nullptr);
-  if (indicator) {
-    // The window exists from early in the start-up (the mixer reports to it); it shows at
-    // the end.
-    for (int waited = 0; waited < 10000 && !IsWindowVisible(indicator); waited += 100) Sleep(100);
-    EXPECT_TRUE(IsWindowVisible(indicator));
-    RECT r{};
-    GetWindowRect(indicator, &r);
-    EXPECT_EQ(r.right - r.left, 50);
-    EXPECT_EQ(GetWindow(indicator, GW_OWNER) == ownerForm || GetParent(indicator) != nullptr, true);
+  {
+    Program first(exe);
+    ASSERT_TRUE(first.Started());
+    HWND about = WaitForWindow("TFormAbout", first.Id(), 20000);
+    ASSERT_NE(about, nullptr) << "the first start opens the about dialog";
+    // Modal inside the start-up: its last step has not happened yet.
+    EXPECT_EQ(RegistryString(kInstall, "LastApplicationDir"), "");
+    TickAndConfirm(about, "..\\screenshots\\about.png");
+    EXPECT_EQ(WaitForRegistryString(kInstall, "LastApplicationDir", 10000), ProgramDir());
+    EXPECT_EQ(RegistryString(kBase, "AboutShowAtStartup"), "1");
+    EXPECT_EQ(RegistryString(kBase, "AboutInternational"), "0");
+    EXPECT_EQ(RegistryString(kBase, "PreviousVersion"), Q_VERSION_TEXT);
+    EXPECT_EQ(first.Close(), 0);
   }
-  // Written as the last step of start-up, just after the indicator shows.
-  std::string noted;
-  for (int waited = 0; waited < 10000 && noted.empty(); waited += 100) {
-    noted = RegistryString("Software\\Tessmark\\Quonthary", "LastApplicationDir");
-    if (noted.empty()) Sleep(100);
-  }
-  EXPECT_EQ(noted, programDir);
 
-  PostMessageA(ownerForm, WM_CLOSE, 0, 0);
-  ASSERT_EQ(WaitForSingleObject(pi.hProcess, 15000), WAIT_OBJECT_0);
-  DWORD code = 1;
-  GetExitCodeProcess(pi.hProcess, &code);
-  EXPECT_EQ(code, 0u);
-  CloseHandle(pi.hThread);
-  CloseHandle(pi.hProcess);
+  DeleteRegistryValue(kInstall, "LastApplicationDir");
+  Program second(exe);
+  ASSERT_TRUE(second.Started());
+  HWND indicator = WaitForWindow("TFormQuonthary", second.Id(), 20000);
+  ASSERT_NE(indicator, nullptr);
+  // The window exists from early in the start-up (the mixer reports to it); it shows at the
+  // end.
+  for (int waited = 0; waited < 10000 && !IsWindowVisible(indicator); waited += 100) Sleep(100);
+  EXPECT_TRUE(IsWindowVisible(indicator));
+  RECT r{};
+  GetWindowRect(indicator, &r);
+  EXPECT_EQ(r.right - r.left, 50);
+  // Written as the last step of start-up: a dialog at start would still hold it back.
+  EXPECT_EQ(WaitForRegistryString(kInstall, "LastApplicationDir", 10000), ProgramDir());
+  EXPECT_EQ(FindOf("TFormAbout", second.Id()), nullptr) << "ticked for this version";
+  EXPECT_EQ(second.Close(), 0);
+}
+
+TEST(WineProgram, ThePortableFolderKeepsTheSettingsBesideTheProgram) {
+  // The portable zip's layout: the program with the INI file that the package puts beside
+  // it (this build's program stands in for the release).
+  namespace fs = std::filesystem;
+  const fs::path folder = fs::temp_directory_path() / "Quonthary portable test";
+  std::error_code ignored;
+  fs::remove_all(folder, ignored);
+  fs::create_directories(folder);
+  fs::copy_file(ProgramDir() + "Quonthary.exe", folder / "Quonthary.exe");
+  fs::copy_file(std::string(Q_SOURCE_DIR) + "\\resources\\portable\\Quonthary.ini",
+                folder / "Quonthary.ini");
+  // A registry that says "seen": the program must not look there.
+  SetRegistryString(kBase, "AboutShowAtStartup", "1");
+  SetRegistryString(kBase, "PreviousVersion", Q_VERSION_TEXT);
+  SetRegistryString(kBase, "AboutInternational", "registry");
+  DeleteRegistryValue(kInstall, "LastApplicationDir");
+
+  {
+    Program portable((folder / "Quonthary.exe").string());
+    ASSERT_TRUE(portable.Started());
+    HWND about = WaitForWindow("TFormAbout", portable.Id(), 20000);
+    ASSERT_NE(about, nullptr) << "nothing in the INI file yet: a first start";
+    TickAndConfirm(about, "");
+    EXPECT_EQ(WaitForRegistryString(kInstall, "LastApplicationDir", 10000), (folder / "").string());
+    EXPECT_EQ(portable.Close(), 0);
+  }
+  std::stringstream text;
+  {
+    std::ifstream in(folder / "Quonthary.ini", std::ios::binary);
+    text << in.rdbuf();
+  }
+  EXPECT_NE(text.str().find("[Quonthary_SETTINGS]\r\nKeep_Settings_in_system_Registry=0\r\n"),
+            std::string::npos);
+  EXPECT_NE(text.str().find("[Quonthary]\r\nAboutShowAtStartup=1\r\nAboutInternational=0\r\n"
+                            "PreviousVersion=" Q_VERSION_TEXT "\r\n"),
+            std::string::npos)
+      << text.str();
+  EXPECT_EQ(RegistryString(kBase, "AboutInternational"), "registry") << "untouched";
+  DeleteRegistryValue(kBase, "AboutInternational");
+  fs::remove_all(folder, ignored);
 }

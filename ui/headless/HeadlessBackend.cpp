@@ -4,6 +4,37 @@
 
 namespace ui::headless {
 
+namespace {
+
+// What a test compares a wide box's text with (its own source is UTF-8).
+std::string Utf8(const std::u16string& wide) {
+  std::string out;
+  for (std::size_t i = 0; i < wide.size(); ++i) {
+    std::uint32_t c = wide[i];
+    if (c >= 0xD800 && c < 0xDC00 && i + 1 < wide.size() && wide[i + 1] >= 0xDC00 &&
+        wide[i + 1] < 0xE000)
+      c = 0x10000 + ((c - 0xD800) << 10) + (wide[++i] - 0xDC00);
+    if (c < 0x80) {
+      out += char(c);
+    } else if (c < 0x800) {
+      out += char(0xC0 | (c >> 6));
+      out += char(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+      out += char(0xE0 | (c >> 12));
+      out += char(0x80 | ((c >> 6) & 0x3F));
+      out += char(0x80 | (c & 0x3F));
+    } else {
+      out += char(0xF0 | (c >> 18));
+      out += char(0x80 | ((c >> 12) & 0x3F));
+      out += char(0x80 | ((c >> 6) & 0x3F));
+      out += char(0x80 | (c & 0x3F));
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
 class HeadlessPeer : public Peer {
  public:
   HeadlessPeer(HeadlessBackend& backend, TWinControl& control)
@@ -62,7 +93,17 @@ void HeadlessBackend::RunMessageLoop() {}
 
 int HeadlessBackend::MessageBox(const std::string& text, const std::string& caption,
                                 unsigned flags) {
-  MessageBoxCall call{text, caption, flags, 0};
+  return RecordBox({text, caption, flags, 0, false});
+}
+
+int HeadlessBackend::MessageBoxWide(const std::u16string& text, const std::u16string& caption,
+                                    unsigned flags) {
+  return RecordBox({Utf8(text), Utf8(caption), flags, 0, true});
+}
+
+int HeadlessBackend::RecordBox(MessageBoxCall call) {
+  const std::string& text = call.Text;
+  const unsigned flags = call.Flags;
   if (answers_.empty()) {
     unexpected_.push_back("message " + text);
     unsigned buttons = flags & 0xF;

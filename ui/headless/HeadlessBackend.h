@@ -22,10 +22,11 @@
 namespace ui::headless {
 
 struct MessageBoxCall {
-  std::string Text;
+  std::string Text;  // UTF-8 for a wide-character box
   std::string Caption;
   unsigned Flags = 0;
   int Result = 0;
+  bool Wide = false;  // shown through MessageBoxWide
 };
 
 class HeadlessBackend : public Backend {
@@ -105,6 +106,8 @@ class HeadlessBackend : public Backend {
   void Terminate() override { loopEnded_ = true; }
   void ProcessMessages() override {}
   int MessageBox(const std::string& text, const std::string& caption, unsigned flags) override;
+  int MessageBoxWide(const std::u16string& text, const std::u16string& caption,
+                     unsigned flags) override;
   bool ExecuteOpenDialog(TOpenDialog& dialog) override;
   bool ExecuteColorDialog(TColorDialog& dialog) override;
   void Popup(TPopupMenu& menu, int x, int y) override;
@@ -128,6 +131,7 @@ class HeadlessBackend : public Backend {
 
  private:
   friend class HeadlessPeer;
+  int RecordBox(MessageBoxCall call);
   sys::WindowHandle NewHandle() { return nextHandle_ += 4; }
 
   std::deque<std::function<void(TForm&)>> modals_;

@@ -32,6 +32,8 @@ class Win32Backend : public Backend {
   void Terminate() override;
   void ProcessMessages() override;
   int MessageBox(const std::string& text, const std::string& caption, unsigned flags) override;
+  int MessageBoxWide(const std::u16string& text, const std::u16string& caption,
+                     unsigned flags) override;
   bool ExecuteOpenDialog(TOpenDialog& dialog) override;
   bool ExecuteColorDialog(TColorDialog& dialog) override;
   void Popup(TPopupMenu& menu, int x, int y) override;

@@ -10,6 +10,12 @@ namespace ui::win32 {
 
 namespace {
 
+// A system colour as a Bitmap pixel (0x00RRGGBB).
+std::uint32_t SysPixel(int index) {
+  const COLORREF c = GetSysColor(index);
+  return std::uint32_t(GetRValue(c)) << 16 | std::uint32_t(GetGValue(c)) << 8 | GetBValue(c);
+}
+
 RECT BoundsOf(const TControl& c) { return RECT{c.Left(), c.Top(), c.Right(), c.Bottom()}; }
 
 void Fill(HDC dc, const RECT& rect, TColor color) {
@@ -142,18 +148,33 @@ void PaintSpeedButton(HDC dc, const TSpeedButton& button, Win32Backend& backend,
   const int gw = glyph ? glyph->Width() : 0, gh = glyph ? glyph->Height() : 0;
   const int gap = gw && textSize.cx ? 4 : 0;
   int x = rect.left + (button.Width() - (gw + gap + textSize.cx)) / 2 + shift;
+  const bool enabled = button.Enabled();
   if (glyph && !glyph->Empty()) {
     const int y = rect.top + (button.Height() - gh) / 2 + shift;
-    DrawPicture(dc, *glyph, RECT{x, y, x + gw, y + gh}, true);
+    const RECT dest{x, y, x + gw, y + gh};
+    if (enabled)
+      DrawPicture(dc, *glyph, dest, true);
+    else
+      DrawPicture(dc, glyph->Disabled(SysPixel(COLOR_BTNSHADOW), SysPixel(COLOR_BTNHIGHLIGHT)),
+                  dest, true);
     x += gw + gap;
   }
   if (!text.empty()) {
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc,
-                 button.Enabled() ? ToColorRef(button.Font().Color) : GetSysColor(COLOR_GRAYTEXT));
     const int y = rect.top + (button.Height() - textSize.cy) / 2 + shift;
     RECT at{x, y, x + textSize.cx, y + textSize.cy};
-    DrawTextA(dc, text.c_str(), int(text.size()), &at, DT_SINGLELINE | DT_NOCLIP);
+    const UINT flags = DT_SINGLELINE | DT_NOCLIP;
+    if (enabled) {
+      SetTextColor(dc, ToColorRef(button.Font().Color));
+    } else {
+      // Engraved, as the glyph: a light copy below and to the right, then the grey text.
+      RECT light = at;
+      OffsetRect(&light, 1, 1);
+      SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
+      DrawTextA(dc, text.c_str(), int(text.size()), &light, flags);
+      SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
+    }
+    DrawTextA(dc, text.c_str(), int(text.size()), &at, flags);
   }
 }
 

@@ -22,6 +22,9 @@ const char kAppClass[] = "TApplication";
 const char kTimerClass[] = "TQuontharyTimers";
 
 LRESULT CALLBACK AppWindowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
+  // A menu shown for no form of ours is owned by this window.
+  LRESULT result = 0;
+  if (MenuOwnerMessage(msg, wp, lp, result)) return result;
   switch (msg) {
     case WM_CLOSE:
       // Closing the taskbar button closes the main form, as the user means.
@@ -226,6 +229,15 @@ int Win32Backend::MessageBox(const std::string& text, const std::string& caption
   HWND owner = appWindow_;
   if (FormPeer* form = ActiveFormPeer()) owner = form->Hwnd();
   return MessageBoxA(owner, text.c_str(), caption.c_str(), flags);
+}
+
+int Win32Backend::MessageBoxWide(const std::u16string& text, const std::u16string& caption,
+                                 unsigned flags) {
+  static_assert(sizeof(wchar_t) == sizeof(char16_t), "Windows' wide characters are UTF-16");
+  HWND owner = appWindow_;
+  if (FormPeer* form = ActiveFormPeer()) owner = form->Hwnd();
+  return MessageBoxW(owner, reinterpret_cast<const wchar_t*>(text.c_str()),
+                     reinterpret_cast<const wchar_t*>(caption.c_str()), flags);
 }
 
 void Win32Backend::Popup(TPopupMenu& menu, int x, int y) {

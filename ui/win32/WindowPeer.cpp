@@ -11,6 +11,7 @@
 #include "ui/Menus.h"
 #include "ui/win32/GraphicPainter.h"
 #include "ui/win32/Peers.h"
+#include "ui/win32/PopupMenus.h"
 
 namespace ui::win32 {
 
@@ -294,6 +295,7 @@ const TControl* WindowPeer::PressedGraphic() const {
 // ---- messages ----
 
 bool WindowPeer::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  if (MenuOwnerMessage(msg, wp, lp, result)) return true;
   if (Reflect(msg, wp, lp, result)) return true;
   switch (msg) {
     case WM_SETFOCUS: {

@@ -1,0 +1,188 @@
+#include "settings/SettingsDialogTable.h"
+
+#include <stdexcept>
+#include <string>
+
+#include "settings/FormSettings.h"
+#include "settings/SettingsTable.h"
+
+namespace settings {
+
+namespace {
+
+using C = DialogCopy;
+using A = ApplyStage;
+
+// clang-format off
+const std::vector<DialogRow> kRows = {
+    {C::StorageSwitch, nullptr, "cbxKeepInRegistry", nullptr, nullptr, A::Storage},
+    {C::CheckBox, "RunAtStartup", "cbxRunAtStartup", nullptr, nullptr, A::RunAtStartup},
+    {C::CheckBox, "LogWorkTime", "cbxLogWorkTime", nullptr, nullptr, A::WindowOptions},
+    {C::CheckBox, "StayOnTop", "cbxStayOnTop", nullptr, nullptr, A::WindowOptions},
+    {C::RadioPair, "ShowInTaskBar", "rbtnShowInTaskBar", "rbtnShowInWindow", nullptr, A::WindowOptions},
+    {C::CheckBox, "ShowInfoText", "cbxDisplayDescription", nullptr, nullptr, A::Display},
+    {C::CheckBox, "ShowTimeInfo", "cbxShowInfo", nullptr, nullptr, A::Display},
+    {C::CheckBox, "ShowTimeOnBattery", "cbxShowBattWorkTime", nullptr, nullptr, A::Display},
+    {C::CheckBox, "ShowACPlugIcon", "cbxShowACPlug", nullptr, nullptr, A::Display},
+    {C::CheckBox, "ShowChargArrow", "cbxShowChargeArrow", nullptr, nullptr, A::Display},
+    {C::CheckBox, "ShowDischargArrow", "cbxShowDischargeArrow", nullptr, nullptr, A::Display},
+    {C::CheckBox, "HideWindowWhenFull", "cbxHideWhenFull", nullptr, nullptr, A::HideWhenFull},
+    {C::CheckBox, "ShowWhenVolChanging", "cbxShowWhenVolume", nullptr, nullptr, A::TimeAndHotKeys},
+    {C::RadioPair, "Percentage", "rbtnPercentage", "rbtnTime", nullptr, A::TimeAndHotKeys},
+    {C::RadioPair, "UseLifeTimeDefault", "rbtnDefault", "rbtnUserDefined", nullptr, A::TimeAndHotKeys},
+    {C::Seconds, "UserDefBattFullTime", nullptr, nullptr, nullptr, A::TimeAndHotKeys},
+    {C::CheckBox, "HotKeyWindowToFront", "cbxHotKeyToFront", nullptr, nullptr, A::TimeAndHotKeys},
+    {C::CheckBox, "HotKeyMonOff", "cbxHotKeyMonOff", nullptr, nullptr, A::TimeAndHotKeys},
+    {C::CheckBox, "HotKeyMonOn", "cbxHotKeyMonOn", nullptr, nullptr, A::TimeAndHotKeys},
+    {C::CheckBox, "HotKeyVolume", "cbxHotKeyVolume", nullptr, nullptr, A::TimeAndHotKeys},
+    {C::CheckBox, "HotKeyMute", "cbxHotKeyMute", nullptr, nullptr, A::TimeAndHotKeys},
+    {C::CheckBox, "HotKeyIPChanger", "cbxHotKeyIPChanger", nullptr, nullptr, A::TimeAndHotKeys},
+    {C::CheckBox, "HotKeyProxyChanger", "cbxHotKeyProxyChanger", nullptr, nullptr, A::TimeAndHotKeys},
+    {C::CheckBox, "HotKeyMacChanger", "cbxHotKeyMacChanger", nullptr, nullptr, A::TimeAndHotKeys},
+    {C::SizeStep, "BatteryHeight", "tbarWindowHeight", nullptr, nullptr, A::Size},
+    {C::CheckBox, "AutoHeightOnTaskBar", "cbxAutoHeight", nullptr, nullptr, A::Size},
+    {C::Transparency, "Alpha", "tbarTransparency", nullptr, nullptr, A::Opacity},
+    {C::TrackBar, "PositionFromTray", "tbarDistance", nullptr, nullptr, A::DistanceAndFiles},
+    {C::SoundOption, "SoundOption1", "rbtnBeeper1", "rbtnSoundFile1", "rbtnDisabled1", A::SoundOptions},
+    {C::SoundOption, "SoundOption2", "rbtnBeeper2", "rbtnSoundFile2", "rbtnDisabled2", A::SoundOptions},
+    {C::SoundOption, "SoundOption3", "rbtnBeeper3", "rbtnSoundFile3", "rbtnDisabled3", A::SoundOptions},
+    {C::SoundOption, "SoundOption4", "rbtnBeeper4", "rbtnSoundFile4", "rbtnDisabled4", A::SoundOptions},
+    {C::Edit, "SoundPlugOutSound", "edtSound1", nullptr, nullptr, A::DistanceAndFiles},
+    {C::Edit, "SoundPlugInSound", "edtSound2", nullptr, nullptr, A::DistanceAndFiles},
+    {C::Edit, "SoundVolume", "edtSound3", nullptr, nullptr, A::DistanceAndFiles},
+    {C::Edit, "SoundNoConn", "edtSound4", nullptr, nullptr, A::DistanceAndFiles},
+    {C::CheckBox, "ShowMenuChange", "cbxShowMenuChange", nullptr, nullptr, A::MenusAndSkin},
+    {C::CheckBox, "ShowMenuWindow", "cbxShowMenuWindow", nullptr, nullptr, A::MenusAndSkin},
+    {C::Language, "LanguageFile", "LabelCurLanguage", "ComboBoxLanguage", nullptr, A::Language},
+    {C::CheckBox, "UseExtarnalImages", "CheckBoxExtImages", nullptr, nullptr, A::MenusAndSkin},
+    {C::SkinFolder, "ExtarnalImagesDirectory", "LabelGraphics", "ComboBoxGraphics", nullptr, A::MenusAndSkin},
+    {C::CheckBox, "ConnectionCheck", "CheckBoxCheckConnection", nullptr, nullptr, A::ConnectionCheck},
+    {C::Edit, "ConnectionIP", "EditCheckConnectionIP", nullptr, nullptr, A::ConnectionCheck},
+    {C::FontColour, "WhenCharging", "Label3", nullptr, nullptr, A::Colours},
+    {C::FontColour, "WhenDischarging", "Label4", nullptr, nullptr, A::Colours},
+    {C::FontColour, "VolumeChanging", "Label5", nullptr, nullptr, A::Colours},
+    {C::FontColour, "WhenChatging", "Label10", nullptr, nullptr, A::Colours},
+};
+// clang-format on
+
+// A control of the row, by name: a row naming a control the dialog lacks is a fault of
+// this table, found by the first copy.
+template <class T>
+T& Find(const TFormSettings& form, const char* name) {
+  auto* found = name ? dynamic_cast<T*>(form.FindComponent(name)) : nullptr;
+  if (!found)
+    throw std::logic_error(std::string("settings dialog: no control ") + (name ? name : "?"));
+  return *found;
+}
+
+const Setting& Row(const DialogRow& row) {
+  const Setting* s = FindSetting(row.Setting);
+  if (!s) throw std::logic_error(std::string("settings dialog: no setting ") + row.Setting);
+  return *s;
+}
+
+}  // namespace
+
+const std::vector<DialogRow>& SettingsDialogTable() { return kRows; }
+
+void CopyIn(TFormSettings& form, const Settings& cfg, bool useRegistry) {
+  for (const DialogRow& row : kRows) {
+    switch (row.How) {
+      case C::StorageSwitch:
+        Find<ui::TCheckBox>(form, row.Control).SetChecked(useRegistry);
+        break;
+      case C::CheckBox:
+        Find<ui::TCheckBox>(form, row.Control).SetChecked(cfg.*Row(row).Flag);
+        break;
+      case C::RadioPair: {
+        const bool value = cfg.*Row(row).Flag;
+        Find<ui::TRadioButton>(form, row.Control).SetChecked(value);
+        Find<ui::TRadioButton>(form, row.Other).SetChecked(!value);
+        break;
+      }
+      case C::Seconds:
+        form.UserDefBattFullTime = cfg.*Row(row).Number;
+        break;
+      case C::SizeStep:
+        Find<ui::TTrackBar>(form, row.Control).SetPosition(StepOfScale(cfg.*Row(row).Scale));
+        break;
+      case C::Transparency:
+        Find<ui::TTrackBar>(form, row.Control).SetPosition(255 - cfg.*Row(row).Number);
+        break;
+      case C::TrackBar:
+        Find<ui::TTrackBar>(form, row.Control).SetPosition(cfg.*Row(row).Number);
+        break;
+      case C::SoundOption: {
+        const int option = cfg.*Row(row).Number;
+        Find<ui::TRadioButton>(form, row.Control).SetChecked(option == 2);
+        Find<ui::TRadioButton>(form, row.Other).SetChecked(option == 1);
+        Find<ui::TRadioButton>(form, row.Third).SetChecked(option == 0);
+        break;
+      }
+      case C::Edit:
+        Find<ui::TEdit>(form, row.Control).SetText(cfg.*Row(row).Text);
+        break;
+      case C::Language:
+      case C::SkinFolder:
+        // The list is filled when the dialog is shown; the label tells it what to select.
+        Find<ui::TLabel>(form, row.Control).SetCaption(cfg.*Row(row).Text);
+        break;
+      case C::FontColour:
+        Find<ui::TLabel>(form, row.Control).SetFontColor(cfg.*Row(row).Number);
+        break;
+    }
+  }
+}
+
+void CopyBack(const TFormSettings& form, ApplyStage stage, Settings& cfg, bool& useRegistry) {
+  for (const DialogRow& row : kRows) {
+    if (row.Stage != stage) continue;
+    switch (row.How) {
+      case C::StorageSwitch:
+        useRegistry = Find<ui::TCheckBox>(form, row.Control).Checked();
+        break;
+      case C::CheckBox:
+        cfg.*Row(row).Flag = Find<ui::TCheckBox>(form, row.Control).Checked();
+        break;
+      case C::RadioPair:
+        cfg.*Row(row).Flag = Find<ui::TRadioButton>(form, row.Control).Checked();
+        break;
+      case C::Seconds:
+        cfg.*Row(row).Number = form.UserDefBattFullTime;
+        break;
+      case C::SizeStep:
+        cfg.*Row(row).Scale = ScaleOfStep(Find<ui::TTrackBar>(form, row.Control).Position());
+        break;
+      case C::Transparency:
+        cfg.*Row(row).Number = 255 - Find<ui::TTrackBar>(form, row.Control).Position();
+        break;
+      case C::TrackBar:
+        cfg.*Row(row).Number = Find<ui::TTrackBar>(form, row.Control).Position();
+        break;
+      case C::SoundOption:
+        if (Find<ui::TRadioButton>(form, row.Control).Checked())
+          cfg.*Row(row).Number = 2;
+        else if (Find<ui::TRadioButton>(form, row.Other).Checked())
+          cfg.*Row(row).Number = 1;
+        else if (Find<ui::TRadioButton>(form, row.Third).Checked())
+          cfg.*Row(row).Number = 0;
+        break;
+      case C::Edit:
+        cfg.*Row(row).Text = Find<ui::TEdit>(form, row.Control).Text();
+        break;
+      case C::Language: {
+        const auto& list = Find<ui::TComboBox>(form, row.Other);
+        cfg.*Row(row).Text = list.ItemIndex() > 0 ? list.Text() : std::string();
+        break;
+      }
+      case C::SkinFolder:
+        cfg.*Row(row).Text = Find<ui::TComboBox>(form, row.Other).Text();
+        break;
+      case C::FontColour:
+        cfg.*Row(row).Number = Find<ui::TLabel>(form, row.Control).Font().Color;
+        break;
+    }
+  }
+}
+
+}  // namespace settings
