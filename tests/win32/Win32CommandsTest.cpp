@@ -99,6 +99,7 @@ class Win32Commands : public Win32Ui {
     Put("ShowInTaskBar", "0");
     Put("Left", "300");
     Put("Top", "300");
+    testing_support::SeenAboutDialog(fake);
   }
   void TearDown() override {
     answerer.reset();
