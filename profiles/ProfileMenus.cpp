@@ -65,7 +65,8 @@ template <class Record>
 void ShowRecords(const std::array<ui::TMenuItem*, profiles::SlotCount>& items,
                  const std::array<Record, profiles::SlotCount>& records) {
   for (std::size_t i = 0; i < items.size(); ++i) {
-    items[i]->SetCaption(records[i].ProfileName);
+    // A name such as "R&D" shows as typed, without an underline.
+    items[i]->SetCaption(ui::QuoteAccelerators(records[i].ProfileName));
     items[i]->SetVisible(records[i].Used);
   }
 }

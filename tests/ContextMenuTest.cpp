@@ -222,6 +222,17 @@ TEST_F(ContextMenu, ProfileItemsShowTheProfilesInUse) {
   EXPECT_EQ(f.mnuMAC[20]->Caption(), "Spoofed");
 }
 
+TEST_F(ContextMenu, AnAmpersandInAProfileNameShowsAsTyped) {
+  Store("ShowMenuChange", "1");
+  TFormQuonthary& f = Start();
+  profiles::ProfileTables t;
+  t.ProxyProfiles[2] = {true, "R&D lab", false, "", "", false};
+  UseProfiles(t);
+  RightClick();
+  EXPECT_EQ(ui::StripAccelerator(f.mnuPX[2]->Caption()), "R&D lab");
+  EXPECT_EQ(ui::AcceleratorOf(f.mnuPX[2]->Caption()), 0);
+}
+
 TEST_F(ContextMenu, IPMarksAreTheAppliedMarksFromLoadAndApplication) {
   Store("Checked5", "1", profiles::kConnectionsKey);
   TFormQuonthary& f = Start();
