@@ -23,6 +23,8 @@
 #include "system/win32/Win32Environment.h"
 #include "system/win32/Win32InternetSettings.h"
 #include "system/win32/Win32Processes.h"
+#include "profiles/FormChanger.h"
+#include "tests/IndicatorFixture.h"
 #include "tests/win32/Screenshot.h"
 #include "tests/win32/StartupEntry.h"
 #include "tests/win32/Win32Fixture.h"
@@ -109,6 +111,12 @@ class Win32ProfileEditors : public win32test::Win32Ui {
     fake.PowerSource.Status.BatteryLifePercent = 255;
     driver = std::make_unique<ui::TTimer>(&ui::Application(), "Driver", 50, true);
     driver->SetOnTimer([this](ui::TObject*) { Tick(); });
+    StartProgram();
+  }
+  // The about dialog of this version was seen: no first-run dialog in the way.
+  void StartProgram() {
+    owner.reset();
+    testing_support::SeenAboutDialog(*reg, env.ExePath(), fake.VersionInfo);
     owner = std::make_unique<TFormQuontharyMain>(&ui::Application(), Platform());
     ui::Application().SetMainForm(owner.get());
   }
@@ -491,3 +499,56 @@ TEST_F(Win32ProfileEditors, IPEditorImportsThroughTheBatchAndTheNetworkShell) {
 }
 
 }  // namespace
+
+TEST_F(Win32ProfileEditors, TheSwitchersConfigureOpensTheIPEditorAndItsNewProfileShowsAtOnce) {
+  {
+    auto names =
+        reg->Open(RootKey::CurrentUser, "Software\\Quonthary\\IPChanger_Connections", true);
+    ASSERT_TRUE(names);
+    names->SetString("Count", "2");
+    names->SetString("0", "LAN");
+    names->SetString("1", "Wi-Fi");
+  }
+  StartProgram();
+  TFormChanger* switcher = nullptr;
+  TFormIPChanger* e = nullptr;
+  WaitFor(switcher);
+  Do([&] {
+    EXPECT_FALSE(switcher->btnIP[3]->Visible());
+    Click(switcher->ButtonConfigureIP);
+  });
+  WaitFor(e);
+  Do([&] {
+    EXPECT_EQ(e->ComboBoxProfNo.Items().size(), 21u);
+    EXPECT_EQ(e->ComboBoxProfNo.Items()[20], "20 - [empty]");
+    EXPECT_EQ(e->ComboBoxConnection.Items(), (std::vector<std::string>{"LAN", "Wi-Fi"}));
+    Pick(e->ComboBoxProfNo, 3);
+  });
+  Do([&] { Type(e->EditProfName, "Hotel"); });
+  Do([&] { Pick(e->ComboBoxConnection, 1); });
+  Do([&] {
+    EXPECT_TRUE(e->ButtonSave.Enabled());
+    Click(e->ButtonSave);
+  });
+  Do([&] { Click(e->Button2); });
+  // The switcher shows itself again, with the new profile's button.
+  Then([&] {
+    auto* open = dynamic_cast<TFormChanger*>(OpenModal());
+    return open && open->btnIP[3]->Visible();
+  });
+  Do([&] {
+    EXPECT_EQ(ui::StripAccelerator(switcher->btnIP[3]->Caption()), "Hotel");
+    Click(switcher->ButtonClose);
+  });
+  Ind().mnuIPChangerDialogClick(nullptr);
+  EXPECT_TRUE(Finished());
+
+  EXPECT_TRUE(Ind().mnuIP[3]->Visible());
+  EXPECT_EQ(Ind().mnuIP[3]->Caption(), "Hotel");
+  EXPECT_EQ(Text(*reg, RootKey::CurrentUser, "Software\\Quonthary\\IPChanger3", "ProfileName"),
+            "Hotel");
+  EXPECT_EQ(Text(*reg, RootKey::CurrentUser, "Software\\Quonthary\\IPChanger3", "connectionName"),
+            "Wi-Fi");
+  EXPECT_EQ(Ind().FormChanger, nullptr);
+  EXPECT_EQ(Ind().FormIPChanger, nullptr);
+}
