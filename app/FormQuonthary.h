@@ -10,6 +10,7 @@
 #include "changers/NetworkAdapters.h"
 #include "dialogs/Dialog.h"
 #include "dialogs/DialogRunner.h"
+#include "dialogs/ResultLine.h"
 #include "profiles/ProfileKinds.h"
 #include "profiles/ProfileRecords.h"
 #include "settings/Settings.h"
@@ -201,6 +202,10 @@ class TFormQuonthary : public ui::TForm {
   bool ApplyMacProfile(int slot);
   void ShowTimedMessage(const std::string& message, const std::string& redMessage, int seconds,
                         int icon);
+  // With a second line still being found out while the box is shown (whether the profile
+  // holds).
+  void ShowTimedMessage(const std::string& message, const std::string& redMessage, int seconds,
+                        int icon, dialogs::PendingLine pending);
   // Runs the confirmation window after fill has filled it; true when answered Yes.
   bool ConfirmProfileChange(const std::function<void(TFormMessageChanger&)>& fill);
   // The registry side of proxy and MAC profiles; false when a value could not be written

@@ -254,7 +254,7 @@ TEST_F(Changer, AppliedFromTheSwitcherAfterADeclineTheProfileIsInForce) {
   ui_->ClickMenu(f.mnuProxyChangerDialog);
   ExpectAllAnswered();
   ASSERT_TRUE(shown);
-  EXPECT_EQ(shown->Message, "Server Proxy was changed!");
+  EXPECT_EQ(shown->Message, "Server Proxy was changed!\nThe proxy settings are in force.");
   EXPECT_EQ(f.FormChanger, nullptr);
   // Refreshed after the run: the menu shows the new profile in force.
   EXPECT_EQ(Checked(f.mnuPX), Names({"mnuPX04"}));

@@ -19,6 +19,7 @@
 #include "system/win32/Win32Desktop.h"
 #include "system/win32/Win32Environment.h"
 #include "system/win32/Win32InternetSettings.h"
+#include "system/win32/Win32IpHelper.h"
 #include "system/win32/Win32Processes.h"
 #include "tests/ProfileSamples.h"
 #include "tests/win32/Screenshot.h"
@@ -139,6 +140,9 @@ class Win32ProfileApplication : public win32test::Win32Ui {
       return;
     }
     if (auto* box = dynamic_cast<TFormMsgBox*>(open)) {
+      // Photographed and answered once the connection has been read back.
+      if (box->LabelMsg.Caption().find(Ind().Msg("LabelResultChecking")) != std::string::npos)
+        ticks = 0;
       if (boxCaptions.empty() || boxCaptions.back() != box->ButtonOK.Caption())
         boxCaptions.push_back(box->ButtonOK.Caption());
       boxRed = box->LabelRedMsg.Visible();
@@ -221,7 +225,8 @@ TEST_F(Win32ProfileApplication, ProxyProfileWritesTheUsersInternetSettings) {
   auto bypassValue = Value(*reg, RootKey::CurrentUser, kZoneMap, "ProxyByPass");
   ASSERT_TRUE(bypassValue);
   EXPECT_EQ(bypassValue->Dword, 1u);
-  EXPECT_EQ(boxMessage, "Server Proxy was changed!");
+  // Read back from wine's registry.
+  EXPECT_EQ(boxMessage, "Server Proxy was changed!\nThe proxy settings are in force.");
   EXPECT_FALSE(boxRed);
   // Wine's web components take no refresh without a handle (Windows does); the call must
   // still come back.
@@ -300,7 +305,9 @@ TEST_F(Win32ProfileApplication, IPProfileRunsTheBatchOnWinesNetsh) {
   const std::string script = ReadBytes(env.Temp + "qth_run.txt");
   EXPECT_EQ(script.substr(0, 20), "pushd interface ip\r\n");
   EXPECT_EQ(std::count(script.begin(), script.end(), '\n'), 7);
-  EXPECT_EQ(boxMessage, "Adress IP was changed!");
+  // Wine has no connection of that name: read back, it is said so.
+  EXPECT_EQ(boxMessage,
+            "Adress IP was changed!\nThe connection Local Area Connection was not found.");
   EXPECT_TRUE(boxRed);
   EXPECT_TRUE(t.AppliedMarks[0]);
   EXPECT_EQ(Text(*reg, RootKey::CurrentUser, kInternetSettings, "ProxyServer"), "127.0.0.1:8080");
@@ -313,6 +320,31 @@ TEST_F(Win32ProfileApplication, IPProfileRunsTheBatchOnWinesNetsh) {
     std::sort(colours.begin(), colours.end());
     EXPECT_GT(std::unique(colours.begin(), colours.end()) - colours.begin(), 8);
   }
+}
+
+TEST_F(Win32ProfileApplication, WhatWinesConnectionHasInsteadIsStated) {
+  // A connection wine really lists, with an address: wine's network shell changes nothing,
+  // so read back it still has its own settings, not the profile's.
+  const auto connections = sys::Win32IpHelper().Connections();
+  ASSERT_TRUE(connections);
+  const sys::ConnectionConfig* lan = nullptr;
+  for (const sys::ConnectionConfig& c : *connections)
+    if (!c.Addresses.empty() && (!lan || lan->Addresses[0].Address == "127.0.0.1")) lan = &c;
+  ASSERT_NE(lan, nullptr);
+  profiles::IPProfileRecord ip = testing_support::OfficeProfile();
+  ip.connectionName = lan->Name;
+  Ind().Profiles.IPProfiles[4] = ip;
+  boxScreenshot = "timed-message-ip-differs.png";
+  EXPECT_TRUE(Ind().ApplyIPProfile(4));
+  const std::string expected = lan->Name + " has " + lan->Addresses[0].Address +
+                               (lan->Addresses.size() > 1 ? ", " + lan->Addresses[1].Address : "") +
+                               ", expected 10.0.0.5";
+  EXPECT_NE(boxMessage.find("Adress IP was changed!\n" + expected), std::string::npos)
+      << boxMessage;
+  EXPECT_NE(boxMessage.find(lan->Name + " has gateway "), std::string::npos) << boxMessage;
+  EXPECT_NE(boxMessage.find("expected DNS 10.0.0.2, 10.0.0.3"), std::string::npos) << boxMessage;
+  EXPECT_TRUE(boxTextFits);
+  ASSERT_EQ(shots.size(), 1u);
 }
 
 TEST_F(Win32ProfileApplication, DhcpConfirmationAndTheCountDown) {
