@@ -47,6 +47,21 @@ class TestEnvironment : public sys::Environment {
   std::string Temp;
 };
 
+// The system's shell, on a system where the program runs without administrator rights (or
+// not): wine's user has them, and wine asks nobody for them.
+class TestProcesses : public sys::Win32Processes {
+ public:
+  bool ElevationNeeded() override { return Needs; }
+  std::intptr_t ShellExecuteElevatedAndWait(const std::string& file, const std::string& params,
+                                            const std::string& directory, int show,
+                                            bool wait) override {
+    ++Elevated;
+    return sys::Win32Processes::ShellExecuteElevatedAndWait(file, params, directory, show, wait);
+  }
+  bool Needs = false;
+  int Elevated = 0;
+};
+
 // A registry value as it was before the test, put back afterwards.
 class SavedValue {
  public:
@@ -153,6 +168,14 @@ class Win32ProfileApplication : public win32test::Win32Ui {
                     box->LabelMsg.Bottom() <= box->ButtonOK.Top() &&
                     box->ButtonOK.Bottom() <= box->ClientHeight();
     }
+    if (auto* w = dynamic_cast<TFormMessageChanger*>(open); w && ticks == 3) {
+      runAsShown = w->LabelRunAs.Visible();
+      const ui::TextSize text = ui::CurrentBackend().MeasureText(
+          w->LabelRunAs.Font(), w->LabelRunAs.Caption(), w->LabelRunAs.Width());
+      runAsFits = text.Height <= w->LabelRunAs.Height() &&
+                  w->LabelRunAs.Bottom() <= w->Label24.Top() &&
+                  w->LabelRunAs.Top() >= w->PanelIP.Bottom();
+    }
     if (ticks == 4) {
       const std::string& name =
           dynamic_cast<TFormMsgBox*>(open) ? boxScreenshot : confirmationScreenshot;
@@ -177,7 +200,7 @@ class Win32ProfileApplication : public win32test::Win32Ui {
 
   sys::FakePlatform fake;
   std::unique_ptr<sys::Registry> reg = sys::CreateWin32Registry();
-  sys::Win32Processes shell;
+  TestProcesses shell;
   TestEnvironment env;
   sys::Win32Desktop screen;
   sys::Win32InternetSettings inet;
@@ -199,6 +222,7 @@ class Win32ProfileApplication : public win32test::Win32Ui {
   std::string boxMessage;
   bool boxRed = false;
   bool boxTextFits = false;
+  bool runAsShown = false, runAsFits = false;
   std::vector<screenshot::Capture> shots;
 };
 
@@ -344,6 +368,20 @@ TEST_F(Win32ProfileApplication, WhatWinesConnectionHasInsteadIsStated) {
   EXPECT_NE(boxMessage.find(lan->Name + " has gateway "), std::string::npos) << boxMessage;
   EXPECT_NE(boxMessage.find("expected DNS 10.0.0.2, 10.0.0.3"), std::string::npos) << boxMessage;
   EXPECT_TRUE(boxTextFits);
+  ASSERT_EQ(shots.size(), 1u);
+}
+
+TEST_F(Win32ProfileApplication, WithoutAdministratorRightsTheBatchRunsThroughRunas) {
+  shell.Needs = true;
+  Ind().Profiles.IPProfiles[5] = {true, "Home", true, "", "", "", "", "", "Wireless", -1, -1};
+  confirmationScreenshot = "confirmation-runas.png";
+  EXPECT_TRUE(Ind().ApplyIPProfile(5));
+  EXPECT_EQ(shell.Elevated, 1);
+  EXPECT_TRUE(runAsShown);
+  EXPECT_TRUE(runAsFits);
+  // Run and waited for: its script is there, and the box read the connection back.
+  EXPECT_EQ(ReadBytes(env.Temp + "qth_run.txt").substr(0, 20), "pushd interface ip\r\n");
+  EXPECT_EQ(boxMessage, "Adress IP was changed!\nThe connection Wireless was not found.");
   ASSERT_EQ(shots.size(), 1u);
 }
 
