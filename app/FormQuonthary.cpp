@@ -2,6 +2,7 @@
 
 #include "app/ContextMenuLook.h"
 #include "dialogs/FormAbout.h"
+#include "dialogs/FormBatteryHistory.h"
 #include "dialogs/FormMsgBox.h"
 #include "i18n/FormLanguage.h"
 #include "i18n/Translate.h"

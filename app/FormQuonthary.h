@@ -21,6 +21,7 @@
 #include "ui/Ui.h"
 
 class TFormAbout;
+class TFormBatteryHistory;
 class TFormLanguage;
 class TFormMsgBox;
 class TFormMessageChanger;
@@ -52,6 +53,7 @@ class TFormQuonthary : public ui::TForm {
   ui::TMenuItem mnuAbout{this, "mnuAbout", "About", ui::ShortCut(ui::VK_F1, 0)};
   ui::TMenuItem mnuMove{this, "mnuMove", "Move window"};
   ui::TMenuItem mnuSettings{this, "mnuSettings", "Settings", ui::ShortCut('U', ui::scCtrl)};
+  ui::TMenuItem mnuBatteryHistory{this, "mnuBatteryHistory", "Battery history..."};
   ui::TMenuItem mnuClose{this, "mnuClose", "Close", ui::ShortCut(ui::VK_F4, ui::scAlt)};
   ui::TMenuItem N1{this, "N1", "-"};
   ui::TMenuItem mnuMacChanger{this, "mnuMacChanger", "MAC Address Changer"};
@@ -128,6 +130,7 @@ class TFormQuonthary : public ui::TForm {
   std::unique_ptr<TFormMessageChanger> FormMessageChanger;
   std::unique_ptr<TFormChanger> FormChanger;
   std::unique_ptr<TFormSettings> FormSettings;
+  std::unique_ptr<TFormBatteryHistory> FormBatteryHistory;
 
   // ---- start-up and shutdown ----
   void FormCreate();
@@ -226,6 +229,8 @@ class TFormQuonthary : public ui::TForm {
   void BuildProfileMenus();
   void mnuAboutClick(ui::TObject* sender);
   void mnuSettingsClick(ui::TObject* sender);
+  // The charge of the last battery periods of the discharge log, drawn.
+  void mnuBatteryHistoryClick(ui::TObject* sender);
   void mnuCloseClick(ui::TObject* sender);
   // The three editors, run modally from their "Configure" items and the switcher.
   void mnuIPConfigureClick(ui::TObject* sender);
@@ -235,7 +240,7 @@ class TFormQuonthary : public ui::TForm {
   void UpdateChangerMenus();
   // The menu-state refresh: enabled states, then the proxy and MAC check marks.
   void PopupMenuPopup(ui::TObject* sender);
-  // The commands' enabled state: off while one of the six command dialogs is open.
+  // The commands' enabled state: off while one of the command dialogs is open.
   void UpdateEnabledStates();
   // The IP items' check marks are the applied marks.
   void ShowAppliedMarks();

@@ -110,7 +110,7 @@ class TFormLanguage : public ui::TForm {
   ui::TLabel LabelHistoryPeriodShort{
       this, "LabelHistoryPeriodShort", this, {}, "%1: %2 on battery, %3 % used"};
   ui::TLabel LabelHistorySkipped{
-      this, "LabelHistorySkipped", this, {}, "%1 files in discharging_log could not be read."};
+      this, "LabelHistorySkipped", this, {}, "Files in discharging_log that could not be read: %1"};
   ui::TLabel LabelHistoryEmpty{
       this, "LabelHistoryEmpty", this, {}, "No battery period has been logged yet."};
   ui::TLabel LabelHistoryLogOff{
