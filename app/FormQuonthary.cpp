@@ -4,6 +4,7 @@
 #include "changers/FormMacChanger.h"
 #include "changers/FormProxy.h"
 #include "dialogs/FormAbout.h"
+#include "dialogs/FormBatteryHistory.h"
 #include "dialogs/FormMsgBox.h"
 #include "i18n/FormLanguage.h"
 #include "i18n/Translate.h"

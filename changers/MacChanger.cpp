@@ -1,5 +1,7 @@
 // MAC profiles: the adapters' driver keys in the machine-wide registry.
 #include "app/FormQuonthary.h"
+#include "changers/ReadBack.h"
+#include "i18n/FormLanguage.h"
 #include "profiles/FormMessageChanger.h"
 
 namespace {
@@ -61,9 +63,14 @@ bool TFormQuonthary::ApplyMacProfile(int slot) {
   if (!confirmed) return false;
   const bool written = WriteMacSetting(mac);
   SaveSettings();
-  if (written)
+  // Read back: only an address that holds needs the device restarted.
+  const std::string readBack = written ? changers::MacReadBack(Sys.Reg, mac, *FormLanguage) : "";
+  if (!written)
+    ShowTimedMessage(changers::MacWriteFailure(Sys.Reg, mac, *FormLanguage), "", 20,
+                     ui::IDI_Exclamation);
+  else if (readBack.empty())
     ShowTimedMessage(Msg("LabelMacChanged"), Msg("LabelDisEnab"), 20, ui::IDI_Asterisk);
   else
-    ShowTimedMessage(Msg("LabelMacNotWritten"), "", 20, ui::IDI_Exclamation);
+    ShowTimedMessage(readBack, "", 20, ui::IDI_Exclamation);
   return true;
 }
