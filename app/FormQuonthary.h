@@ -6,6 +6,8 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "changers/NetworkAdapters.h"
 #include "dialogs/Dialog.h"
@@ -91,6 +93,9 @@ class TFormQuonthary : public ui::TForm {
   bool LastOnBattery = false;
   int LastPercent = 0;
   std::string LogFileName;
+  // Log lines not yet on disk (file name, line), oldest first: a write that failed is
+  // made good by the next one.
+  std::vector<std::pair<std::string, std::string>> PendingLogLines;
   std::string OnBatteryOverride;
   // Gauge.
   int OnBatterySeconds = 0;
