@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 namespace sys {
 
 namespace {
@@ -33,6 +35,32 @@ std::string ErrorText(DWORD code) {
   }
   if (text.empty()) text = "System error " + std::to_string(code);
   return text;
+}
+
+// The file's access list as a self-relative security descriptor; empty when unreadable.
+std::vector<char> DaclOf(const std::string& path) {
+  DWORD size = 0;
+  GetFileSecurityA(path.c_str(), DACL_SECURITY_INFORMATION, nullptr, 0, &size);
+  if (size == 0) return {};
+  std::vector<char> sd(size);
+  if (!GetFileSecurityA(path.c_str(), DACL_SECURITY_INFORMATION, sd.data(), size, &size)) return {};
+  return sd;
+}
+
+// A replace that did not carry the old file's attributes and access list over (some
+// systems' replace is a plain rename) gets them put back; where they came over, nothing
+// is done.
+void KeepAttributesAndDacl(const std::string& path, DWORD attrs, std::vector<char> dacl) {
+  const DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                     FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+  const DWORD now = GetFileAttributesA(path.c_str());
+  if (attrs != INVALID_FILE_ATTRIBUTES && now != INVALID_FILE_ATTRIBUTES &&
+      (now & kept) != (attrs & kept)) {
+    const DWORD wanted = (now & ~kept) | (attrs & kept);
+    SetFileAttributesA(path.c_str(), wanted ? wanted : FILE_ATTRIBUTE_NORMAL);
+  }
+  if (!dacl.empty() && DaclOf(path) != dacl)
+    SetFileSecurityA(path.c_str(), DACL_SECURITY_INFORMATION, dacl.data());
 }
 
 class Win32FileLayer;
@@ -130,18 +158,24 @@ class Win32FileLayer : public FileLayer {
   }
 
   bool Replace(const std::string& target, const std::string& replacement) override {
+    const DWORD attrs = GetFileAttributesA(target.c_str());
+    const std::vector<char> dacl = DaclOf(target);
     // The system's own replace keeps the target's attributes, security descriptor, creation
     // time and streams.
     if (ReplaceFileA(target.c_str(), replacement.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
-                     nullptr, nullptr))
+                     nullptr, nullptr)) {
+      KeepAttributesAndDacl(target, attrs, dacl);
       return true;
+    }
     const DWORD err = GetLastError();
     // A volume that cannot replace (some network shares): a plain move over the target.
     if (err == ERROR_INVALID_FUNCTION || err == ERROR_NOT_SUPPORTED ||
         err == ERROR_CALL_NOT_IMPLEMENTED) {
-      return MoveFileExA(replacement.c_str(), target.c_str(),
-                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) ||
-             Fail(GetLastError());
+      if (!MoveFileExA(replacement.c_str(), target.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return Fail(GetLastError());
+      KeepAttributesAndDacl(target, attrs, dacl);
+      return true;
     }
     return Fail(err);
   }
