@@ -24,10 +24,6 @@ using IcmpHandle = Owned<HANDLE, CloseIcmpHandle>;
 // The payload of the request, as small as the ordinary ping tool's.
 constexpr std::size_t RequestSize = 32;
 
-std::string StatusText(const std::string& host, DWORD status) {
-  return "ICMP echo to " + host + " failed (status " + std::to_string(status) + ")";
-}
-
 }  // namespace
 
 int Win32IcmpEcho::Ping(const std::string& host, int timeoutMs, int bufferSize) {
@@ -55,22 +51,9 @@ int Win32IcmpEcho::Ping(const std::string& host, int timeoutMs, int bufferSize) 
       IcmpSendEcho(icmp.get(), address, request, static_cast<WORD>(RequestSize), nullptr,
                    buffer.data(), static_cast<DWORD>(buffer.size() * sizeof(ICMP_ECHO_REPLY)),
                    static_cast<DWORD>(std::max(timeoutMs, 0)));
-  // No reply record: the service tells through the last error what came back instead, e.g.
-  // a router's "destination unreachable", which is an answer all the same.
-  DWORD status = replies > 0 ? buffer[0].Status : GetLastError();
-  // Neither a reply nor a reason: the service itself misbehaved.
-  if (replies == 0 && status == IP_SUCCESS) throw IcmpError(StatusText(host, status));
-  switch (ClassifyIcmpStatus(status)) {
-    case IcmpOutcome::Reply:
-      if (replies > 0 && status == IP_SUCCESS)
-        return IcmpHeaderBytes + static_cast<int>(buffer[0].DataSize);
-      return IcmpErrorReplyBytes;
-    case IcmpOutcome::TimedOut:
-      return 0;
-    case IcmpOutcome::Failure:
-      break;
-  }
-  throw IcmpError(StatusText(host, status));
+  // No reply record: the service tells through the last error what came back instead.
+  const DWORD status = replies > 0 ? buffer[0].Status : GetLastError();
+  return EchoResultBytes(host, status, replies > 0, replies > 0 ? buffer[0].DataSize : 0);
 }
 
 }  // namespace sys
