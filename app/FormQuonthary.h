@@ -104,6 +104,9 @@ class TFormQuonthary : public ui::TForm {
   int LastVolume = -1;
   int LastMute = -1;
   std::unique_ptr<ui::TTimer> VolumePopupTimer;
+  // The arrows' places in their animation (-1 until the first tick takes the design ones).
+  int ChargingArrowLeft = -1;
+  int DischargingArrowLeft = -1;
   // Placement (the scale itself is Cfg.BatteryScale).
   int ArrowTop = 0;
   int FullBlinkCount = 0;

@@ -228,7 +228,10 @@ void WindowPeer::Changed(Change what) {
 void WindowPeer::GraphicChanged(TControl& child, Change what) {
   if (!hwnd_) return;
   if (what == Change::Children && pressed_ == &child && !StillHere(&child)) pressed_ = nullptr;
-  InvalidateRect(hwnd_, nullptr, FALSE);
+  // A tooltip text, or anything of a child that is not shown, changes nothing on screen.
+  if (what != Change::Hint &&
+      (child.Visible() || what == Change::Visible || what == Change::Children))
+    InvalidateRect(hwnd_, nullptr, FALSE);
   if (what == Change::Hint || what == Change::Bounds || what == Change::Visible ||
       what == Change::Children)
     HintsChanged();
