@@ -49,6 +49,33 @@ build_native() {
   cmake --build "$BUILD/native" -j "$JOBS"
 }
 
+# clang with its sanitizer and libFuzzer runtimes, for the sanitizer build and the fuzz targets.
+ensure_fuzz_deps() {
+  local need=()
+  command -v clang++ >/dev/null || need+=(clang)
+  if ! echo 'int main(){}' | clang++ -x c++ -fsanitize=fuzzer-no-link,address,undefined - \
+    -o /dev/null >/dev/null 2>&1 ||
+    ! ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1; then
+    need+=(libclang-rt-dev)
+  fi
+  if [ ${#need[@]} -gt 0 ]; then
+    log "Installing: ${need[*]}"
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo=sudo
+    $sudo apt-get update -q
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${need[@]}"
+  fi
+}
+
+# The native build under AddressSanitizer and UndefinedBehaviorSanitizer, with clang: the
+# test suite and the fuzz targets (build/sanitize).
+build_sanitize() {
+  log "Sanitizer build (clang, AddressSanitizer, UndefinedBehaviorSanitizer, fuzz targets)"
+  CC=clang CXX=clang++ configure_build "$BUILD/sanitize" -DQ_SANITIZE=ON \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1"
+  cmake --build "$BUILD/sanitize" -j "$JOBS"
+}
+
 build_win64() {
   log "Windows x86_64 build"
   configure_build "$BUILD/win64" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-x86_64.cmake" \
