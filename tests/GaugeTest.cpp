@@ -134,6 +134,30 @@ TEST_F(Gauge, ArrowsCreepAndWrap) {
   EXPECT_TRUE(f.ImageDischarging.Visible());
   EXPECT_EQ(lefts, (std::vector<int>{2, 10, 9, 8, 7, 6, 5, 4, 3, 2}));
 
+  // Started on battery, the arrow creeps from the right end of its way.
+  owner.reset();
+  Power(OnBattery(50));
+  TFormQuonthary& g = StartWithDefaults();
+  lefts.clear();
+  for (int i = 0; i < 3; ++i) {
+    Tick();
+    lefts.push_back(g.ImageDischarging.Left());
+  }
+  EXPECT_EQ(lefts, (std::vector<int>{9, 8, 7}));
+  // Switched off, it is not moved; switched on again it shows where the animation is.
+  g.Cfg.ShowDischargArrow = false;
+  g.ApplyCurrentScale();
+  Tick(2);
+  EXPECT_EQ(g.ImageDischarging.Left(), 7);
+  g.Cfg.ShowDischargArrow = true;
+  g.ApplyCurrentScale();
+  Tick();
+  EXPECT_EQ(g.ImageDischarging.Left(), 4);
+}
+
+TEST_F(Gauge, AnArrowSwitchedOffLivesAboveItsPlace) {
+  Power(OnBattery(50));
+  TFormQuonthary& f = StartWithDefaults();
   // An arrow switched off lives 100 pixels above its place.
   f.Cfg.ShowDischargArrow = false;
   f.ApplyCurrentScale();
