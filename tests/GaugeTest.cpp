@@ -355,6 +355,40 @@ TEST_F(Skin, OnlyThePicturesInTheFolderAreReplaced) {
   EXPECT_EQ(f.Height(), 22);
 }
 
+TEST_F(Skin, ThePlugArrowsAndConnectionMarkTakeTheirPicturesSize) {
+  TFormQuonthary& f = StartWithDefaults();
+  auto folder = Folder("Big");
+  Write(folder / "ac_plug.bmp", SolidBmp(16, 20, 0x111111));
+  Write(folder / "arrow_charging.bmp", SolidBmp(12, 6, 0x222222));
+  Write(folder / "arrow_discharging.bmp", SolidBmp(5, 4, 0x333333));
+  Write(folder / "connection_error.bmp", SolidBmp(10, 11, 0x444444));
+  const int markRight = f.ImageNoInternet.Left() + f.ImageNoInternet.Width();
+  const int markTop = f.ImageNoInternet.Top();
+  const int outline = f.ImageBatt.Height();
+  f.Cfg.ExtarnalImagesDirectory = "Big";
+  f.LoadSkin();
+  f.ApplyCurrentScale();
+  EXPECT_EQ(f.ImageACPlug.Width(), 16);
+  EXPECT_EQ(f.ImageACPlug.Height(), 20);
+  EXPECT_EQ(f.ImageCharging.Width(), 12);
+  EXPECT_EQ(f.ImageCharging.Height(), 6);
+  EXPECT_EQ(f.ImageDischarging.Width(), 5);
+  EXPECT_EQ(f.ImageDischarging.Height(), 4);
+  EXPECT_EQ(f.ImageNoInternet.Width(), 10);
+  EXPECT_EQ(f.ImageNoInternet.Height(), 11);
+  // The connection mark stays in the top right corner.
+  EXPECT_EQ(f.ImageNoInternet.Left() + f.ImageNoInternet.Width(), markRight);
+  EXPECT_EQ(f.ImageNoInternet.Top(), markTop);
+  // The layout follows the new heights: the arrows centred on the outline, the plug at the
+  // bottom.
+  EXPECT_EQ(f.Height(), outline);
+  EXPECT_EQ(f.ArrowTop, static_cast<int>(outline * 0.5 - 6 * 0.5 + f.ImageBatt.Top()));
+  EXPECT_EQ(f.ImageCharging.Top(), f.ArrowTop);
+  EXPECT_EQ(f.ImageACPlug.Top(), f.Height() - 20 + 1);
+  // The outline, the bars and the volume bars keep their places and stretch.
+  EXPECT_EQ(f.ImageBatt.Width(), 53);
+}
+
 TEST_F(Skin, ColoursFileReplacesOnlyWhatItHolds) {
   TFormQuonthary& f = StartWithDefaults();
   auto folder = Folder("Plain");
