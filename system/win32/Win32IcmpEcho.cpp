@@ -6,6 +6,7 @@
 
 #include "system/IcmpStatus.h"
 #include "system/Ipv4.h"
+#include "system/win32/LazyLibrary.h"
 #include "system/win32/Owned.h"
 #include "system/win32/WinApi.h"
 
@@ -16,8 +17,12 @@ namespace sys {
 
 namespace {
 
+LazyLibrary iphlpapi("iphlpapi.dll");
+
 struct CloseIcmpHandle {
-  void operator()(HANDLE handle) const { IcmpCloseHandle(handle); }
+  void operator()(HANDLE handle) const {
+    if (auto close = iphlpapi.Get<decltype(IcmpCloseHandle)>("IcmpCloseHandle")) close(handle);
+  }
 };
 using IcmpHandle = Owned<HANDLE, CloseIcmpHandle>;
 
@@ -32,8 +37,12 @@ int Win32IcmpEcho::Ping(const std::string& host, int timeoutMs, int bufferSize) 
   IPAddr address;  // network byte order, as it lies in memory
   std::memcpy(&address, parts->data(), sizeof(address));
 
+  auto createFile = iphlpapi.Get<decltype(IcmpCreateFile)>("IcmpCreateFile");
+  auto sendEcho = iphlpapi.Get<decltype(IcmpSendEcho)>("IcmpSendEcho");
+  if (!createFile || !sendEcho)
+    throw IcmpError("ICMP service unavailable (error " + std::to_string(GetLastError()) + ")");
   IcmpHandle icmp;
-  HANDLE raw = IcmpCreateFile();
+  HANDLE raw = createFile();
   if (raw != INVALID_HANDLE_VALUE) icmp = IcmpHandle(raw);
   if (!icmp)
     throw IcmpError("ICMP service unavailable (error " + std::to_string(GetLastError()) + ")");
@@ -48,9 +57,9 @@ int Win32IcmpEcho::Ping(const std::string& host, int timeoutMs, int bufferSize) 
   std::vector<ICMP_ECHO_REPLY> buffer((size + sizeof(ICMP_ECHO_REPLY) - 1) /
                                       sizeof(ICMP_ECHO_REPLY));
   DWORD replies =
-      IcmpSendEcho(icmp.get(), address, request, static_cast<WORD>(RequestSize), nullptr,
-                   buffer.data(), static_cast<DWORD>(buffer.size() * sizeof(ICMP_ECHO_REPLY)),
-                   static_cast<DWORD>(std::max(timeoutMs, 0)));
+      sendEcho(icmp.get(), address, request, static_cast<WORD>(RequestSize), nullptr, buffer.data(),
+               static_cast<DWORD>(buffer.size() * sizeof(ICMP_ECHO_REPLY)),
+               static_cast<DWORD>(std::max(timeoutMs, 0)));
   // No reply record: the service tells through the last error what came back instead.
   const DWORD status = replies > 0 ? buffer[0].Status : GetLastError();
   return EchoResultBytes(host, status, replies > 0, replies > 0 ? buffer[0].DataSize : 0);
