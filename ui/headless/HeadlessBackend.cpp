@@ -59,6 +59,14 @@ class HeadlessPeer : public Peer {
 
 HeadlessBackend::HeadlessBackend() { appHandle_ = NewHandle(); }
 
+namespace {
+// Linked in, the headless backend is the one made when none was installed.
+const bool kDefault = (SetDefaultBackendFactory([]() -> std::unique_ptr<Backend> {
+                         return std::make_unique<HeadlessBackend>();
+                       }),
+                       true);
+}  // namespace
+
 // ---- modal windows and boxes ----
 
 void HeadlessBackend::OnModal(std::function<void(TForm&)> handler) {
