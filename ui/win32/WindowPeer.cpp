@@ -11,6 +11,7 @@
 #include "ui/Menus.h"
 #include "ui/win32/GraphicPainter.h"
 #include "ui/win32/Peers.h"
+#include "ui/win32/Win32Backend.h"
 #include "ui/win32/PopupMenus.h"
 
 namespace ui::win32 {
@@ -193,6 +194,7 @@ void WindowPeer::ApplyFont() {
 }
 
 void WindowPeer::Changed(Change what) {
+  Traffic().Changes += 1;
   if (!hwnd_) return;
   Applying guard(*this);
   switch (what) {
@@ -226,6 +228,7 @@ void WindowPeer::Changed(Change what) {
 }
 
 void WindowPeer::GraphicChanged(TControl& child, Change what) {
+  Traffic().Changes += 1;
   if (!hwnd_) return;
   if (what == Change::Children && pressed_ == &child && !StillHere(&child)) pressed_ = nullptr;
   // A tooltip text, or anything of a child that is not shown, changes nothing on screen.
@@ -347,6 +350,7 @@ bool WindowPeer::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
       return true;
     case WM_PAINT: {
       if (!HoldsGraphics()) return false;
+      Traffic().Paints += 1;
       PAINTSTRUCT ps;
       HDC dc = BeginPaint(hwnd_, &ps);
       RECT client;
