@@ -5,6 +5,7 @@
 #include "dialogs/FormMsgBox.h"
 #include "i18n/FormLanguage.h"
 #include "i18n/Translate.h"
+#include "profiles/FormChanger.h"
 #include "profiles/FormMessageChanger.h"
 #include "settings/FormSettings.h"
 #include "system/Environment.h"
@@ -94,15 +95,7 @@ TFormQuonthary::TFormQuonthary(ui::TForm& ownerForm, const sys::Platform& platfo
     return FormMessage(m, w, l);
   };
 
-  // The context menu.
-  for (ui::TMenuItem* item :
-       {&mnuAbout, &mnuMove, &mnuSettings, &mnuClose, &N1, &mnuMacChanger, &mnuProxyChanger,
-        &mnuIPChanger, &N2, &mnuMacChangerDialog, &mnuProxyChangerDialog, &mnuIPChangerDialog})
-    PopupMenu.Items().Add(*item);
-  mnuIPChangerDialog.SetDefault(true);
-  mnuMove.OnClick = [this](ui::TObject* s) { mnuMoveClick(s); };
-  mnuClose.OnClick = [this](ui::TObject* s) { mnuCloseClick(s); };
-  mnuSettings.OnClick = [this](ui::TObject* s) { mnuSettingsClick(s); };
+  BuildContextMenu();
 
   Timer.SetOnTimer([this](ui::TObject* s) { TimerTimer(s); });
   TimerIcmp.SetOnTimer([this](ui::TObject* s) { TimerIcmpTimer(s); });
@@ -206,6 +199,8 @@ void TFormQuonthary::FormDestroy() {
   Dialogs.CancelAll();
   FormLanguage.reset();
   PowerStatus.reset();
+  MuteMixer.Close(Sys.Mix);
+  VolumeMixer.Close(Sys.Mix);
   VolumePopupTimer.reset();
   Profiles = profiles::ProfileTables{};
 }

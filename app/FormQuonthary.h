@@ -12,6 +12,7 @@
 #include "changers/NetworkAdapters.h"
 #include "dialogs/Dialog.h"
 #include "dialogs/DialogRunner.h"
+#include "profiles/ProfileKinds.h"
 #include "profiles/ProfileRecords.h"
 #include "settings/Settings.h"
 #include "settings/SettingsStore.h"
@@ -24,6 +25,7 @@ class TFormAbout;
 class TFormLanguage;
 class TFormMsgBox;
 class TFormMessageChanger;
+class TFormChanger;
 class TFormSettings;
 
 class TFormQuonthary : public ui::TForm {
@@ -60,6 +62,15 @@ class TFormQuonthary : public ui::TForm {
   ui::TMenuItem mnuMacChangerDialog{this, "mnuMacChangerDialog", "MAC Address Changer..."};
   ui::TMenuItem mnuProxyChangerDialog{this, "mnuProxyChangerDialog", "Proxy Changer..."};
   ui::TMenuItem mnuIPChangerDialog{this, "mnuIPChangerDialog", "IP Changer..."};
+  // Each profile submenu: "Configure", a separator, then the 21 profile items, which are made
+  // at creation (mnuMAC00 ... mnuMAC20, mnuPX00 ... mnuPX20, mnuIP00 ... mnuIP20).
+  ui::TMenuItem mnuMacConfigure{this, "mnuMacConfigure", "Configure"};
+  ui::TMenuItem N11{this, "N11", "-"};
+  ui::TMenuItem mnuProxy{this, "mnuProxy", "Configure"};
+  ui::TMenuItem N10{this, "N10", "-"};
+  ui::TMenuItem mnuIPConfigure{this, "mnuIPConfigure", "Configure"};
+  ui::TMenuItem N9{this, "N9", "-"};
+  std::array<ui::TMenuItem*, profiles::SlotCount> mnuMAC{}, mnuPX{}, mnuIP{};
 
   ui::TTimer Timer{this, "Timer", 1000, false};
   ui::TTimer TimerIcmp{this, "TimerIcmp", 2000, false};
@@ -81,6 +92,8 @@ class TFormQuonthary : public ui::TForm {
   // Taskbar mode on a taskbar without a notification area: a topmost window over the
   // taskbar's right end instead of a child inside it.
   bool FloatsOverTaskbar = false;
+  // Taskbar mode on a desktop without a taskbar: the window stays where window mode puts it.
+  bool NoTaskbar = false;
   sys::WindowHandle OwnerWindow = 0;
   std::string TempFolder;
   bool FirstShowPending = true;
@@ -120,6 +133,7 @@ class TFormQuonthary : public ui::TForm {
   std::unique_ptr<TFormAbout> FormAbout;
   std::unique_ptr<TFormMsgBox> FormMsgBox;
   std::unique_ptr<TFormMessageChanger> FormMessageChanger;
+  std::unique_ptr<TFormChanger> FormChanger;
   std::unique_ptr<TFormSettings> FormSettings;
 
   // ---- start-up and shutdown ----
@@ -210,7 +224,9 @@ class TFormQuonthary : public ui::TForm {
   void UpdateProxyMenuItems();
   void UpdateMacMenuItems();
 
-  // ---- menu, hot keys, volume (the menu commands, hot keys and mixer arrive later) ----
+  // ---- context menu (profile items, refresh and switcher in profiles/) ----
+  void BuildContextMenu();
+  void BuildProfileMenus();
   void mnuAboutClick(ui::TObject* sender);
   void mnuSettingsClick(ui::TObject* sender);
   void mnuCloseClick(ui::TObject* sender);
@@ -220,10 +236,39 @@ class TFormQuonthary : public ui::TForm {
   void mnuMacConfigureClick(ui::TObject* sender);
   void ImageBattDblClick(ui::TObject* sender);
   void UpdateChangerMenus();
+  // The menu-state refresh: enabled states, then the proxy and MAC check marks.
+  void PopupMenuPopup(ui::TObject* sender);
+  // The commands' enabled state: off while one of the six command dialogs is open.
+  void UpdateEnabledStates();
+  // The IP items' check marks are the applied marks.
+  void ShowAppliedMarks();
+  // The profile items of one kind, by slot.
+  std::array<ui::TMenuItem*, profiles::SlotCount>& ProfileItems(profiles::ProfileKind kind);
+  // One handler per family: the slot comes from the item's name.
+  void mnuIP01Click(ui::TObject* sender);
+  void mnuPX00Click(ui::TObject* sender);
+  void mnuMAC00Click(ui::TObject* sender);
+  // The switcher on one page.
+  void mnuIPChangerDialogClick(ui::TObject* sender);
+  void mnuProxyChangerDialogClick(ui::TObject* sender);
+  void mnuMacChangerDialogClick(ui::TObject* sender);
+  void OpenChanger(profiles::ProfileKind kind);
+  bool ApplyProfile(profiles::ProfileKind kind, int slot);
+  void ConfigureProfiles(profiles::ProfileKind kind);
+
+  // ---- hot keys, volume and monitor ----
   void RegisterHotKeys();
   void HandleHotKey(int id);
   void OpenMixers();
   void ReadVolumeQuietly();
+  void VolumeUp();
+  void VolumeDown();
+  void ToggleMute();
+  // Shows "Mon-OFF" for a second, then switches the monitor off; "Mon-ON" and on.
+  void MonitorOff();
+  void MonitorOn();
+  // A change notice of the mixer: the volume bar follows changes made anywhere.
+  void RefreshMixerDisplay(std::uintptr_t mixer, std::uint32_t controlId);
   bool FormMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
   // The first show's check: the about dialog at the first start of each new version.
   void FirstRunAboutCheck();

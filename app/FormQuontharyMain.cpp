@@ -35,7 +35,6 @@ TFormQuontharyMain::TFormQuontharyMain(ui::TComponent* owner, const sys::Platfor
   if (ind.Cfg.ShowInTaskBar) {
     ind.mnuMove.SetEnabled(false);  // disabled "Move window" means taskbar mode everywhere
     ind.EnterTaskbar();
-    ind.SetLeft(10000);
     ind.ApplyCurrentScale();  // the next tick docks it beside the notification area
   }
 }

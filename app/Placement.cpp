@@ -72,16 +72,26 @@ void TFormQuonthary::ApplyScale(float factor) {
 }
 
 void TFormQuonthary::EnterTaskbar() {
-  // A taskbar without a notification area is not Explorer's: Wine's desktop taskbar is one,
-  // and Wine never draws a window of this program inside a window of another. There the
-  // indicator floats over the taskbar's right end, above it.
-  if (TaskbarWindow && !TrayNotifyWindow) {
-    FloatsOverTaskbar = true;
+  // No taskbar at all (a shell replacement, Wine's default desktop): there is nothing to dock
+  // into or beside. The gauge keeps the place window mode gave it (the first placement or
+  // the stored place, clamped), on top, so that it is seen at all.
+  if (!TaskbarWindow) {
+    NoTaskbar = true;
     SetFormStyle(ui::TFormStyle::StayOnTop);
     return;
   }
-  SetParentWindow(OwnerWindow);
-  SetParentWindow(TaskbarWindow);
+  // A taskbar without a notification area is not Explorer's: Wine's desktop taskbar is one,
+  // and Wine never draws a window of this program inside a window of another. There the
+  // indicator floats over the taskbar's right end, above it.
+  if (!TrayNotifyWindow) {
+    FloatsOverTaskbar = true;
+    SetFormStyle(ui::TFormStyle::StayOnTop);
+  } else {
+    SetParentWindow(OwnerWindow);
+    SetParentWindow(TaskbarWindow);
+  }
+  // Out of sight until the next tick docks it.
+  SetLeft(10000);
 }
 
 void TFormQuonthary::DockToTray() {
@@ -106,8 +116,9 @@ void TFormQuonthary::DockToTray() {
 }
 
 void TFormQuonthary::ApplyWindowOptions(bool stayOnTop) {
-  // Floating over the taskbar it must stay above it to be seen at all.
-  SetFormStyle(stayOnTop || FloatsOverTaskbar ? ui::TFormStyle::StayOnTop : ui::TFormStyle::Normal);
+  // Floating over the taskbar, or without one, it must stay on top to be seen at all.
+  SetFormStyle(stayOnTop || FloatsOverTaskbar || NoTaskbar ? ui::TFormStyle::StayOnTop
+                                                           : ui::TFormStyle::Normal);
   RegisterHotKeys();
   ApplyCurrentScale();
   ApplyAlpha(Cfg.Alpha);

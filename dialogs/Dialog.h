@@ -37,6 +37,9 @@ class TDialog : public ui::TForm {
   virtual void BeforeTranslate() {}
   // The dialog's own show steps, after translation and before the size is pinned.
   virtual void FormShow() {}
+  // The show steps once more, on a dialog already shown (a window it opened changed what it
+  // shows).
+  void ShowAgain() { ShowDialog(); }
 
  private:
   void ShowDialog();

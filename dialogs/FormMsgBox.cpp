@@ -12,6 +12,8 @@ TFormMsgBox::TFormMsgBox(ui::TComponent* owner, const dialogs::DialogEnv& env)
   ImageDesc.SetTransparent(true);
   for (ui::TLabel* label : {&LabelMsg, &LabelRedMsg}) {
     label->SetAutoSize(false);
+    // Messages may carry a profile's or a connection's name: an "&" shows as it is.
+    label->SetShowAccelChar(false);
     label->SetWordWrap(true);
   }
   LabelRedMsg.SetLayout(ui::TTextLayout::Center);

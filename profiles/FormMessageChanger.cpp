@@ -66,6 +66,11 @@ TFormMessageChanger::TFormMessageChanger(ui::TComponent* owner, const dialogs::D
   Button2.SetModalResult(ui::mrNo);
   Button2.SetCancel(true);
 
+  // Labels that show the profile's own texts show an "&" as typed.
+  for (ui::TLabel* data : {&LabelProfilName, &LabelConName, &LabelIP, &LabelMask, &LabelGate,
+                           &LabelDns1, &LabelDns2, &LabelProxyName, &LabelProxyIP, &LabelProxyPort,
+                           &LabelMacName, &LabelAdapterName, &LabelMAC})
+    data->SetShowAccelChar(false);
   dialogs::SizeLabelsToText(*this);
   FormCreate();
 }

@@ -39,6 +39,7 @@ bool TFormQuonthary::ApplyIPProfile(int slot) {
   // Marked before the launch, so a launch that fails still leaves the profile marked.
   const auto marksBefore = Profiles.AppliedMarks;
   profiles::MarkApplied(Profiles, slot);
+  ShowAppliedMarks();
 
   // Each file is replaced whole, so a write that fails leaves no half script to run later.
   try {
@@ -49,6 +50,7 @@ bool TFormQuonthary::ApplyIPProfile(int slot) {
   } catch (const sys::FileCreateError&) {
     // Running the batch now would carry out whatever script an earlier use left behind.
     Profiles.AppliedMarks = marksBefore;
+    ShowAppliedMarks();
     ShowTimedMessage(Msg("LabelScriptNotWritten") + failures, "", 20, ui::IDI_Exclamation);
     return true;
   }

@@ -127,11 +127,23 @@ ensure_display() {
   for i in $(seq 50); do [ -e /tmp/.X11-unix/X$n ] && return; sleep 0.1; done
 }
 
+# A sound device for wine without a sound card or a sound server: ALSA's null device, which
+# takes any sound and plays nothing. With it the multimedia mixer has a speakers line with
+# volume and mute, so the real mixer code runs under test.
+use_null_sound_device() {
+  local system_conf=/usr/share/alsa/alsa.conf conf=$BUILD/alsa-null-device.conf
+  [ -f "$system_conf" ] || return 0
+  mkdir -p "$BUILD"
+  printf 'pcm.!default { type null }\n' >"$conf"
+  export ALSA_CONFIG_PATH="$system_conf:$conf"
+}
+
 # A persistent wineserver, an initialised prefix, and a virtual desktop named "shell" with a
 # taskbar, so that every program under test runs on the same 1024x768 desktop.
 start_wine() {
   find_wine
   ensure_display
+  use_null_sound_device
   mkdir -p "$WINEPREFIX"
   "$WINESERVER" -p
   Q_CLEANUP+=("'$WINESERVER' -k 2>/dev/null")

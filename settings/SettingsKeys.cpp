@@ -39,6 +39,7 @@ void TFormQuonthary::LoadSettings() {
       case Encoding::AppliedMarks:
         // These are the IP profile items' check marks.
         profiles::LoadAppliedMarks(Store, UseRegistry, Profiles);
+        ShowAppliedMarks();
         break;
       default:
         settings::LoadValue(*row, Store, UseRegistry, Cfg);

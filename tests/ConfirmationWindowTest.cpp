@@ -212,6 +212,10 @@ TEST_F(ConfirmationWindow, DesignAndCreationValues) {
                         &w.LabelDns2, &w.LabelProxyName, &w.LabelProxyIP, &w.LabelProxyPort,
                         &w.LabelMacName, &w.LabelAdapterName, &w.LabelMAC})
     EXPECT_EQ(l->Caption(), "") << l->Name();
+  // The profile's own texts (a connection named "R&D") show every "&" as it is.
+  for (ui::TLabel* l : {&w.LabelProfilName, &w.LabelConName, &w.LabelProxyIP, &w.LabelAdapterName})
+    EXPECT_FALSE(l->ShowAccelChar()) << l->Name();
+  EXPECT_TRUE(w.Label2.ShowAccelChar());
   EXPECT_FALSE(w.Label1.Visible());
   EXPECT_FALSE(w.PanelIP.Visible());
   EXPECT_FALSE(w.PanelProxy.Visible());

@@ -205,6 +205,7 @@ TEST_F(Gauge, VolumeTextGoesToTheTimeLabelAndHoldsTheDisplay) {
 }
 
 TEST_F(Gauge, VolumeBarWidthOnlyWithAUsableVolumeControl) {
+  fake.Mixer.FailOpen = true;
   TFormQuonthary& f = StartWithDefaults();
   const int designed = f.ImageVolume.Width();
   f.ShowVolume(32768, 65535, false);
@@ -249,13 +250,9 @@ TEST_F(Gauge, VolumeBarPopsUpForTwoSecondsAfterTheLastChange) {
 }
 
 TEST_F(Gauge, MuteShowsTheMutedBarReadFromTheMuteControl) {
-  TFormQuonthary& f = StartWithDefaults();
   fake.Mixer.AddSpeakerControls(30000, true);
-  // Filled the way the mixer start-up will fill it.
-  f.MuteMixer.Usable = true;
-  f.MuteMixer.Handle = fake.Mixer.Open(f.Handle());
-  f.MuteMixer.ControlId = 2;
-  f.MuteMixer.Maximum = 1;
+  TFormQuonthary& f = StartWithDefaults();
+  ASSERT_TRUE(f.MuteMixer.HasControl);
 
   f.ShowMute(true, true);
   EXPECT_EQ(f.LabelTimeToEnd.Caption(), "Mute");

@@ -192,13 +192,36 @@ TEST_F(Placement, WithoutANotificationAreaFloatsOverTheTaskbarEnd) {
   EXPECT_EQ(f.Top(), 742);
 }
 
-TEST_F(Placement, WithoutATaskbarTheWindowStaysPut) {
+TEST_F(Placement, WithoutAnyTaskbarTheGaugeStaysInSightOnTop) {
+  // Taskbar mode on a desktop with no taskbar at all: nothing to dock into, so the window
+  // keeps the first placement of window mode, on top, and keeps it tick after tick.
   TFormQuonthary& f = StartInTaskbarMode();
   EXPECT_EQ(f.TaskbarWindow, 0u);
   EXPECT_EQ(f.ParentWindow(), 0u);
-  EXPECT_FALSE(f.FloatsOverTaskbar);
+  EXPECT_TRUE(f.NoTaskbar);
+  EXPECT_FALSE(f.mnuMove.Enabled());  // still taskbar mode: no dragging
   Tick(3);
-  EXPECT_EQ(f.Left(), 10000);
+  EXPECT_EQ(f.Left(), 5);
+  EXPECT_EQ(f.Top(), 768 - 14 - 33);
+  EXPECT_TRUE(f.Visible());
+  f.ApplyWindowOptions(false);
+  EXPECT_EQ(f.FormStyle(), ui::TFormStyle::StayOnTop);
+  EXPECT_EQ(Stored("Left"), "<none>");  // taskbar mode saves no place
+}
+
+TEST_F(Placement, WithoutAnyTaskbarAStoredPlaceIsKeptOnTheScreen) {
+  Store("Left", "2000");
+  Store("Top", "300");
+  TFormQuonthary& f = StartInTaskbarMode();
+  Tick();
+  EXPECT_EQ(f.Left(), 1024 - 50);
+  EXPECT_EQ(f.Top(), 300);
+  // Hidden for a full battery and shown again, it comes back to the same place.
+  f.HideIndicator();
+  EXPECT_FALSE(f.Visible());
+  f.ShowIndicator();
+  EXPECT_EQ(f.Left(), 1024 - 50);
+  EXPECT_EQ(f.Top(), 300);
 }
 
 TEST_F(Placement, WindowOptionsSetStyleAndClampedAlpha) {

@@ -47,6 +47,16 @@ std::string StripAccelerator(const std::string& caption) {
   return shown;
 }
 
+std::string QuoteAccelerators(const std::string& text) {
+  std::string quoted;
+  quoted.reserve(text.size());
+  for (char ch : text) {
+    if (ch == '&') quoted += '&';
+    quoted += ch;
+  }
+  return quoted;
+}
+
 char AcceleratorOf(const std::string& caption) {
   for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
     if (caption[i] != '&') continue;

@@ -138,6 +138,8 @@ std::string ShortCutToText(TShortCut shortCut);
 // Accelerators in captions: "&x" shows x underlined and makes x the caption's accelerator;
 // "&&" shows one "&". The caption as shown (prefixes removed).
 std::string StripAccelerator(const std::string& caption);
+// A text the user typed (a profile name) as a caption that shows it unchanged: "&" doubled.
+std::string QuoteAccelerators(const std::string& text);
 // The accelerator of a caption, lower case; 0 when it has none (the first single "&" counts).
 char AcceleratorOf(const std::string& caption);
 // Whether a typed character is the caption's accelerator (letter case ignored).

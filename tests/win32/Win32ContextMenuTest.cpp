@@ -29,6 +29,8 @@ class Win32ContextMenu : public Win32Ui {
     fake.Environment.Exe = sys::Win32Environment().TempPath() + "quonthary_menu\\Quonthary.exe";
     fake.Environment.Temp = sys::Win32Environment().TempPath();
     fake.PowerSource.Status = testing_support::OnBattery(64, 5025, 9000);
+    // No about dialog of its own at the start: the menu is what this test is about.
+    testing_support::SeenAboutDialog(fake);
   }
   void TearDown() override {
     owner.reset();

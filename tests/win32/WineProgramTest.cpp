@@ -224,6 +224,9 @@ TEST(WineProgram, FirstStartShowsTheAboutDialogWhichTheTickKeepsAway) {
   ASSERT_TRUE(second.Started());
   HWND indicator = WaitForWindow("TFormQuonthary", second.Id(), 20000);
   ASSERT_NE(indicator, nullptr);
+  // The window exists from early in the start-up (the mixer reports to it); it shows at the
+  // end.
+  for (int waited = 0; waited < 10000 && !IsWindowVisible(indicator); waited += 100) Sleep(100);
   EXPECT_TRUE(IsWindowVisible(indicator));
   RECT r{};
   GetWindowRect(indicator, &r);

@@ -1,0 +1,191 @@
+// Volume and mute through the mixer's speakers line: the step rule, the hot-key commands and
+// what they show, a mixer without device, line or control, and changes made elsewhere.
+#include <string>
+
+#include "app/VolumeStep.h"
+#include "system/Locale.h"
+#include "tests/CommandFixture.h"
+
+namespace {
+
+using testing_support::CommandFixture;
+
+TEST(VolumeStep, AHundredBelowAHundredASixthAbove) {
+  EXPECT_EQ(VolumeStep(0), 100u);
+  EXPECT_EQ(VolumeStep(99), 100u);
+  EXPECT_EQ(VolumeStep(100), 16u);
+  EXPECT_EQ(VolumeStep(116), 19u);
+  EXPECT_EQ(VolumeStep(65535), 10922u);
+}
+
+class Volume : public CommandFixture {
+ protected:
+  TFormQuonthary& StartWith(std::uint32_t volume, bool muted = false) {
+    fake.Mixer.AddSpeakerControls(volume, muted);
+    return Start();
+  }
+  std::uint32_t Level() { return fake.Mixer.FindById(1)->Value; }
+  std::uint32_t Mute() { return fake.Mixer.FindById(2)->Value; }
+  std::string Shown() { return Ind().LabelTimeToEnd.Caption(); }
+  std::string Percent(const std::string& whole, const std::string& tenth = "") {
+    return "+" + whole + (tenth.empty() ? "" : sys::DecimalSeparator() + tenth) + " %";
+  }
+};
+
+TEST_F(Volume, MixersOpenOnTheIndicatorsWindowAndCloseAtTheEnd) {
+  TFormQuonthary& f = StartWith(30000);
+  EXPECT_EQ(fake.Mixer.OpenCalls, 2);  // mute first, then volume
+  EXPECT_EQ(fake.Mixer.NotifyWindow, f.Handle());
+  EXPECT_TRUE(f.VolumeMixer.HasControl);
+  EXPECT_EQ(f.VolumeMixer.ControlId, 1u);
+  EXPECT_EQ(f.VolumeMixer.Name, "Master Volume");
+  EXPECT_EQ(f.VolumeMixer.Maximum, 65535u);
+  EXPECT_EQ(f.MuteMixer.ControlId, 2u);
+  EXPECT_EQ(f.MuteMixer.ShortName, "Mute");
+  // The bar already has the level, unannounced.
+  EXPECT_EQ(f.ImageVolume.Width(), int(30000.0 / 65535 * f.ImagePrRed.Width() + 2));
+  EXPECT_EQ(f.DisplaySkipTicks, 0);
+  owner.reset();
+  EXPECT_EQ(fake.Mixer.CloseCalls, 2);
+}
+
+TEST_F(Volume, UpAtTheTopStaysAndDownTakesASixth) {
+  TFormQuonthary& f = StartWith(65535);
+  f.VolumeUp();
+  EXPECT_EQ(Level(), 65535u);
+  EXPECT_EQ(Shown(), Percent("100"));
+  f.VolumeDown();
+  EXPECT_EQ(Level(), 54613u);
+  EXPECT_EQ(Shown(), Percent("83"));
+  EXPECT_EQ(f.DisplaySkipTicks, 1);
+  EXPECT_TRUE(f.ImageVolume.Visible());
+}
+
+TEST_F(Volume, UpFromTheBottomGrowsInSteps) {
+  TFormQuonthary& f = StartWith(0);
+  std::vector<std::uint32_t> levels;
+  for (int i = 0; i < 3; ++i) {
+    f.VolumeUp();
+    levels.push_back(Level());
+  }
+  EXPECT_EQ(levels, (std::vector<std::uint32_t>{100, 116, 135}));
+  EXPECT_EQ(Shown(), Percent("0", "2"));
+  fake.Mixer.FindById(1)->Value = 99;
+  f.VolumeUp();
+  EXPECT_EQ(Level(), 199u);
+}
+
+TEST_F(Volume, DownPastZeroStopsAtTheMinimum) {
+  TFormQuonthary& f = StartWith(50);
+  f.VolumeDown();
+  EXPECT_EQ(Level(), 0u);
+  f.VolumeDown();
+  EXPECT_EQ(Level(), 0u);
+  // A range that starts higher stops at its own minimum.
+  fake.Mixer.FindById(1)->Value = 150;
+  f.VolumeMixer.Minimum = 140;
+  f.VolumeDown();
+  EXPECT_EQ(Level(), 140u);
+}
+
+TEST_F(Volume, EachCommandSoundsItsAlert) {
+  Store("SoundOption3", "2");  // tones
+  TFormQuonthary& f = StartWith(1000);
+  fake.Sound.Events.clear();
+  f.VolumeUp();
+  f.VolumeDown();
+  f.ToggleMute();
+  EXPECT_EQ(fake.Sound.Events, (std::vector<sys::SoundEvent>{sys::SoundEvent::Tone(500, 10),
+                                                             sys::SoundEvent::Tone(500, 10)}));
+}
+
+TEST_F(Volume, MuteTogglesBetweenTheBoundsAndSaysSo) {
+  TFormQuonthary& f = StartWith(30000, false);
+  f.ToggleMute();
+  EXPECT_EQ(Mute(), 1u);
+  EXPECT_EQ(Shown(), "Mute");
+  EXPECT_TRUE(f.ImageVolumeMute.Visible());
+  f.ToggleMute();
+  EXPECT_EQ(Mute(), 0u);
+  EXPECT_EQ(Shown(), "Unmute");
+  EXPECT_TRUE(f.ImageVolume.Visible());
+}
+
+TEST_F(Volume, WithoutADeviceLineOrControlTheCommandsDoNothing) {
+  struct Case {
+    const char* Name;
+    std::function<void()> Setup;
+    bool Usable;
+  };
+  const Case cases[] = {
+      {"no device", [&] { fake.Mixer.DeviceCount = 0; }, true},
+      {"cannot open", [&] { fake.Mixer.FailOpen = true; }, false},
+      {"no speakers line",
+       [&] {
+         // Only another destination's controls, numbered from 0 as wine's mixer numbers them:
+         // the id a control without a speakers line keeps must not reach them.
+         fake.Mixer.AddControl(sys::MixerControlTypeVolume, 0, 0, 65535, 30000).ComponentType = 5;
+         fake.Mixer.AddControl(sys::MixerControlTypeMute, 1, 0, 1, 0).ComponentType = 5;
+       },
+       true},
+      {"unreadable",
+       [&] {
+         fake.Mixer.AddSpeakerControls(30000, false);
+         fake.Mixer.FailGet = true;
+       },
+       true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    owner.reset();
+    fake.Mixer = sys::FakeMixer{};
+    c.Setup();
+    TFormQuonthary& f = Start();
+    EXPECT_EQ(f.VolumeMixer.Usable, c.Usable);
+    const std::string before = Shown();
+    f.VolumeUp();
+    f.VolumeDown();
+    f.ToggleMute();
+    EXPECT_TRUE(fake.Mixer.SetCalls.empty());
+    EXPECT_EQ(Shown(), before);
+    EXPECT_EQ(f.DisplaySkipTicks, 0);
+    EXPECT_TRUE(ui_->MessageBoxes().empty());
+  }
+}
+
+TEST_F(Volume, MuteFromElsewhereShowsAHiddenIndicatorAndKeepsTheBar) {
+  fake.Desktop.AddTaskbar();
+  TFormQuonthary& f = StartWith(30000, false);
+  const int bar = f.ImageVolume.Width();
+  const std::string text = Shown();
+  f.HideIndicator();
+  ASSERT_FALSE(f.Visible());
+  // The system's own volume control mutes the speakers.
+  fake.Mixer.FindById(2)->Value = 1;
+  EXPECT_TRUE(f.OnMessage(0x3D1, *f.MuteMixer.Handle, 2));
+  EXPECT_TRUE(f.Visible());
+  EXPECT_EQ(f.ImageVolume.Width(), bar);
+  EXPECT_EQ(Shown(), text);  // nothing announced
+  EXPECT_EQ(f.DisplaySkipTicks, 0);
+
+  // A level set elsewhere: only the bar follows.
+  fake.Mixer.FindById(1)->Value = 65535;
+  f.OnMessage(0x3D1, *f.VolumeMixer.Handle, 1);
+  EXPECT_EQ(f.ImageVolume.Width(), f.ImagePrRed.Width() + 2);
+  EXPECT_EQ(Shown(), text);
+}
+
+TEST_F(Volume, NoticesAboutOtherControlsAreIgnored) {
+  fake.Desktop.AddTaskbar();
+  TFormQuonthary& f = StartWith(30000, false);
+  f.HideIndicator();
+  fake.Mixer.FindById(1)->Value = 65535;
+  const int bar = f.ImageVolume.Width();
+  f.OnMessage(0x3D1, *f.VolumeMixer.Handle, 7);       // another control
+  f.OnMessage(0x3D1, *f.VolumeMixer.Handle + 99, 1);  // another mixer
+  EXPECT_FALSE(f.Visible());
+  EXPECT_EQ(f.ImageVolume.Width(), bar);
+  EXPECT_FALSE(f.OnMessage(0x3D0, *f.VolumeMixer.Handle, 1));
+}
+
+}  // namespace
