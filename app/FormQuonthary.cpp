@@ -156,6 +156,8 @@ void TFormQuonthary::FormCreate() {
   FullBlinkCount = 0;
   ImageCharging.SetLeft(2);
   ImageDischarging.SetLeft(10);
+  ChargingArrowLeft = 2;
+  DischargingArrowLeft = 10;
   ImagePrGreen.SetWidth(0);
   SetExStyle(ExStyle() | ui::WS_EX_ToolWindow);
   ui::Application().SetHintTimings(100, 5000);

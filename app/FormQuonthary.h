@@ -6,6 +6,8 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "changers/NetworkAdapters.h"
 #include "dialogs/Dialog.h"
@@ -112,6 +114,9 @@ class TFormQuonthary : public ui::TForm {
   bool LastOnBattery = false;
   int LastPercent = 0;
   std::string LogFileName;
+  // Log lines not yet on disk (file name, line), oldest first: a write that failed is
+  // made good by the next one.
+  std::vector<std::pair<std::string, std::string>> PendingLogLines;
   std::string OnBatteryOverride;
   // Gauge.
   int OnBatterySeconds = 0;
@@ -120,6 +125,9 @@ class TFormQuonthary : public ui::TForm {
   int LastVolume = -1;
   int LastMute = -1;
   std::unique_ptr<ui::TTimer> VolumePopupTimer;
+  // The arrows' places in their animation (-1 until the first tick takes the design ones).
+  int ChargingArrowLeft = -1;
+  int DischargingArrowLeft = -1;
   // Placement (the scale itself is Cfg.BatteryScale).
   int ArrowTop = 0;
   int FullBlinkCount = 0;

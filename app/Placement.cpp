@@ -20,7 +20,12 @@ void SetDragHints(TFormQuonthary& f, bool on) {
 }  // namespace
 
 void TFormQuonthary::ApplyScale(float factor) {
-  const double f = factor;
+  // A size far outside the slider's range (a hand-edited settings file) makes the gauge as
+  // high as the screen at most: a taller window could not be placed on it, and would pass
+  // for one parked above it.
+  const int outline = std::max(ImageBatt.PictureHeight(), 1);
+  const double f = std::clamp(static_cast<double>(factor), 0.0,
+                              double(std::max(Sys.Screen.ScreenHeight(), 1)) / outline);
   for (ui::TImage* image : {&ImageBatt, &ImagePrRed, &ImagePrGreen})
     image->SetHeight(static_cast<int>(image->PictureHeight() * f));
   const int barTop =

@@ -11,7 +11,8 @@ constexpr int kLostAfterFailures = 2;
 }  // namespace
 
 void TFormQuonthary::IdIcmpClientReply(int bytesReceived) {
-  // Any reply with content counts, whatever its type (a router's "unreachable" included).
+  // Only the host's echo reply counts: an "unreachable" (which the local machine reports
+  // itself when the router does not answer) means nothing was reached.
   if (bytesReceived <= 0)
     ConnectionFailures += 1;
   else

@@ -1,6 +1,8 @@
 // The discharge log: one tab-separated file per battery period in "discharging_log\", every
 // line written by rewriting the whole file with the previous state kept as ".bak".
+#include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <vector>
 
 #include "app/FormQuonthary.h"
@@ -24,6 +26,32 @@ std::vector<std::string> SplitLines(const std::string& text) {
   return lines;
 }
 
+std::vector<std::string> PendingLines(
+    const std::vector<std::pair<std::string, std::string>>& pending, const std::string& fileName) {
+  std::vector<std::string> lines;
+  for (const auto& p : pending)
+    if (p.first == fileName) lines.push_back(p.second);
+  return lines;
+}
+
+// Adds lines to a log file. The file's previous state goes to the backup first, then the new
+// state replaces the file in one step: whichever step fails, the file holds either the
+// lines it had or all of them, and the backup one state less.
+void WriteLogLines(const std::string& path, const std::vector<std::string>& added) {
+  const std::string backup = path + ".bak";
+  // After a write of an older version that failed half-way the lines are in the backup.
+  std::optional<std::string> previous = sys::files::ReadAll(path);
+  if (!previous) previous = sys::files::ReadAll(backup);
+  std::vector<std::string> lines =
+      previous ? SplitLines(*previous) : std::vector<std::string>{kHeader};
+  lines.insert(lines.end(), added.begin(), added.end());
+
+  std::string text;
+  for (const std::string& line : lines) text += line + "\r\n";
+  if (previous) sys::files::WriteReplacing(backup, *previous);
+  sys::files::WriteReplacing(path, text);
+}
+
 }  // namespace
 
 std::string LogLine(int seconds, int percent) {
@@ -43,28 +71,33 @@ std::string TFormQuonthary::NewLogFileName() {
 }
 
 void TFormQuonthary::AppendLogLine(const std::string& fileName, int seconds, int percent) {
+  // A long stretch without a writable disk keeps a bounded number of lines (the newest).
+  const std::size_t kMostPending = 2000;
+  PendingLogLines.emplace_back(fileName, LogLine(seconds, percent));
+  if (PendingLogLines.size() > kMostPending)
+    PendingLogLines.erase(PendingLogLines.begin(),
+                          PendingLogLines.end() - static_cast<std::ptrdiff_t>(kMostPending));
+
   const std::string folder = ProgramDir() + "discharging_log";
   if (!sys::files::CreateDir(folder))
     throw sys::FileCreateError("Cannot create folder \"" + folder + "\".");
-  const std::string path = folder + "\\" + fileName;
-  const std::string backup = path + ".bak";
 
-  // The lines so far; after a write that failed half-way they are still in the backup.
-  std::optional<std::string> previous = sys::files::ReadAll(path);
-  if (!previous) previous = sys::files::ReadAll(backup);
-  std::vector<std::string> lines =
-      previous ? SplitLines(*previous) : std::vector<std::string>{kHeader};
-  lines.push_back(LogLine(seconds, percent));
-
-  std::string text;
-  for (const std::string& line : lines) text += line + "\r\n";
-
-  // The previous state moves to the backup, then the new state replaces the file in one
-  // step: whichever step fails, the lines logged so far survive in one of the two.
-  if (sys::files::FileExists(path)) {
-    sys::files::Delete(backup);
-    if (!sys::files::Rename(path, backup))
-      throw sys::FileCreateError("Cannot create file \"" + backup + "\".");
+  // Every file with lines waiting, in the order their first line came: a closing line
+  // that failed reaches its file even after a new period has begun.
+  std::vector<std::string> files;
+  for (const auto& pending : PendingLogLines)
+    if (std::find(files.begin(), files.end(), pending.first) == files.end())
+      files.push_back(pending.first);
+  std::optional<sys::FileCreateError> failure;
+  for (const std::string& name : files) {
+    try {
+      WriteLogLines(folder + "\\" + name, PendingLines(PendingLogLines, name));
+      PendingLogLines.erase(std::remove_if(PendingLogLines.begin(), PendingLogLines.end(),
+                                           [&](const auto& p) { return p.first == name; }),
+                            PendingLogLines.end());
+    } catch (const sys::FileCreateError& e) {
+      if (!failure) failure = e;
+    }
   }
-  sys::files::WriteReplacing(path, text);
+  if (failure) throw *failure;
 }

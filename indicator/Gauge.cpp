@@ -44,8 +44,14 @@ void TFormQuonthary::UpdateGauge(int p) {
 
   const bool discharging = PowerStatus->IsBatteryPresent() && !onMains;
   ui::TLabel& label = PickInfoLabel(false, discharging ? Cfg.WhenDischarging : Cfg.WhenCharging);
-  label.SetCaption(state);
-  label.Repaint();
+  // The time label gets its text from the rest of the tick (the time, or the no-battery
+  // text): the state text in it would only flash and tell the window twice a second.
+  if (&label == &LabelState) {
+    const std::string before = LabelState.Caption();
+    LabelState.SetCaption(state);
+    // Painted at once, but only when it says something new.
+    if (LabelState.Caption() != before) LabelState.Repaint();
+  }
 
   // At small sizes the two labels overlap: the time shows only where the state is silent.
   if (LabelTimeToEnd.Top() + 2 < LabelState.Top() + LabelState.Height())
@@ -58,20 +64,29 @@ void TFormQuonthary::UpdateGauge(int p) {
 void TFormQuonthary::UpdateArrows() {
   ImageDischarging.SetVisible(PowerStatus->IsBatteryPresent() && !PowerStatus->IsOnMains());
   ImageCharging.SetVisible(PowerStatus->IsCharging());
+  // The animation runs on the two places held here; only an arrow that can be seen (shown,
+  // and not switched off above the window) is moved, so a tick with no arrow to show tells
+  // the window nothing.
+  if (ChargingArrowLeft < 0) {
+    ChargingArrowLeft = ImageCharging.Left();
+    DischargingArrowLeft = ImageDischarging.Left();
+  }
+  int& charging = ChargingArrowLeft;
+  int& discharging = DischargingArrowLeft;
   if (ImageCharging.Visible()) {
-    int left = ImageCharging.Left() + 1;
-    if (left > 10) left = 2;
-    ImageCharging.SetLeft(left);
-    ImageDischarging.SetLeft(left);
+    charging += 1;
+    if (charging > 10) charging = 2;
+    discharging = charging;
   } else {
-    ImageCharging.SetLeft(2);
+    charging = 2;
   }
   if (ImageDischarging.Visible()) {
-    int left = ImageDischarging.Left() - 1;
-    if (left < 2) left = 10;
-    ImageDischarging.SetLeft(left);
-    ImageCharging.SetLeft(left);
+    discharging -= 1;
+    if (discharging < 2) discharging = 10;
+    charging = discharging;
   }
+  if (ImageCharging.Visible() && Cfg.ShowChargArrow) ImageCharging.SetLeft(charging);
+  if (ImageDischarging.Visible() && Cfg.ShowDischargArrow) ImageDischarging.SetLeft(discharging);
 }
 
 ui::TLabel& TFormQuonthary::PickInfoLabel(bool preferTime, ui::TColor colour) {

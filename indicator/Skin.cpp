@@ -20,8 +20,17 @@ void TFormQuonthary::LoadSkin() {
   };
   const std::string folder = skins::Folder(ProgramDir(), Cfg.ExtarnalImagesDirectory);
   skins::LoadPictures(folder, [&](Part part, const ui::PictureRef& picture) {
-    for (const auto& [replaced, image] : images)
-      if (replaced == part) image->SetPicture(picture);
+    for (const auto& [replaced, image] : images) {
+      if (replaced != part) continue;
+      image->SetPicture(picture);
+      // The marks, the plug and the arrows show at their picture's own size (the scale
+      // places them by their heights); the connection mark keeps its right edge.
+      if (skins::OwnSize(part)) {
+        const int right = image->Left() + image->Width();
+        const int left = part == Part::ConnectionError ? right - picture->Width() : image->Left();
+        image->SetBounds(left, image->Top(), picture->Width(), picture->Height());
+      }
+    }
   });
 
   skins::Colours colours{Cfg.WhenCharging, Cfg.WhenDischarging, Cfg.VolumeChanging,

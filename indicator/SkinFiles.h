@@ -24,6 +24,13 @@ enum class Part {
   Volume,
 };
 
+// The pictures shown at their own size rather than stretched to their place: the plug, the
+// arrows and the connection mark.
+inline bool OwnSize(Part part) {
+  return part == Part::ACPlug || part == Part::ChargingArrow || part == Part::DischargingArrow ||
+         part == Part::ConnectionError;
+}
+
 struct File {
   const char* Name;  // "battery.bmp"
   Part Replaces;

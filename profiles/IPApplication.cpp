@@ -62,9 +62,12 @@ bool TFormQuonthary::ApplyIPProfile(int slot) {
   profiles::MarkApplied(Profiles, slot);
   ShowAppliedMarks();
 
+  // Each file is replaced whole, so a write that fails leaves no half script to run later.
   try {
-    sys::files::Write(TempFolder + profiles::kBatchFileName, profiles::NetshBatchText(TempFolder));
-    sys::files::Write(TempFolder + profiles::kScriptFileName, profiles::NetshScriptText(ip));
+    sys::files::WriteReplacing(TempFolder + profiles::kBatchFileName,
+                               profiles::NetshBatchText(TempFolder));
+    sys::files::WriteReplacing(TempFolder + profiles::kScriptFileName,
+                               profiles::NetshScriptText(ip));
   } catch (const sys::FileCreateError&) {
     // Running the batch now would carry out whatever script an earlier use left behind.
     Profiles.AppliedMarks = marksBefore;

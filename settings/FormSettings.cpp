@@ -112,9 +112,11 @@ TFormSettings::TFormSettings(ui::TComponent* owner, const dialogs::DialogEnv& en
     const ui::PictureRef picture = BuiltinPicture(file.Name);
     for (ui::TImage* image : Previews(file.Replaces)) image->SetPicture(picture);
   }
+  // The marks too: a skin's picture of another size shows whole in its preview place.
   for (ui::TImage* image :
        {&ImageBatt, &ImagePrRed, &ImagePrGreen, &Image3, &Image4, &Image5, &Image6, &Image7,
-        &Image9, &Image11, &Image12, &Image13, &Image14, &Image15, &Image16, &Image17})
+        &Image9, &Image11, &Image12, &Image13, &Image14, &Image15, &Image16, &Image17, &Image1,
+        &Image2, &Image8, &Image10, &ImageACPlug, &ImageNoInternet})
     image->SetStretch(true);
   for (ui::TImage* mark : {&Image1, &Image2, &ImageACPlug, &ImageNoInternet, &ImageVolume,
                            &ImageVolumeMute, &Image8, &Image10, &Image14})

@@ -52,8 +52,11 @@ bool Delete(const std::string& path);
 bool Rename(const std::string& from, const std::string& to);
 // Writes data to a new file (replacing an existing one); throws FileCreateError.
 void Write(const std::string& path, const std::string& data);
-// Writes data to a temporary file beside path, then replaces path with it in one step.
-// Throws FileCreateError when any step fails; path then keeps its previous content.
+// Writes data to a temporary file beside path, then replaces path with it in one step,
+// keeping the file's attributes and permissions. Where no file can be made beside it but
+// path itself may be written, path is rewritten in place, and put back as it was when that
+// fails. Throws FileCreateError when any step fails; path then keeps its previous content.
+// A read-only file or a folder is never replaced.
 void WriteReplacing(const std::string& path, const std::string& data);
 std::optional<FileStamp> Stamp(const std::string& path);
 // Entries matching a pattern such as "C:\prog\language\*.lng" (FindFirstFile rules:

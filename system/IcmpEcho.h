@@ -14,9 +14,9 @@ class IcmpEcho {
  public:
   virtual ~IcmpEcho() = default;
   // Sends one echo request to host (dotted IPv4 text) and waits up to timeoutMs.
-  // Returns the number of bytes received: > 0 when any ICMP reply came (echo reply,
-  // destination unreachable, time exceeded), 0 on time-out. Throws IcmpError for a
-  // malformed host and for socket or service failures.
+  // Returns the number of bytes of the echo reply, > 0 only when the host answered; 0 on
+  // time-out and for any other answer (destination unreachable, time exceeded). Throws
+  // IcmpError for a malformed host and for socket or service failures.
   virtual int Ping(const std::string& host, int timeoutMs, int bufferSize) = 0;
 };
 

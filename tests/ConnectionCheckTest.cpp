@@ -64,12 +64,22 @@ TEST_F(ConnectionCheck, TwoInARowMarkTheLossOnce) {
   EXPECT_TRUE(ind.TimerIcmp.Enabled());
 }
 
-TEST_F(ConnectionCheck, AnyReplyCountsAsConnected) {
+TEST_F(ConnectionCheck, OnlyAnEchoReplyCountsAsConnected) {
   TFormQuonthary& ind = StartChecking();
-  Check(Echo::TimedOut());
-  Check(Echo::Reply(36));  // e.g. a router's "destination unreachable"
-  Check(Echo::TimedOut());
+  // "Destination host unreachable", as the local machine reports it when the router is
+  // gone, and a "time exceeded" from a router on the way: nothing was reached.
+  Check(Echo::Answer(11003));
+  Check(Echo::Answer(11013));
+  EXPECT_TRUE(ind.ImageNoInternet.Visible());
+  EXPECT_EQ(ind.ConnectionFailures, 2);
+  EXPECT_EQ(Alerts(), 1);
+  Check(Echo::Answer(0));  // the echo reply
   EXPECT_FALSE(ind.ImageNoInternet.Visible());
+  EXPECT_EQ(ind.ConnectionFailures, 0);
+  // A failing service is a failure too, and a time-out.
+  Check(Echo::Answer(11050));
+  Check(Echo::Answer(11010));
+  EXPECT_EQ(ind.ConnectionFailures, 2);
 }
 
 TEST_F(ConnectionCheck, AMalformedAddressFailsEveryCheck) {

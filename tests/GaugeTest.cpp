@@ -134,6 +134,30 @@ TEST_F(Gauge, ArrowsCreepAndWrap) {
   EXPECT_TRUE(f.ImageDischarging.Visible());
   EXPECT_EQ(lefts, (std::vector<int>{2, 10, 9, 8, 7, 6, 5, 4, 3, 2}));
 
+  // Started on battery, the arrow creeps from the right end of its way.
+  owner.reset();
+  Power(OnBattery(50));
+  TFormQuonthary& g = StartWithDefaults();
+  lefts.clear();
+  for (int i = 0; i < 3; ++i) {
+    Tick();
+    lefts.push_back(g.ImageDischarging.Left());
+  }
+  EXPECT_EQ(lefts, (std::vector<int>{9, 8, 7}));
+  // Switched off, it is not moved; switched on again it shows where the animation is.
+  g.Cfg.ShowDischargArrow = false;
+  g.ApplyCurrentScale();
+  Tick(2);
+  EXPECT_EQ(g.ImageDischarging.Left(), 7);
+  g.Cfg.ShowDischargArrow = true;
+  g.ApplyCurrentScale();
+  Tick();
+  EXPECT_EQ(g.ImageDischarging.Left(), 4);
+}
+
+TEST_F(Gauge, AnArrowSwitchedOffLivesAboveItsPlace) {
+  Power(OnBattery(50));
+  TFormQuonthary& f = StartWithDefaults();
   // An arrow switched off lives 100 pixels above its place.
   f.Cfg.ShowDischargArrow = false;
   f.ApplyCurrentScale();
@@ -326,6 +350,40 @@ TEST_F(Skin, OnlyThePicturesInTheFolderAreReplaced) {
   // The skin's outline is the new reference height of the scale.
   f.ApplyScale(0.55f);
   EXPECT_EQ(f.Height(), 22);
+}
+
+TEST_F(Skin, ThePlugArrowsAndConnectionMarkTakeTheirPicturesSize) {
+  TFormQuonthary& f = StartWithDefaults();
+  auto folder = Folder("Big");
+  Write(folder / "ac_plug.bmp", SolidBmp(16, 20, 0x111111));
+  Write(folder / "arrow_charging.bmp", SolidBmp(12, 6, 0x222222));
+  Write(folder / "arrow_discharging.bmp", SolidBmp(5, 4, 0x333333));
+  Write(folder / "connection_error.bmp", SolidBmp(10, 11, 0x444444));
+  const int markRight = f.ImageNoInternet.Left() + f.ImageNoInternet.Width();
+  const int markTop = f.ImageNoInternet.Top();
+  const int outline = f.ImageBatt.Height();
+  f.Cfg.ExtarnalImagesDirectory = "Big";
+  f.LoadSkin();
+  f.ApplyCurrentScale();
+  EXPECT_EQ(f.ImageACPlug.Width(), 16);
+  EXPECT_EQ(f.ImageACPlug.Height(), 20);
+  EXPECT_EQ(f.ImageCharging.Width(), 12);
+  EXPECT_EQ(f.ImageCharging.Height(), 6);
+  EXPECT_EQ(f.ImageDischarging.Width(), 5);
+  EXPECT_EQ(f.ImageDischarging.Height(), 4);
+  EXPECT_EQ(f.ImageNoInternet.Width(), 10);
+  EXPECT_EQ(f.ImageNoInternet.Height(), 11);
+  // The connection mark stays in the top right corner.
+  EXPECT_EQ(f.ImageNoInternet.Left() + f.ImageNoInternet.Width(), markRight);
+  EXPECT_EQ(f.ImageNoInternet.Top(), markTop);
+  // The layout follows the new heights: the arrows centred on the outline, the plug at the
+  // bottom.
+  EXPECT_EQ(f.Height(), outline);
+  EXPECT_EQ(f.ArrowTop, static_cast<int>(outline * 0.5 - 6 * 0.5 + f.ImageBatt.Top()));
+  EXPECT_EQ(f.ImageCharging.Top(), f.ArrowTop);
+  EXPECT_EQ(f.ImageACPlug.Top(), f.Height() - 20 + 1);
+  // The outline, the bars and the volume bars keep their places and stretch.
+  EXPECT_EQ(f.ImageBatt.Width(), 53);
 }
 
 TEST_F(Skin, ColoursFileReplacesOnlyWhatItHolds) {

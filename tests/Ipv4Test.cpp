@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "system/IcmpEcho.h"
 #include "system/IcmpStatus.h"
 #include "system/Ipv4.h"
 
@@ -24,18 +25,26 @@ TEST(Ipv4, RejectsEverythingElse) {
   EXPECT_FALSE(sys::ParseIPv4(std::string("1.2.3.4\0", 8)));
 }
 
-TEST(IcmpStatus, AnyIcmpAnswerIsAReply) {
+TEST(IcmpStatus, OnlyTheEchoReplyIsAnAnswer) {
   using sys::IcmpOutcome;
-  EXPECT_EQ(sys::ClassifyIcmpStatus(0), IcmpOutcome::Reply);      // echo reply
-  EXPECT_EQ(sys::ClassifyIcmpStatus(11002), IcmpOutcome::Reply);  // net unreachable
-  EXPECT_EQ(sys::ClassifyIcmpStatus(11003), IcmpOutcome::Reply);  // host unreachable
-  EXPECT_EQ(sys::ClassifyIcmpStatus(11005), IcmpOutcome::Reply);  // port unreachable
-  EXPECT_EQ(sys::ClassifyIcmpStatus(11013), IcmpOutcome::Reply);  // TTL expired in transit
+  EXPECT_EQ(sys::ClassifyIcmpStatus(0), IcmpOutcome::EchoReply);
+  EXPECT_EQ(sys::ClassifyIcmpStatus(11002), IcmpOutcome::NoEcho);  // net unreachable
+  EXPECT_EQ(sys::ClassifyIcmpStatus(11003), IcmpOutcome::NoEcho);  // host unreachable
+  EXPECT_EQ(sys::ClassifyIcmpStatus(11005), IcmpOutcome::NoEcho);  // port unreachable
+  EXPECT_EQ(sys::ClassifyIcmpStatus(11013), IcmpOutcome::NoEcho);  // TTL expired in transit
   EXPECT_EQ(sys::ClassifyIcmpStatus(11010), IcmpOutcome::TimedOut);
   EXPECT_EQ(sys::ClassifyIcmpStatus(11001), IcmpOutcome::Failure);  // buffer too small
   EXPECT_EQ(sys::ClassifyIcmpStatus(11012), IcmpOutcome::Failure);  // no route: nothing sent
   EXPECT_EQ(sys::ClassifyIcmpStatus(11050), IcmpOutcome::Failure);  // general failure
   EXPECT_EQ(sys::ClassifyIcmpStatus(87), IcmpOutcome::Failure);     // ERROR_INVALID_PARAMETER
+
+  // What the check is told: bytes only for an echo reply.
+  EXPECT_EQ(sys::EchoResultBytes("10.0.0.1", 0, true, 32), 60);
+  EXPECT_EQ(sys::EchoResultBytes("10.0.0.1", 11003, true, 0), 0);
+  EXPECT_EQ(sys::EchoResultBytes("10.0.0.1", 11003, false, 0), 0);
+  EXPECT_EQ(sys::EchoResultBytes("10.0.0.1", 11010, false, 0), 0);
+  EXPECT_THROW(sys::EchoResultBytes("10.0.0.1", 0, false, 0), sys::IcmpError);
+  EXPECT_THROW(sys::EchoResultBytes("10.0.0.1", 11050, false, 0), sys::IcmpError);
 }
 
 }  // namespace

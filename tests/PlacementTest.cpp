@@ -44,6 +44,24 @@ TEST_F(Placement, StartCutsTheWindowToTheGauge) {
   EXPECT_TRUE(f.ExStyle() & ui::WS_EX_ToolWindow);
 }
 
+TEST_F(Placement, AHandEditedHugeSizeMakesTheGaugeScreenHighAtMost) {
+  Store("BatteryHeight", "2147483647");
+  Store("Top", "300");
+  Store("ShowInTaskBar", "0");
+  TFormQuonthary& f = Start();
+  EXPECT_EQ(f.Height(), 768);
+  EXPECT_EQ(f.ImageBatt.Height(), 768);
+  EXPECT_LE(f.ImagePrRed.Height(), 768);
+  // On the screen, not parked above it: what it saves is where it is.
+  EXPECT_TRUE(f.IsShown());
+  EXPECT_EQ(f.Top(), 0);
+  f.SaveSettings();
+  EXPECT_EQ(Stored("Top"), "0");
+  // A negative size is no size.
+  f.ApplyScale(-3.0f);
+  EXPECT_EQ(f.ImageBatt.Height(), 0);
+}
+
 TEST_F(Placement, StepFiveMakesAFourteenPixelBattery) {
   TFormQuonthary& f = StartInWindowMode();
   f.Cfg.ShowDischargArrow = false;

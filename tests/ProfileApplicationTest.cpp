@@ -106,6 +106,23 @@ TEST_F(ProxyApplication, AFailedWriteIsReportedNotCalledASuccess) {
   EXPECT_EQ(shown->Icon, ui::IDI_Exclamation);
 }
 
+TEST_F(ProxyApplication, AllSettingsAreSavedAfterwardsAlsoWhenAWriteFailed) {
+  Ind().Cfg.Alpha = 123;  // changed in memory only
+  Apply({true, "p", true, "proxy", "80", true});
+  EXPECT_EQ(Stored("Alpha"), "123");
+  EXPECT_EQ(Stored("ProfileName", "\\Software\\Quonthary\\ProxyChanger9"), "p");
+  Ind().Cfg.Alpha = 124;
+  fake.Registry.SetDenied(sys::RootKey::CurrentUser, kZoneMap);
+  Apply({true, "p", true, "proxy", "80", true});
+  EXPECT_EQ(shown->Message, Msg("LabelProxyNotWritten"));
+  EXPECT_EQ(Stored("Alpha"), "124");
+  // Declined: nothing is saved.
+  Ind().Cfg.Alpha = 125;
+  AnswerConfirmation(false);
+  EXPECT_FALSE(Ind().ApplyProxyProfile(9));
+  EXPECT_EQ(Stored("Alpha"), "124");
+}
+
 // ---- adapters and MAC ----
 
 class MacApplication : public ProfileFixture {
@@ -206,6 +223,22 @@ TEST_F(MacApplication, AKeyWithoutWriteAccessIsReported) {
   EXPECT_EQ(shown->Message, Msg("LabelMacNeedsAdmin"));
   EXPECT_EQ(shown->Message,
             "The MAC address could not be written: administrator rights are needed!");
+}
+
+TEST_F(MacApplication, AllSettingsAreSavedAfterwardsAlsoWhenAWriteFailed) {
+  AddAdapter("0007", "Fast Ethernet");
+  Ind().Cfg.Alpha = 123;
+  EXPECT_TRUE(Apply({true, "Spoof", "Fast Ethernet", true, "0007", "00AABBCCDDEE"}));
+  EXPECT_EQ(Stored("Alpha"), "123");
+  EXPECT_EQ(Stored("ProfileName", "\\Software\\Quonthary\\MacChanger3"), "Spoof");
+  Ind().Cfg.Alpha = 124;
+  EXPECT_TRUE(Apply({true, "Gone", "Fast Ethernet", true, "0009", "00AABBCCDDEE"}));
+  EXPECT_EQ(shown->Message, Msg("LabelMacNotWritten"));
+  EXPECT_EQ(Stored("Alpha"), "124");
+  Ind().Cfg.Alpha = 125;
+  AnswerConfirmation(false);
+  EXPECT_FALSE(Ind().ApplyMacProfile(3));
+  EXPECT_EQ(Stored("Alpha"), "124");
 }
 
 TEST_F(MacApplication, DecliningChangesNothing) {
@@ -387,6 +420,56 @@ TEST_F(IPApplication, LaunchFailureIsReportedWithItsCode) {
   EXPECT_FALSE(shown->RedVisible);
   EXPECT_EQ(shown->Seconds, 20);
   EXPECT_EQ(shown->Icon, ui::IDI_Exclamation);
+}
+
+TEST_F(IPApplication, AllSettingsAreSavedAfterwardsAlsoWhenTheLaunchFailed) {
+  Ind().Cfg.Alpha = 123;  // changed in memory only
+  EXPECT_TRUE(Apply(1));
+  EXPECT_EQ(Stored("Alpha"), "123");
+  EXPECT_EQ(Stored("Checked1", "\\Software\\Quonthary\\IPChanger_Connections"), "1");
+  // The batch cannot be started: the marks and everything else are saved all the same.
+  fake.Processes.ExecuteResult = 2;
+  Ind().Cfg.Alpha = 124;
+  EXPECT_TRUE(Apply(2));
+  EXPECT_EQ(shown->Message, "An error with executing NETSH.EXE : 2");
+  EXPECT_EQ(Stored("Alpha"), "124");
+  EXPECT_EQ(Stored("Checked2", "\\Software\\Quonthary\\IPChanger_Connections"), "1");
+  // Declined: nothing is saved.
+  Ind().Cfg.Alpha = 125;
+  AnswerConfirmation(false);
+  EXPECT_FALSE(Ind().ApplyIPProfile(0));
+  EXPECT_EQ(Stored("Alpha"), "124");
+}
+
+TEST_F(IPApplication, TheIndicatorComesToTheFrontBeforeTheQuestionAndAfterTheShell) {
+  std::size_t raisedBeforeRun = 0;
+  fake.Processes.RunAsProcess = [&](const sys::FakeProcesses::ExecuteCall&) {
+    raisedBeforeRun = fake.Desktop.SetForegroundCalls.size();
+  };
+  bool asked = false;
+  ui_->OnModal([&](ui::TForm& form) {
+    auto& w = dynamic_cast<TFormMessageChanger&>(form);
+    asked = true;
+    // Raised before the question shows.
+    ASSERT_FALSE(fake.Desktop.SetForegroundCalls.empty());
+    EXPECT_EQ(fake.Desktop.SetForegroundCalls.back(), Ind().Handle());
+    ui::headless::Current()->Click(w.Button1);
+  });
+  RecordTimedMessage();
+  EXPECT_TRUE(Ind().ApplyIPProfile(1));
+  EXPECT_TRUE(asked);
+  // The shell's console window took the front: the indicator is raised again after it.
+  const auto& calls = fake.Desktop.SetForegroundCalls;
+  ASSERT_GT(calls.size(), raisedBeforeRun);
+  EXPECT_EQ(calls[raisedBeforeRun], Ind().Handle());
+  // Also after a launch that failed: once for the question, once after the launch.
+  fake.Processes.ExecuteResult = 2;
+  fake.Desktop.SetForegroundCalls.clear();
+  EXPECT_TRUE(Apply(1));
+  // (the timed message then raises itself).
+  ASSERT_GE(fake.Desktop.SetForegroundCalls.size(), 2u);
+  EXPECT_EQ(fake.Desktop.SetForegroundCalls[0], Ind().Handle());
+  EXPECT_EQ(fake.Desktop.SetForegroundCalls[1], Ind().Handle());
 }
 
 TEST_F(IPApplication, AFailedLinkedWriteIsReported) {

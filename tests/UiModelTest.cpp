@@ -422,6 +422,57 @@ TEST(Bitmap, ReadsTwentyFourAndEightBitFiles) {
   EXPECT_FALSE(Bitmap::FromBmp("not a bitmap at all, certainly not"));
 }
 
+TEST(Bitmap, ReadsRunLengthCodedEightBitFiles) {
+  // 5x3, palette black, red, green, blue; the rows from the bottom up.
+  auto bmp = [](const std::vector<unsigned char>& code) {
+    std::string b = {'B', 'M'};
+    auto le32 = [&](std::uint32_t v) {
+      for (int i = 0; i < 4; ++i) b += char((v >> (8 * i)) & 0xFF);
+    };
+    auto le16 = [&](std::uint16_t v) {
+      b += char(v & 0xFF);
+      b += char(v >> 8);
+    };
+    le32(std::uint32_t(14 + 40 + 16 + code.size()));
+    le32(0);
+    le32(14 + 40 + 16);
+    le32(40), le32(5), le32(3), le16(1), le16(8), le32(1), le32(std::uint32_t(code.size())),
+        le32(0), le32(0), le32(4), le32(0);
+    for (std::uint32_t c : {0x000000u, 0x0000FFu, 0x00FF00u, 0xFF0000u}) le32(c);
+    b.append(code.begin(), code.end());
+    return b;
+  };
+  const std::vector<unsigned char> code = {
+      5, 1, 0, 0,                    // bottom row: five red
+      0, 3, 2, 3, 1, 0, 1, 2, 0, 0,  // literal green, blue, red (padded), one green
+      0, 2, 3, 0,                    // jump three right on the top row
+      2, 3, 0, 1};                   // two blue, end
+  auto decoded = Bitmap::FromBmp(bmp(code));
+  ASSERT_TRUE(decoded);
+  EXPECT_EQ(decoded->Width(), 5);
+  EXPECT_EQ(decoded->Height(), 3);
+  for (int x = 0; x < 5; ++x) EXPECT_EQ(decoded->Pixel(x, 2), 0x0000FFu) << x;
+  EXPECT_EQ(decoded->Pixel(0, 1), 0x00FF00u);
+  EXPECT_EQ(decoded->Pixel(1, 1), 0xFF0000u);
+  EXPECT_EQ(decoded->Pixel(2, 1), 0x0000FFu);
+  EXPECT_EQ(decoded->Pixel(3, 1), 0x00FF00u);
+  EXPECT_EQ(decoded->Pixel(4, 1), 0x000000u);  // left out: the first colour
+  EXPECT_EQ(decoded->Pixel(2, 0), 0x000000u);
+  EXPECT_EQ(decoded->Pixel(3, 0), 0xFF0000u);
+  EXPECT_EQ(decoded->Pixel(4, 0), 0xFF0000u);
+  // Runs past the row's end and codes cut short stop there, inside the picture.
+  EXPECT_TRUE(Bitmap::FromBmp(bmp({200, 1, 0, 255, 1})));
+  EXPECT_TRUE(Bitmap::FromBmp(bmp({0, 2})));
+
+  // The about dialog's background is coded so, whole and dark.
+  auto about = Bitmap::Builtin("ABOUT");
+  ASSERT_TRUE(about);
+  EXPECT_EQ(about->Width(), 237);
+  EXPECT_EQ(about->Height(), 233);
+  EXPECT_NE(about->Pixel(0, 232), 0u);  // the last row decoded (not left at the first colour)
+  EXPECT_NE(about->Pixel(236, 0), 0u);
+}
+
 TEST(Bitmap, DisabledGlyphIsAnEngravedShape) {
   // A 4x3 glyph on a magenta ground: dark red, black and white pixels.
   const std::uint32_t ground = 0xFF00FF, shadow = 0x808080, light = 0xFFFFFF;

@@ -1,6 +1,6 @@
 #include "ui/Backend.h"
 
-#include "ui/headless/HeadlessBackend.h"
+#include <stdexcept>
 
 namespace ui {
 
@@ -9,10 +9,19 @@ std::unique_ptr<Backend>& Slot() {
   static std::unique_ptr<Backend> backend;
   return backend;
 }
+DefaultBackendFactory& Factory() {
+  static DefaultBackendFactory factory = nullptr;
+  return factory;
+}
 }  // namespace
 
+void SetDefaultBackendFactory(DefaultBackendFactory factory) { Factory() = factory; }
+
 Backend& CurrentBackend() {
-  if (!Slot()) Slot() = std::make_unique<headless::HeadlessBackend>();
+  if (!Slot()) {
+    if (!Factory()) throw std::logic_error("no form backend installed");
+    Slot() = Factory()();
+  }
   return *Slot();
 }
 

@@ -114,8 +114,12 @@ class Backend {
   virtual void SetApplicationHint(const std::string& hint) = 0;
 };
 
-// The backend in use. A headless backend is made on first use when none was installed.
+// The backend in use. When none was installed, the default one is made on first use: the
+// headless backend wherever it is linked in (the tests; it names itself the default), and
+// none in the program, which installs the win32 backend first and so carries no headless one.
 Backend& CurrentBackend();
+using DefaultBackendFactory = std::unique_ptr<Backend> (*)();
+void SetDefaultBackendFactory(DefaultBackendFactory factory);
 // Installs a backend (forms made under the previous one must be gone) and returns it.
 Backend& SetBackend(std::unique_ptr<Backend> backend);
 

@@ -1,6 +1,7 @@
 #include "ui/Bitmap.h"
 
 #include <cstring>
+#include <vector>
 
 #include "system/Files.h"
 #include "system/Resources.h"
@@ -14,6 +15,42 @@ std::uint32_t Le32(const unsigned char* p) {
          std::uint32_t(p[3]) << 24;
 }
 std::uint16_t Le16(const unsigned char* p) { return std::uint16_t(p[0] | p[1] << 8); }
+
+// Run-length coded 8-bit rows (BI_RLE8), bottom row first: pairs of a count and an index,
+// or after a zero a line end (0), the picture's end (1), a jump (2, dx, dy) or a literal run
+// of that many indices padded to a whole word. Pixels left out keep the first colour; data
+// that runs past the picture or the bytes ends the picture there.
+void DecodeRle8(const unsigned char* p, const unsigned char* end, int width, int height,
+                const std::vector<std::uint32_t>& palette, Bitmap& bmp) {
+  auto colour = [&](unsigned index) { return index < palette.size() ? palette[index] : 0u; };
+  int x = 0, row = 0;
+  auto put = [&](unsigned index) {
+    if (x < width && row < height) bmp.SetPixel(x, height - 1 - row, colour(index));
+    ++x;
+  };
+  while (end - p >= 2 && row < height) {
+    const unsigned count = p[0], value = p[1];
+    p += 2;
+    if (count > 0) {
+      for (unsigned i = 0; i < count; ++i) put(value);
+    } else if (value == 0) {
+      x = 0;
+      ++row;
+    } else if (value == 1) {
+      return;
+    } else if (value == 2) {
+      if (end - p < 2) return;
+      x += p[0];
+      row += p[1];
+      p += 2;
+    } else {
+      const std::size_t padded = (value + 1u) & ~1u;
+      if (std::size_t(end - p) < padded) return;
+      for (unsigned i = 0; i < value; ++i) put(p[i]);
+      p += padded;
+    }
+  }
+}
 
 }  // namespace
 
@@ -62,7 +99,8 @@ std::optional<Bitmap> Bitmap::FromBmp(std::string_view bytes) {
   bool topDown = height < 0;
   if (topDown) height = -height;
   if (width <= 0 || height <= 0 || width > 10000 || height > 10000) return std::nullopt;
-  if (!(compression == 0 || (compression == 3 && bits == 32))) return std::nullopt;
+  const bool rle8 = compression == 1 && bits == 8 && !topDown;
+  if (!(compression == 0 || rle8 || (compression == 3 && bits == 32))) return std::nullopt;
   if (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32) return std::nullopt;
 
   std::size_t paletteStart = base + headerSize;
@@ -78,6 +116,14 @@ std::optional<Bitmap> Bitmap::FromBmp(std::string_view bytes) {
     if (!pixelOffset) pixelOffset = paletteStart + count * 4;
   } else if (!pixelOffset) {
     pixelOffset = paletteStart;
+  }
+  if (rle8) {
+    // A few coded bytes can stand for a huge picture: no skin picture is larger than this.
+    if (pixelOffset >= size || std::size_t(width) * std::size_t(height) > 4000000)
+      return std::nullopt;
+    Bitmap bmp(width, height, palette.empty() ? 0 : palette[0]);
+    DecodeRle8(data + pixelOffset, data + size, width, height, palette, bmp);
+    return bmp;
   }
   std::size_t stride = ((std::size_t(width) * bits + 31) / 32) * 4;
   if (pixelOffset + stride * height > size) return std::nullopt;

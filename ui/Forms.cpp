@@ -80,6 +80,7 @@ bool TForm::SetLayeredAlpha(std::uint8_t alpha) {
 }
 
 void TForm::SetWindowRegion(std::vector<sys::Rect> rects) {
+  if (rects == region_) return;
   region_ = std::move(rects);
   Changed(Change::Region);
 }
@@ -222,6 +223,7 @@ void TApplication::SetHintTimings(int pauseMs, int hidePauseMs) {
 }
 
 void TApplication::SetHint(const std::string& hint) {
+  if (hint == hint_) return;
   hint_ = hint;
   CurrentBackend().SetApplicationHint(hint);
 }

@@ -1,5 +1,6 @@
 #include "system/fake/FakeIcmpEcho.h"
 
+#include "system/IcmpStatus.h"
 #include "system/Ipv4.h"
 
 namespace sys {
@@ -13,6 +14,7 @@ int FakeIcmpEcho::Ping(const std::string& host, int timeoutMs, int bufferSize) {
     Script.pop_front();
   }
   if (result.Error) throw IcmpError(result.Message);
+  if (result.FromStatus) return EchoResultBytes(host, result.Status, true, 32);
   return result.Bytes;
 }
 

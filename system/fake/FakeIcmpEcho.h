@@ -2,6 +2,7 @@
 // default result answers. Hosts that are not dotted IPv4 text fail as with the real service,
 // before the script is consulted.
 #pragma once
+#include <cstdint>
 #include <deque>
 #include <string>
 #include <vector>
@@ -11,16 +12,21 @@ namespace sys {
 
 class FakeIcmpEcho : public IcmpEcho {
  public:
-  // Either a byte count (0 = time-out) or, when Error is set, an IcmpError with that text.
+  // Either a byte count (0 = time-out), or, when Error is set, an IcmpError with that text,
+  // or, when FromStatus is set, the system service's answer with that IP_STATUS code, read
+  // the way the real adapter reads it.
   struct Result {
     int Bytes = 0;
     bool Error = false;
     std::string Message;
+    bool FromStatus = false;
+    std::uint32_t Status = 0;
     static Result Reply(int bytes = 64) { return {bytes, false, {}}; }
     static Result TimedOut() { return {0, false, {}}; }
     static Result Failure(const std::string& message = "ICMP failure") {
       return {0, true, message};
     }
+    static Result Answer(std::uint32_t ipStatus) { return {0, false, {}, true, ipStatus}; }
   };
   struct Call {
     std::string Host;

@@ -6,6 +6,7 @@
 
 #include "system/IcmpStatus.h"
 #include "system/Ipv4.h"
+#include "system/win32/LazyLibrary.h"
 #include "system/win32/Owned.h"
 #include "system/win32/WinApi.h"
 
@@ -16,17 +17,17 @@ namespace sys {
 
 namespace {
 
+LazyLibrary iphlpapi("iphlpapi.dll");
+
 struct CloseIcmpHandle {
-  void operator()(HANDLE handle) const { IcmpCloseHandle(handle); }
+  void operator()(HANDLE handle) const {
+    if (auto close = iphlpapi.Get<decltype(IcmpCloseHandle)>("IcmpCloseHandle")) close(handle);
+  }
 };
 using IcmpHandle = Owned<HANDLE, CloseIcmpHandle>;
 
 // The payload of the request, as small as the ordinary ping tool's.
 constexpr std::size_t RequestSize = 32;
-
-std::string StatusText(const std::string& host, DWORD status) {
-  return "ICMP echo to " + host + " failed (status " + std::to_string(status) + ")";
-}
 
 }  // namespace
 
@@ -36,8 +37,12 @@ int Win32IcmpEcho::Ping(const std::string& host, int timeoutMs, int bufferSize) 
   IPAddr address;  // network byte order, as it lies in memory
   std::memcpy(&address, parts->data(), sizeof(address));
 
+  auto createFile = iphlpapi.Get<decltype(IcmpCreateFile)>("IcmpCreateFile");
+  auto sendEcho = iphlpapi.Get<decltype(IcmpSendEcho)>("IcmpSendEcho");
+  if (!createFile || !sendEcho)
+    throw IcmpError("ICMP service unavailable (error " + std::to_string(GetLastError()) + ")");
   IcmpHandle icmp;
-  HANDLE raw = IcmpCreateFile();
+  HANDLE raw = createFile();
   if (raw != INVALID_HANDLE_VALUE) icmp = IcmpHandle(raw);
   if (!icmp)
     throw IcmpError("ICMP service unavailable (error " + std::to_string(GetLastError()) + ")");
@@ -52,25 +57,12 @@ int Win32IcmpEcho::Ping(const std::string& host, int timeoutMs, int bufferSize) 
   std::vector<ICMP_ECHO_REPLY> buffer((size + sizeof(ICMP_ECHO_REPLY) - 1) /
                                       sizeof(ICMP_ECHO_REPLY));
   DWORD replies =
-      IcmpSendEcho(icmp.get(), address, request, static_cast<WORD>(RequestSize), nullptr,
-                   buffer.data(), static_cast<DWORD>(buffer.size() * sizeof(ICMP_ECHO_REPLY)),
-                   static_cast<DWORD>(std::max(timeoutMs, 0)));
-  // No reply record: the service tells through the last error what came back instead, e.g.
-  // a router's "destination unreachable", which is an answer all the same.
-  DWORD status = replies > 0 ? buffer[0].Status : GetLastError();
-  // Neither a reply nor a reason: the service itself misbehaved.
-  if (replies == 0 && status == IP_SUCCESS) throw IcmpError(StatusText(host, status));
-  switch (ClassifyIcmpStatus(status)) {
-    case IcmpOutcome::Reply:
-      if (replies > 0 && status == IP_SUCCESS)
-        return IcmpHeaderBytes + static_cast<int>(buffer[0].DataSize);
-      return IcmpErrorReplyBytes;
-    case IcmpOutcome::TimedOut:
-      return 0;
-    case IcmpOutcome::Failure:
-      break;
-  }
-  throw IcmpError(StatusText(host, status));
+      sendEcho(icmp.get(), address, request, static_cast<WORD>(RequestSize), nullptr, buffer.data(),
+               static_cast<DWORD>(buffer.size() * sizeof(ICMP_ECHO_REPLY)),
+               static_cast<DWORD>(std::max(timeoutMs, 0)));
+  // No reply record: the service tells through the last error what came back instead.
+  const DWORD status = replies > 0 ? buffer[0].Status : GetLastError();
+  return EchoResultBytes(host, status, replies > 0, replies > 0 ? buffer[0].DataSize : 0);
 }
 
 }  // namespace sys

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <vector>
 
+#include "system/win32/LazyLibrary.h"
 #include "system/win32/WinApi.h"
 
 #include <winsock2.h>
@@ -15,6 +16,9 @@
 namespace sys {
 
 namespace {
+
+// Only read after a profile is applied and when the switcher shows.
+LazyLibrary iphlpapi("iphlpapi.dll");
 
 // GAA_FLAG_INCLUDE_GATEWAYS, which the XP headers do not name; Windows XP answers a call
 // with it as invalid, and is asked again without.
@@ -63,7 +67,13 @@ std::vector<char> AdapterAddresses(ULONG flags, ULONG& error) {
   std::vector<char> buffer(16 * 1024);
   for (int attempt = 0; attempt < 4; ++attempt) {
     ULONG size = ULONG(buffer.size());
-    error = GetAdaptersAddresses(AF_INET, flags, nullptr,
+    auto getAdaptersAddresses =
+        iphlpapi.Get<decltype(GetAdaptersAddresses)>("GetAdaptersAddresses");
+    if (!getAdaptersAddresses) {
+      error = ERROR_PROC_NOT_FOUND;
+      break;
+    }
+    error = getAdaptersAddresses(AF_INET, flags, nullptr,
                                  reinterpret_cast<PIP_ADAPTER_ADDRESSES>(buffer.data()), &size);
     if (error != ERROR_BUFFER_OVERFLOW) break;
     buffer.resize(size + 1024);  // adapters may have come meanwhile
@@ -74,11 +84,13 @@ std::vector<char> AdapterAddresses(ULONG flags, ULONG& error) {
 // Windows XP lists no gateways and no prefix lengths with the addresses: the older call has
 // both, per adapter name.
 void CompleteFromAdaptersInfo(const char* adapterName, ConnectionConfig& config) {
+  auto getAdaptersInfo = iphlpapi.Get<decltype(GetAdaptersInfo)>("GetAdaptersInfo");
+  if (!getAdaptersInfo) return;
   ULONG size = 0;
-  if (GetAdaptersInfo(nullptr, &size) != ERROR_BUFFER_OVERFLOW || size == 0) return;
+  if (getAdaptersInfo(nullptr, &size) != ERROR_BUFFER_OVERFLOW || size == 0) return;
   std::vector<char> buffer(size);
   auto* info = reinterpret_cast<IP_ADAPTER_INFO*>(buffer.data());
-  if (GetAdaptersInfo(info, &size) != NO_ERROR) return;
+  if (getAdaptersInfo(info, &size) != NO_ERROR) return;
   for (; info; info = info->Next) {
     if (std::strcmp(info->AdapterName, adapterName) != 0) continue;
     for (const IP_ADDR_STRING* a = &info->IpAddressList; a; a = a->Next)

@@ -1,5 +1,6 @@
 #include "system/win32/Win32Processes.h"
 
+#include "system/win32/LazyLibrary.h"
 #include "system/win32/Owned.h"
 #include "system/win32/WinApi.h"
 
@@ -17,6 +18,8 @@ static_assert(sizeof(void*) != 4 || sizeof(SHELLEXECUTEINFOA) == 60, "SHELLEXECU
 
 const char* OrNull(const std::string& text) { return text.empty() ? nullptr : text.c_str(); }
 
+LazyLibrary shell32("shell32.dll");
+
 // ShellExecuteExA with a process handle; when wait is set, waits for the started program.
 std::intptr_t ExecuteAndWait(const char* verb, const std::string& file, const std::string& params,
                              const std::string& directory, int show, bool wait) {
@@ -28,7 +31,9 @@ std::intptr_t ExecuteAndWait(const char* verb, const std::string& file, const st
   info.lpParameters = OrNull(params);
   info.lpDirectory = OrNull(directory);
   info.nShow = show;
-  bool started = ShellExecuteExA(&info) != FALSE;
+  auto execute = shell32.Get<decltype(ShellExecuteExA)>("ShellExecuteExA");
+  if (!execute) return SE_ERR_NOASSOC;
+  bool started = execute(&info) != FALSE;
   const DWORD error = started ? 0 : GetLastError();
   KernelHandle process(info.hProcess);
   auto code = reinterpret_cast<std::intptr_t>(info.hInstApp);
@@ -70,8 +75,10 @@ bool Win32Processes::ElevationNeeded() {
 }
 
 std::intptr_t Win32Processes::ShellOpen(const std::string& target, int show) {
+  auto execute = shell32.Get<decltype(ShellExecuteA)>("ShellExecuteA");
+  if (!execute) return SE_ERR_NOASSOC;
   return reinterpret_cast<std::intptr_t>(
-      ShellExecuteA(nullptr, "open", target.c_str(), nullptr, nullptr, show));
+      execute(nullptr, "open", target.c_str(), nullptr, nullptr, show));
 }
 
 }  // namespace sys

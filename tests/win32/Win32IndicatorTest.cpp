@@ -19,6 +19,7 @@
 #include "tests/IndicatorFixture.h"
 #include "tests/win32/Screenshot.h"
 #include "tests/win32/Win32Fixture.h"
+#include "ui/win32/Win32Backend.h"
 
 namespace {
 
@@ -221,6 +222,27 @@ TEST_F(Win32Indicator, DockedInTheTaskbar) {
   ExpectBatteryRegion(window, 50, rect.bottom - rect.top);
   EXPECT_TRUE(
       screenshot::Window(f.Handle()).Scaled(8).SavePng(ShotPath("indicator-docked-auto-height")));
+}
+
+TEST_F(Win32Indicator, ATickThatChangesNothingPaintsNothing) {
+  fake.PowerSource.Status = testing_support::OnMains(100, false);
+  TFormQuonthary& f = Start(false);
+  for (int i = 0; i < 3; ++i) f.TimerTimer(&f);
+  Paint();
+  ui::win32::Traffic() = {};
+  for (int i = 0; i < 20; ++i) {
+    f.TimerTimer(&f);
+    Settle();
+  }
+  Paint();
+  EXPECT_EQ(ui::win32::Traffic().Paints, 0);
+  EXPECT_EQ(ui::win32::Traffic().Changes, 0);
+  // A change that shows is painted.
+  fake.PowerSource.Status = testing_support::OnMains(90, false);
+  f.TimerTimer(&f);
+  Paint();
+  EXPECT_GE(ui::win32::Traffic().Paints, 1);
+  EXPECT_GE(ui::win32::Traffic().Changes, 1);
 }
 
 }  // namespace

@@ -55,6 +55,11 @@ TEST(Win32VersionInfo, ReadsTheFixedFileVersion) {
   auto own = version.FileVersion(sys::Win32Environment().ExePath());
   ASSERT_TRUE(own);
   EXPECT_EQ(*own, (std::array<std::uint16_t, 4>{1, 0, 0, 1}));
+  // Another file through the system's version library: the program beside the tests.
+  const std::string exe = sys::Win32Environment().ExePath();
+  const std::string testDir = exe.substr(0, exe.find_last_of('\\'));
+  const std::string program = testDir.substr(0, testDir.find_last_of('\\') + 1) + "Quonthary.exe";
+  EXPECT_EQ(version.FileVersion(program), own) << program;
 
   TempFiles files;
   EXPECT_FALSE(version.FileVersion(files.Write("plain.txt", {"no resources here"})));

@@ -40,9 +40,14 @@ class HeadlessPeer : public Peer {
   HeadlessPeer(HeadlessBackend& backend, TWinControl& control)
       : backend_(backend), control_(control), handle_(backend.NewHandle()) {}
   sys::WindowHandle Handle() const override { return handle_; }
-  void Changed(Change) override {}
-  void GraphicChanged(TControl&, Change) override {}
-  void Repaint(TControl& what) override { backend_.repaints_[&what] += 1; }
+  void Changed(Change what) override { backend_.NoteChange(control_.Name(), what); }
+  void GraphicChanged(TControl& child, Change what) override {
+    backend_.NoteChange(child.Name(), what);
+  }
+  void Repaint(TControl& what) override {
+    backend_.repaints_[&what] += 1;
+    backend_.NoteRepaint(what.Name());
+  }
   void SetFocus() override {}
   bool SetLayeredAlpha(std::uint8_t) override { return !backend_.alphaFails_; }
 
@@ -53,6 +58,14 @@ class HeadlessPeer : public Peer {
 };
 
 HeadlessBackend::HeadlessBackend() { appHandle_ = NewHandle(); }
+
+namespace {
+// Linked in, the headless backend is the one made when none was installed.
+const bool kDefault = (SetDefaultBackendFactory([]() -> std::unique_ptr<Backend> {
+                         return std::make_unique<HeadlessBackend>();
+                       }),
+                       true);
+}  // namespace
 
 // ---- modal windows and boxes ----
 
@@ -277,6 +290,33 @@ void HeadlessBackend::CloseByUser(TForm& form) {
 
 std::unique_ptr<Peer> HeadlessBackend::CreatePeer(TWinControl& control) {
   return std::make_unique<HeadlessPeer>(*this, control);
+}
+
+namespace {
+const char* ChangeName(Change what) {
+  static const char* const names[] = {
+      "Bounds",  "Visible",      "Enabled",    "Text",        "Hint",     "Font",      "Color",
+      "Checked", "Items",        "ItemIndex",  "Selection",   "ReadOnly", "MaxLength", "CharCase",
+      "Range",   "Position",     "ActivePage", "TabVisible",  "Picture",  "Style",     "ExStyle",
+      "Region",  "ParentWindow", "Default",    "Constraints", "Children"};
+  const auto i = static_cast<std::size_t>(what);
+  return i < sizeof names / sizeof names[0] ? names[i] : "?";
+}
+}  // namespace
+
+void HeadlessBackend::NoteChange(const std::string& who, Change what) {
+  traffic_.Changes += 1;
+  traffic_.Log.push_back(who + " " + ChangeName(what));
+}
+
+void HeadlessBackend::NoteRepaint(const std::string& who) {
+  traffic_.Repaints += 1;
+  traffic_.Log.push_back(who + " repaint");
+}
+
+void HeadlessBackend::SetApplicationHint(const std::string& hint) {
+  appHint_ = hint;
+  NoteChange("Application", Change::Hint);
 }
 
 int HeadlessBackend::RepaintCount(const TControl& control) const {

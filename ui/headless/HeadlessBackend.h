@@ -99,6 +99,19 @@ class HeadlessBackend : public Backend {
   void SetLayeredAlphaFails(bool fails) { alphaFails_ = fails; }
   bool LayeredAlphaFails() const { return alphaFails_; }
 
+  // ---- what reached the windows ----
+  // Every change the model passed on to a window (one of its own properties, or one of a
+  // windowless child it paints), every repaint, and every change of the application's own
+  // window properties, since the last ResetTraffic: what a real window would be told or
+  // have to redraw. Traffic().Log names each ("ImageCharging Bounds", "LabelState repaint").
+  struct PeerTraffic {
+    int Changes = 0;
+    int Repaints = 0;
+    std::vector<std::string> Log;
+  };
+  const PeerTraffic& Traffic() const { return traffic_; }
+  void ResetTraffic() { traffic_ = {}; }
+
   // ---- Backend ----
   std::unique_ptr<Peer> CreatePeer(TWinControl& control) override;
   int RunModal(TForm& form) override;
@@ -123,7 +136,7 @@ class HeadlessBackend : public Backend {
   void SetApplicationExStyle(std::uint32_t exStyle) override { appExStyle_ = exStyle; }
   void SetApplicationTitle(const std::string& title) override { appTitle_ = title; }
   void SetHintTimings(int pauseMs, int hidePauseMs) override;
-  void SetApplicationHint(const std::string& hint) override { appHint_ = hint; }
+  void SetApplicationHint(const std::string& hint) override;
 
   // Text metrics: a character is (height + 1) / 2 wide, a line height + (height + 3) / 5 high.
   static int CharWidth(const TFont& font) { return (font.Height + 1) / 2; }
@@ -132,6 +145,8 @@ class HeadlessBackend : public Backend {
  private:
   friend class HeadlessPeer;
   int RecordBox(MessageBoxCall call);
+  void NoteChange(const std::string& who, Change what);
+  void NoteRepaint(const std::string& who);
   sys::WindowHandle NewHandle() { return nextHandle_ += 4; }
 
   std::deque<std::function<void(TForm&)>> modals_;
@@ -143,6 +158,7 @@ class HeadlessBackend : public Backend {
   std::map<const TTimer*, std::uint64_t> due_;
   std::uint64_t now_ = 0;
   std::map<const TControl*, int> repaints_;
+  PeerTraffic traffic_;
   TPopupMenu* lastPopup_ = nullptr;
   sys::Point lastPopupPos_;
   int popups_ = 0;

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "system/win32/LazyLibrary.h"
 #include "ui/Dialogs.h"
 #include "ui/win32/BackendImpl.h"
 #include "ui/win32/Peers.h"
@@ -20,6 +21,8 @@ std::string FilterForDialog(const std::string& filter) {
 }
 
 namespace {
+sys::LazyLibrary comdlg32("comdlg32.dll");
+
 HWND DialogOwner(Win32Backend& backend) {
   if (FormPeer* form = backend.ActiveFormPeer()) return form->Hwnd();
   return backend.AppWindow();
@@ -45,7 +48,8 @@ bool Win32Backend::ExecuteOpenDialog(TOpenDialog& dialog) {
   // The program builds its paths from its own folder; the dialog must not move the
   // current directory.
   ofn.Flags = OFN_HIDEREADONLY | OFN_EXPLORER | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
-  if (!GetOpenFileNameA(&ofn)) return false;
+  auto open = comdlg32.Get<decltype(GetOpenFileNameA)>("GetOpenFileNameA");
+  if (!open || !open(&ofn)) return false;
   dialog.FileName = file.data();
   return true;
 }
@@ -59,7 +63,8 @@ bool Win32Backend::ExecuteColorDialog(TColorDialog& dialog) {
   cc.lpCustColors = custom;
   cc.Flags =
       CC_RGBINIT | (dialog.FullOpen ? CC_FULLOPEN : 0u) | (dialog.AnyColor ? CC_ANYCOLOR : 0u);
-  if (!ChooseColorA(&cc)) return false;
+  auto choose = comdlg32.Get<decltype(ChooseColorA)>("ChooseColorA");
+  if (!choose || !choose(&cc)) return false;
   dialog.Color = TColor(cc.rgbResult);
   return true;
 }

@@ -71,6 +71,11 @@ void RegisterClassOnce(const char* name, WNDPROC proc) {
 
 std::unique_ptr<Backend> MakeWin32Backend() { return std::make_unique<Win32Backend>(); }
 
+WindowTraffic& Traffic() {
+  static WindowTraffic traffic;
+  return traffic;
+}
+
 Backend& InstallWin32() {
   Backend& backend = SetBackend(MakeWin32Backend());
   Application().Reset();

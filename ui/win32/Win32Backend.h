@@ -16,6 +16,16 @@
 namespace ui::win32 {
 
 std::unique_ptr<Backend> MakeWin32Backend();
+
+// What reached the real windows, for measuring the idle cost: the WM_PAINT messages painted
+// by our windows that hold windowless parts (the indicator is one), and the changes the model
+// passed on to a window (its own, or of a part it paints). Counted for the process; a
+// measurement zeroes them first.
+struct WindowTraffic {
+  long Paints = 0;
+  long Changes = 0;
+};
+WindowTraffic& Traffic();
 // Makes a fresh win32 backend current (forms made under the previous one must be gone),
 // resets the application object and returns the backend.
 Backend& InstallWin32();

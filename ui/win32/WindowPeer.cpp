@@ -11,6 +11,7 @@
 #include "ui/Menus.h"
 #include "ui/win32/GraphicPainter.h"
 #include "ui/win32/Peers.h"
+#include "ui/win32/Win32Backend.h"
 #include "ui/win32/PopupMenus.h"
 
 namespace ui::win32 {
@@ -193,6 +194,7 @@ void WindowPeer::ApplyFont() {
 }
 
 void WindowPeer::Changed(Change what) {
+  Traffic().Changes += 1;
   if (!hwnd_) return;
   Applying guard(*this);
   switch (what) {
@@ -226,9 +228,13 @@ void WindowPeer::Changed(Change what) {
 }
 
 void WindowPeer::GraphicChanged(TControl& child, Change what) {
+  Traffic().Changes += 1;
   if (!hwnd_) return;
   if (what == Change::Children && pressed_ == &child && !StillHere(&child)) pressed_ = nullptr;
-  InvalidateRect(hwnd_, nullptr, FALSE);
+  // A tooltip text, or anything of a child that is not shown, changes nothing on screen.
+  if (what != Change::Hint &&
+      (child.Visible() || what == Change::Visible || what == Change::Children))
+    InvalidateRect(hwnd_, nullptr, FALSE);
   if (what == Change::Hint || what == Change::Bounds || what == Change::Visible ||
       what == Change::Children)
     HintsChanged();
@@ -344,6 +350,7 @@ bool WindowPeer::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
       return true;
     case WM_PAINT: {
       if (!HoldsGraphics()) return false;
+      Traffic().Paints += 1;
       PAINTSTRUCT ps;
       HDC dc = BeginPaint(hwnd_, &ps);
       RECT client;

@@ -1,0 +1,38 @@
+// The whole program started from any settings file: in INI mode every setting and profile is
+// loaded from the input, the program runs a few seconds, saves, and a second start from
+// what it saved saves the very same file again.
+#include "fuzz/FuzzSupport.h"
+#include "fuzz/ProgramOnFakes.h"
+
+namespace {
+
+const char kSwitch[] = "[Quonthary_SETTINGS]\r\nKeep_Settings_in_system_Registry=0\r\n\r\n";
+
+// The lines of a and b from the first that differs.
+std::string Difference(const std::string& a, const std::string& b) {
+  std::size_t i = 0;
+  while (i < a.size() && i < b.size() && a[i] == b[i]) ++i;
+  const std::size_t line = a.rfind('\n', i) == std::string::npos ? 0 : a.rfind('\n', i) + 1;
+  return "first save:\n" + a.substr(line, 200) + "\n----\nsecond save:\n" + b.substr(line, 200);
+}
+
+std::string SaveAndRead(fuzz::ProgramOnFakes& program) {
+  program.Indicator().SaveSettings();
+  return program.files.Get(fuzz::kIniPath).value_or("<absent>");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  fuzz::ProgramOnFakes program;
+  program.files.Put(fuzz::kIniPath, kSwitch + fuzz::Text(data, size));
+  program.Start();
+  program.Run(3);
+  const std::string saved = SaveAndRead(program);
+  program.Stop();
+
+  program.Start();
+  const std::string again = SaveAndRead(program);
+  fuzz::Check(again == saved, "what was saved loads and saves the same", Difference(saved, again));
+  return 0;
+}
