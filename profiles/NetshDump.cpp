@@ -1,7 +1,6 @@
 #include "profiles/NetshDump.h"
 
 #include <optional>
-#include <sstream>
 
 namespace profiles {
 
@@ -53,20 +52,33 @@ std::optional<std::string> Token(const std::string& line, const std::string& low
   return value;
 }
 
+// The line's words, split at blanks and tabs (a string stream would pull the whole locale
+// machinery into the program).
+std::vector<std::string> Words(const std::string& line) {
+  std::vector<std::string> words;
+  std::size_t at = 0;
+  while ((at = line.find_first_not_of(" \t\r\n", at)) != std::string::npos) {
+    const std::size_t end = line.find_first_of(" \t\r\n", at);
+    words.push_back(line.substr(at, end == std::string::npos ? std::string::npos : end - at));
+    at = end;
+  }
+  return words;
+}
+
 // Which "pushd" section a line belongs to: the newer form is read only in the IPv4 one
 // (the IPv6 section uses the same words for its own addresses).
 class Section {
  public:
   void See(const std::string& lower) {
-    std::istringstream words(lower);
-    std::string first, word, rest;
-    words >> first;
-    if (first == "popd") {
+    const std::vector<std::string> words = Words(lower);
+    if (words.empty()) return;
+    if (words[0] == "popd") {
       current_.clear();
       return;
     }
-    if (first != "pushd") return;
-    while (words >> word) rest += (rest.empty() ? "" : " ") + word;
+    if (words[0] != "pushd") return;
+    std::string rest;
+    for (std::size_t i = 1; i < words.size(); ++i) rest += (rest.empty() ? "" : " ") + words[i];
     current_ = rest;
   }
   bool IPv4() const { return current_ == "interface ipv4"; }
