@@ -4,9 +4,9 @@
 #include "app/FormQuonthary.h"
 
 void TFormQuonthary::BuildContextMenu() {
-  for (ui::TMenuItem* item :
-       {&mnuAbout, &mnuMove, &mnuSettings, &mnuClose, &N1, &mnuMacChanger, &mnuProxyChanger,
-        &mnuIPChanger, &N2, &mnuMacChangerDialog, &mnuProxyChangerDialog, &mnuIPChangerDialog})
+  for (ui::TMenuItem* item : {&mnuAbout, &mnuMove, &mnuSettings, &mnuBatteryHistory, &mnuClose, &N1,
+                              &mnuMacChanger, &mnuProxyChanger, &mnuIPChanger, &N2,
+                              &mnuMacChangerDialog, &mnuProxyChangerDialog, &mnuIPChangerDialog})
     PopupMenu.Items().Add(*item);
   BuildProfileMenus();
   mnuIPChangerDialog.SetDefault(true);
@@ -15,6 +15,7 @@ void TFormQuonthary::BuildContextMenu() {
   mnuAbout.OnClick = [this](ui::TObject* s) { mnuAboutClick(s); };
   mnuMove.OnClick = [this](ui::TObject* s) { mnuMoveClick(s); };
   mnuSettings.OnClick = [this](ui::TObject* s) { mnuSettingsClick(s); };
+  mnuBatteryHistory.OnClick = [this](ui::TObject* s) { mnuBatteryHistoryClick(s); };
   mnuClose.OnClick = [this](ui::TObject* s) { mnuCloseClick(s); };
   mnuMacChangerDialog.OnClick = [this](ui::TObject* s) { mnuMacChangerDialogClick(s); };
   mnuProxyChangerDialog.OnClick = [this](ui::TObject* s) { mnuProxyChangerDialogClick(s); };

@@ -1,12 +1,18 @@
 #include "app/FormQuonthary.h"
 
 #include "app/ContextMenuLook.h"
+#include "changers/FormMacChanger.h"
+#include "changers/FormProxy.h"
 #include "dialogs/FormAbout.h"
+#include "dialogs/FormBatteryHistory.h"
 #include "dialogs/FormMsgBox.h"
 #include "i18n/FormLanguage.h"
 #include "i18n/Translate.h"
 #include "profiles/FormChanger.h"
+#include "profiles/FormIPChanger.h"
+#include "profiles/FormImportSettings.h"
 #include "profiles/FormMessageChanger.h"
+#include "profiles/FormProfilesOrder.h"
 #include "settings/FormSettings.h"
 #include "system/Environment.h"
 

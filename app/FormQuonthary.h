@@ -12,6 +12,7 @@
 #include "changers/NetworkAdapters.h"
 #include "dialogs/Dialog.h"
 #include "dialogs/DialogRunner.h"
+#include "dialogs/ResultLine.h"
 #include "profiles/ProfileKinds.h"
 #include "profiles/ProfileRecords.h"
 #include "settings/Settings.h"
@@ -22,10 +23,16 @@
 #include "ui/Ui.h"
 
 class TFormAbout;
+class TFormBatteryHistory;
 class TFormLanguage;
 class TFormMsgBox;
 class TFormMessageChanger;
 class TFormChanger;
+class TFormIPChanger;
+class TFormProxy;
+class TFormMacChanger;
+class TFormProfilesOrder;
+class TFormImportSettings;
 class TFormSettings;
 
 class TFormQuonthary : public ui::TForm {
@@ -53,6 +60,7 @@ class TFormQuonthary : public ui::TForm {
   ui::TMenuItem mnuAbout{this, "mnuAbout", "About", ui::ShortCut(ui::VK_F1, 0)};
   ui::TMenuItem mnuMove{this, "mnuMove", "Move window"};
   ui::TMenuItem mnuSettings{this, "mnuSettings", "Settings", ui::ShortCut('U', ui::scCtrl)};
+  ui::TMenuItem mnuBatteryHistory{this, "mnuBatteryHistory", "Battery history..."};
   ui::TMenuItem mnuClose{this, "mnuClose", "Close", ui::ShortCut(ui::VK_F4, ui::scAlt)};
   ui::TMenuItem N1{this, "N1", "-"};
   ui::TMenuItem mnuMacChanger{this, "mnuMacChanger", "MAC Address Changer"};
@@ -134,7 +142,14 @@ class TFormQuonthary : public ui::TForm {
   std::unique_ptr<TFormMsgBox> FormMsgBox;
   std::unique_ptr<TFormMessageChanger> FormMessageChanger;
   std::unique_ptr<TFormChanger> FormChanger;
+  // The three profile editors, and the order dialog and profile picker they open.
+  std::unique_ptr<TFormIPChanger> FormIPChanger;
+  std::unique_ptr<TFormProxy> FormProxy;
+  std::unique_ptr<TFormMacChanger> FormMacChanger;
+  std::unique_ptr<TFormProfilesOrder> FormProfilesOrder;
+  std::unique_ptr<TFormImportSettings> FormImportSettings;
   std::unique_ptr<TFormSettings> FormSettings;
+  std::unique_ptr<TFormBatteryHistory> FormBatteryHistory;
 
   // ---- start-up and shutdown ----
   void FormCreate();
@@ -209,6 +224,10 @@ class TFormQuonthary : public ui::TForm {
   bool ApplyMacProfile(int slot);
   void ShowTimedMessage(const std::string& message, const std::string& redMessage, int seconds,
                         int icon);
+  // With a second line still being found out while the box is shown (whether the profile
+  // holds).
+  void ShowTimedMessage(const std::string& message, const std::string& redMessage, int seconds,
+                        int icon, dialogs::PendingLine pending);
   // Runs the confirmation window after fill has filled it; true when answered Yes.
   bool ConfirmProfileChange(const std::function<void(TFormMessageChanger&)>& fill);
   // The registry side of proxy and MAC profiles; false when a value could not be written
@@ -229,6 +248,8 @@ class TFormQuonthary : public ui::TForm {
   void BuildProfileMenus();
   void mnuAboutClick(ui::TObject* sender);
   void mnuSettingsClick(ui::TObject* sender);
+  // The charge of the last battery periods of the discharge log, drawn.
+  void mnuBatteryHistoryClick(ui::TObject* sender);
   void mnuCloseClick(ui::TObject* sender);
   // The three editors, run modally from their "Configure" items and the switcher.
   void mnuIPConfigureClick(ui::TObject* sender);
@@ -238,7 +259,7 @@ class TFormQuonthary : public ui::TForm {
   void UpdateChangerMenus();
   // The menu-state refresh: enabled states, then the proxy and MAC check marks.
   void PopupMenuPopup(ui::TObject* sender);
-  // The commands' enabled state: off while one of the six command dialogs is open.
+  // The commands' enabled state: off while one of the command dialogs is open.
   void UpdateEnabledStates();
   // The IP items' check marks are the applied marks.
   void ShowAppliedMarks();

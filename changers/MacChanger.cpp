@@ -1,15 +1,18 @@
 // MAC profiles: the adapters' driver keys in the machine-wide registry.
 #include "app/FormQuonthary.h"
+#include "changers/ReadBack.h"
+#include "i18n/FormLanguage.h"
 #include "profiles/FormMessageChanger.h"
 
 namespace {
 
 // A missing value reads as the empty text; one of another kind cannot be shown or
 // compared as an address, so it stops the listing as the form library's reader does.
-std::string StringValue(sys::RegistryKey& key, const char* name) {
+std::string StringValue(sys::RegistryKey& key, const char* name,
+                        const changers::NetworkAdapters& found) {
   auto value = key.Query(name);
   if (!value) return {};
-  if (value->Kind != sys::ValueKind::String) throw changers::InvalidDataType(name);
+  if (value->Kind != sys::ValueKind::String) throw changers::InvalidDataType(name, found);
   return value->Text;
 }
 
@@ -24,8 +27,8 @@ changers::NetworkAdapters TFormQuonthary::ListNetworkAdapters() {
     auto device = Sys.Reg.Open(root, std::string(changers::kAdapterClassKey) + "\\" + name, false);
     // Only network devices carry a bus type; the class key also holds other entries.
     if (!device || !device->Query("BusType")) continue;
-    std::string description = StringValue(*device, "DriverDesc");
-    std::string address = StringValue(*device, changers::kNetworkAddressValue);
+    std::string description = StringValue(*device, "DriverDesc", found);
+    std::string address = StringValue(*device, changers::kNetworkAddressValue, found);
     found.Links.push_back(name);
     found.Descriptions.push_back(std::move(description));
     found.Addresses.push_back(std::move(address));
@@ -60,9 +63,14 @@ bool TFormQuonthary::ApplyMacProfile(int slot) {
   if (!confirmed) return false;
   const bool written = WriteMacSetting(mac);
   SaveSettings();
-  if (written)
+  // Read back: only an address that holds needs the device restarted.
+  const std::string readBack = written ? changers::MacReadBack(Sys.Reg, mac, *FormLanguage) : "";
+  if (!written)
+    ShowTimedMessage(changers::MacWriteFailure(Sys.Reg, mac, *FormLanguage), "", 20,
+                     ui::IDI_Exclamation);
+  else if (readBack.empty())
     ShowTimedMessage(Msg("LabelMacChanged"), Msg("LabelDisEnab"), 20, ui::IDI_Asterisk);
   else
-    ShowTimedMessage(Msg("LabelMacNotWritten"), "", 20, ui::IDI_Exclamation);
+    ShowTimedMessage(readBack, "", 20, ui::IDI_Exclamation);
   return true;
 }

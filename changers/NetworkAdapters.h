@@ -3,6 +3,7 @@
 // hardware address.
 #pragma once
 #include <stdexcept>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -22,11 +23,12 @@ struct NetworkAdapters {
 };
 
 // A value that should be a string but is not; the text names the value as the form
-// library's own error does.
+// library's own error does. Discovery stops there; what it had found comes along.
 class InvalidDataType : public std::runtime_error {
  public:
-  explicit InvalidDataType(const std::string& valueName)
-      : std::runtime_error("Invalid data type for '" + valueName + "'") {}
+  explicit InvalidDataType(const std::string& valueName, NetworkAdapters found = {})
+      : std::runtime_error("Invalid data type for '" + valueName + "'"), Found(std::move(found)) {}
+  NetworkAdapters Found;
 };
 
 }  // namespace changers

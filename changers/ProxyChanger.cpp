@@ -1,15 +1,12 @@
 // Proxy profiles: the per-user Internet settings in the registry.
 #include "app/FormQuonthary.h"
+#include "changers/ProxyInForce.h"
+#include "changers/ReadBack.h"
+#include "i18n/FormLanguage.h"
 #include "profiles/FormMessageChanger.h"
 
-namespace {
-
-const char kInternetSettingsKey[] =
-    "\\Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
-const char kZoneMapKey[] =
-    "\\Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings\\ZoneMap";
-
-}  // namespace
+using changers::kInternetSettingsKey;
+using changers::kZoneMapKey;
 
 bool TFormQuonthary::ApplyProxyProfile(int slot) {
   if (slot < 0 || slot >= profiles::SlotCount) return false;
@@ -23,10 +20,15 @@ bool TFormQuonthary::ApplyProxyProfile(int slot) {
   if (!confirmed) return false;
   const bool written = WriteProxySettings(proxy);
   SaveSettings();
-  if (written)
-    ShowTimedMessage(Msg("LabelProxyChanged"), "", 10, ui::IDI_Asterisk);
-  else
+  // What was written is read back: the second line says whether it holds.
+  const std::string readBack = written ? changers::ProxyReadBack(Store, proxy, *FormLanguage) : "";
+  if (!written)
     ShowTimedMessage(Msg("LabelProxyNotWritten"), "", 20, ui::IDI_Exclamation);
+  else if (readBack.empty())
+    ShowTimedMessage(Msg("LabelProxyChanged") + "\n" + Msg("LabelProxyInForce"), "", 10,
+                     ui::IDI_Asterisk);
+  else
+    ShowTimedMessage(Msg("LabelProxyNotHeld") + "\n" + readBack, "", 20, ui::IDI_Exclamation);
   return true;
 }
 

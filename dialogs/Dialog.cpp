@@ -26,7 +26,10 @@ void TDialog::ShowDialog() {
   FormShow();
   // Placed once more: the show steps may have changed the size.
   if (Position() == ui::TPosition::ScreenCenter) CenterOnScreen(*this);
-  PinSize();
+  if (resizable_)
+    SetConstraints({Width(), Height(), 0, 0});
+  else
+    PinSize();
 }
 
 }  // namespace dialogs

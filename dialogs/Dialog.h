@@ -40,11 +40,15 @@ class TDialog : public ui::TForm {
   // The show steps once more, on a dialog already shown (a window it opened changed what it
   // shows).
   void ShowAgain() { ShowDialog(); }
+  // A window the user may make larger than designed (the chart of the battery history): its
+  // size at each show is then its least, not its only one.
+  void SetResizable() { resizable_ = true; }
 
  private:
   void ShowDialog();
   DialogEnv env_;
   bool translated_;
+  bool resizable_ = false;
 };
 
 }  // namespace dialogs

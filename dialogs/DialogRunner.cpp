@@ -11,8 +11,9 @@ ui::TForm* OpenDialogs::Find(DialogKind kind) const {
 }
 
 bool OpenDialogs::BlocksCommands() const {
-  for (DialogKind kind : {DialogKind::About, DialogKind::IPChanger, DialogKind::Proxy,
-                          DialogKind::MacChanger, DialogKind::Settings, DialogKind::Changer})
+  for (DialogKind kind :
+       {DialogKind::About, DialogKind::IPChanger, DialogKind::Proxy, DialogKind::MacChanger,
+        DialogKind::Settings, DialogKind::Changer, DialogKind::BatteryHistory})
     if (IsOpen(kind)) return true;
   return false;
 }

@@ -23,6 +23,7 @@ enum class DialogKind {
   MessageChanger,  // the confirmation window
   MsgBox,          // the timed message box
   ImportSettings,  // the IP editor's profile picker
+  BatteryHistory,
 };
 
 // The dialogs now running, in the order they were opened.
@@ -34,8 +35,8 @@ class OpenDialogs {
 
   bool IsOpen(DialogKind kind) const { return Find(kind) != nullptr; }
   ui::TForm* Find(DialogKind kind) const;
-  // While one of the about dialog, the switcher, the three editors or the settings dialog is
-  // open, the context menu's commands are disabled.
+  // While one of the about dialog, the switcher, the three editors, the settings dialog or
+  // the battery history is open, the context menu's commands are disabled.
   bool BlocksCommands() const;
   // Every open dialog, in raising order (see DialogKind).
   std::vector<ui::TForm*> InRaiseOrder() const;

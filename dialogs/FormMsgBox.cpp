@@ -40,6 +40,10 @@ void TFormMsgBox::FormShow() {
   if (!LabelRedMsg.Visible()) SetHeight(Height() - 40);
   // Only the red line's visibility comes from the launcher; its text is always this one.
   LabelRedMsg.SetCaption(Msg("LabelDisEnab"));
+  if (Pending) {
+    message_ = LabelMsg.Caption();
+    AskPending();
+  }
   FitMessage();
   ImageDesc.SetSystemIcon(IconId);
   ShowCountDown();
@@ -61,7 +65,28 @@ void TFormMsgBox::ShowCountDown() {
   ButtonOK.SetCaption("OK (" + std::to_string(SecondsLeft) + ")");
 }
 
+void TFormMsgBox::AskPending() {
+  std::optional<dialogs::ResultLine> line = Pending();
+  if (!line) {
+    LabelMsg.SetCaption(message_ + "\n" + Msg("LabelResultChecking"));
+    return;
+  }
+  Pending = nullptr;
+  LabelMsg.SetCaption(message_ + "\n" + line->Text);
+  if (!line->Warning) return;
+  IconId = ui::IDI_Exclamation;
+  ImageDesc.SetSystemIcon(IconId);
+  if (SecondsLeft < 20) SecondsLeft = 20;
+}
+
 void TFormMsgBox::Timer1Timer(ui::TObject*) {
+  if (Pending) {
+    AskPending();
+    // Shown, and pinned: the size is released for the longer text and pinned again.
+    SetConstraints({});
+    FitMessage();
+    PinSize();
+  }
   --SecondsLeft;
   ShowCountDown();
   if (SecondsLeft <= 0) {

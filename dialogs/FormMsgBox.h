@@ -2,7 +2,10 @@
 // the network device, and an OK button that counts the seconds down and closes the box at
 // zero. Launched (modally, once per message) by TFormQuonthary::ShowTimedMessage.
 #pragma once
+#include <string>
+
 #include "dialogs/Dialog.h"
+#include "dialogs/ResultLine.h"
 #include "ui/Ui.h"
 
 class TFormMsgBox : public dialogs::TDialog {
@@ -23,6 +26,10 @@ class TFormMsgBox : public dialogs::TDialog {
   // ---- state, set by the launcher before the box is shown ----
   int SecondsLeft = 10;
   int IconId = ui::IDI_Asterisk;
+  // A second line still being found out (whether a profile holds): the box says it is
+  // checking until the answer comes, then shows it; a warning turns the icon to the
+  // exclamation mark and leaves at least 20 seconds to read it.
+  dialogs::PendingLine Pending;
 
   void FormCreate();
   void Timer1Timer(ui::TObject* sender);
@@ -33,6 +40,9 @@ class TFormMsgBox : public dialogs::TDialog {
 
  private:
   void ShowCountDown();
+  // One question to Pending; the message follows its answer.
+  void AskPending();
   // A message longer than the designed line makes the box taller instead of being cut.
   void FitMessage();
+  std::string message_;  // the launcher's message, without the pending line
 };

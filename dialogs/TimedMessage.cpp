@@ -3,8 +3,15 @@
 #include "dialogs/DialogRunner.h"
 #include "dialogs/FormMsgBox.h"
 
+#include <utility>
+
 void TFormQuonthary::ShowTimedMessage(const std::string& message, const std::string& redMessage,
                                       int seconds, int icon) {
+  ShowTimedMessage(message, redMessage, seconds, icon, nullptr);
+}
+
+void TFormQuonthary::ShowTimedMessage(const std::string& message, const std::string& redMessage,
+                                      int seconds, int icon, dialogs::PendingLine pending) {
   Sys.Audio.MessageBeep(0);
   dialogs::DialogRun<TFormMsgBox> run(FormMsgBox, Dialogs, dialogs::DialogKind::MsgBox,
                                       DialogEnvironment());
@@ -13,5 +20,6 @@ void TFormQuonthary::ShowTimedMessage(const std::string& message, const std::str
   run->LabelRedMsg.SetCaption(redMessage);
   run->SecondsLeft = seconds;
   run->IconId = icon;
+  run->Pending = std::move(pending);
   run.ShowModal();
 }

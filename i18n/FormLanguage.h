@@ -61,6 +61,66 @@ class TFormLanguage : public ui::TForm {
                                     {},
                                     "Profil has been changed. Do You want to save this profile?"};
   ui::TLabel LabelMonOn{this, "LabelMonOn", this, {}, "Mon-ON"};
+  // Whether an applied profile is in force, read back from the system ("%1"... are the
+  // places of values: the connection, what it has, what the profile sets).
+  ui::TLabel LabelResultChecking{
+      this, "LabelResultChecking", this, {}, "Checking whether the settings are in force..."};
+  ui::TLabel LabelIPInForce{this, "LabelIPInForce", this, {}, "The settings are in force on %1."};
+  ui::TLabel LabelIPDiffers{this, "LabelIPDiffers", this, {}, "%1 has %2, expected %3"};
+  ui::TLabel LabelIPMask{this, "LabelIPMask", this, {}, "mask %1"};
+  ui::TLabel LabelIPGateway{this, "LabelIPGateway", this, {}, "gateway %1"};
+  ui::TLabel LabelIPDns{this, "LabelIPDns", this, {}, "DNS %1"};
+  ui::TLabel LabelIPNone{this, "LabelIPNone", this, {}, "none"};
+  ui::TLabel LabelIPNoAddress{this, "LabelIPNoAddress", this, {}, "no address"};
+  ui::TLabel LabelIPDhcpNoAddress{
+      this, "LabelIPDhcpNoAddress", this, {}, "%1 uses DHCP but has no address yet."};
+  ui::TLabel LabelIPNotFound{this, "LabelIPNotFound", this, {}, "The connection %1 was not found."};
+  ui::TLabel LabelIPNotRead{
+      this, "LabelIPNotRead", this, {}, "The settings of the connections could not be read back."};
+  ui::TLabel LabelIPNotApplied{
+      this,
+      "LabelIPNotApplied",
+      this,
+      {},
+      "The IP settings were not applied: administrator rights were not given."};
+  ui::TLabel LabelProxyInForce{
+      this, "LabelProxyInForce", this, {}, "The proxy settings are in force."};
+  ui::TLabel LabelProxyNotHeld{
+      this, "LabelProxyNotHeld", this, {}, "The proxy settings did not hold:"};
+  ui::TLabel LabelProxyDiffers{this, "LabelProxyDiffers", this, {}, "%1 reads %2, expected %3"};
+  ui::TLabel LabelMacDiffers{this,
+                             "LabelMacDiffers",
+                             this,
+                             {},
+                             "The MAC address did not hold: the adapter reads %1, expected %2."};
+  ui::TLabel LabelMacNeedsAdmin{
+      this,
+      "LabelMacNeedsAdmin",
+      this,
+      {},
+      "The MAC address could not be written: administrator rights are needed!"};
+  ui::TLabel LabelConnAbsent{this, "LabelConnAbsent", this, {}, "not found"};
+  // The battery history window.
+  ui::TLabel LabelHistoryCaption{this, "LabelHistoryCaption", this, {}, "Battery history"};
+  ui::TLabel LabelHistoryPeriod{this,
+                                "LabelHistoryPeriod",
+                                this,
+                                {},
+                                "%1: %2 on battery, %3 % used, %4 % per hour, %5 from full"};
+  ui::TLabel LabelHistoryPeriodShort{
+      this, "LabelHistoryPeriodShort", this, {}, "%1: %2 on battery, %3 % used"};
+  ui::TLabel LabelHistorySkipped{
+      this, "LabelHistorySkipped", this, {}, "Files in discharging_log that could not be read: %1"};
+  ui::TLabel LabelHistoryEmpty{
+      this, "LabelHistoryEmpty", this, {}, "No battery period has been logged yet."};
+  ui::TLabel LabelHistoryLogOff{
+      this,
+      "LabelHistoryLogOff",
+      this,
+      {},
+      "The discharge log is off: it is turned on in the settings (\"Log battery work time to "
+      "file\")."};
+
   // Profile application that could not be carried out.
   ui::TLabel LabelProxyNotWritten{this,
                                   "LabelProxyNotWritten",
@@ -88,6 +148,13 @@ class TFormLanguage : public ui::TForm {
       {},
       "The NETSH script could not be written to the temporary folder; the IP settings were "
       "not changed!"};
+  // A connection name import that would grow the list past the names it holds.
+  ui::TLabel LabelConnNamesLeftOut{
+      this,
+      "LabelConnNamesLeftOut",
+      this,
+      {},
+      "The connection list holds at most 30 names; connection names not imported:"};
 
  private:
   std::string languageFile_;

@@ -3,7 +3,9 @@
 // runs.
 #include "app/FormQuonthary.h"
 #include "dialogs/DialogRunner.h"
+#include "i18n/FormLanguage.h"
 #include "profiles/FormChanger.h"
+#include "profiles/IPVerification.h"
 
 using profiles::ProfileKind;
 
@@ -34,6 +36,9 @@ void TFormQuonthary::OpenChanger(ProfileKind kind) {
   links.RefreshMenu = [this] { PopupMenuPopup(&PopupMenu); };
   links.Apply = [this](ProfileKind k, int slot) { return ApplyProfile(k, slot); };
   links.Configure = [this](ProfileKind k) { ConfigureProfiles(k); };
+  links.PresentIP = [this] {
+    return profiles::PresentSettingsLines(Profiles.IPProfiles, Sys.Ip.Connections(), *FormLanguage);
+  };
   {
     dialogs::DialogRun<TFormChanger> run(FormChanger, Dialogs, dialogs::DialogKind::Changer,
                                          DialogEnvironment(), std::move(links));

@@ -37,6 +37,16 @@ TFormChanger::TFormChanger(ui::TComponent* owner, const dialogs::DialogEnv& env,
     ConfigureButtonOf(kind).SetParent(&page);
     SelectionMarkOf(kind).SetTag(1);
   }
+  for (ui::TLabel* label : {&LabelPresent, &LabelPresentList}) {
+    label->SetParent(&TabSheetIP);
+    label->SetAutoSize(false);
+    label->Hide();
+  }
+  // Connection names are the user's: an "&" in them is shown as it is.
+  LabelPresentList.SetShowAccelChar(false);
+  ui::TFont bold = LabelPresent.Font();
+  bold.Bold = true;
+  LabelPresent.SetFont(bold);
   for (ui::TShape* mark : {&ShapeSelectedIP, &ShapeSelectedProxy, &ShapeSelectedMac}) {
     mark->SetShape(ui::TShapeType::Circle);
     mark->SetBrushColor(ui::clBlack);
@@ -149,8 +159,28 @@ void TFormChanger::FormShow() {
     mark.SetTop(chosen_->Top() + 4);
   }
 
+  if (kind_ == ProfileKind::IP) nextTop = ShowPresentSettings(nextTop);
+
   // The configure button follows the bottom edge: it ends up just below the last button.
   SetHeight(Height() + nextTop - ConfigureButtonOf(kind_).Top() + kGapBelowButtons);
+}
+
+int TFormChanger::ShowPresentSettings(int top) {
+  const std::vector<std::string> lines =
+      links_.PresentIP ? links_.PresentIP() : std::vector<std::string>{};
+  LabelPresent.SetVisible(!lines.empty());
+  LabelPresentList.SetVisible(!lines.empty());
+  if (lines.empty()) return top;
+  std::string text;
+  for (const std::string& line : lines) text += (text.empty() ? "" : "\n") + line;
+  LabelPresentList.SetCaption(text);
+  auto height = [](const ui::TLabel& label) {
+    return ui::CurrentBackend().MeasureText(label.Font(), label.Caption(), label.Width()).Height;
+  };
+  LabelPresent.SetBounds(LabelPresent.Left(), top + 8, LabelPresent.Width(), height(LabelPresent));
+  LabelPresentList.SetBounds(LabelPresentList.Left(), LabelPresent.Bottom() + 2,
+                             LabelPresentList.Width(), height(LabelPresentList));
+  return LabelPresentList.Bottom() + 3;
 }
 
 void TFormChanger::RemoveInForceMarks() {

@@ -6,6 +6,8 @@
 #pragma once
 #include <array>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "dialogs/Dialog.h"
 #include "profiles/ProfileKinds.h"
@@ -27,6 +29,8 @@ class TFormChanger : public dialogs::TDialog {
     std::function<bool(profiles::ProfileKind, int slot)> Apply;
     // Runs the kind's editor as the menu's "Configure" item does.
     std::function<void(profiles::ProfileKind)> Configure;
+    // What each connection of the IP profiles has now, one line each ("LAN: DHCP").
+    std::function<std::vector<std::string>()> PresentIP;
   };
 
   TFormChanger(ui::TComponent* owner, const dialogs::DialogEnv& env, Links links);
@@ -47,6 +51,9 @@ class TFormChanger : public dialogs::TDialog {
       this, "ButtonConfigureProxy", nullptr, {22, 430, 75, 25}, "&Configure"};
   ui::TButton ButtonConfigureMac{
       this, "ButtonConfigureMac", nullptr, {22, 430, 75, 25}, "&Configure"};
+  // Under the IP page's buttons, read afresh at each show: what the connections have now.
+  ui::TLabel LabelPresent{this, "LabelPresent", nullptr, {22, 0, 288, 13}, "In force now:"};
+  ui::TLabel LabelPresentList{this, "LabelPresentList", nullptr, {22, 0, 288, 13}, ""};
   ui::TButton ButtonClose{this, "ButtonClose", this, {134, 509, 75, 25}, "Close"};
   // btnIP00 ... btnIP20, btnPX00 ... btnPX20, btnMAC00 ... btnMAC20, made at creation: button
   // i stands for slot i, its tag tells the kind.
@@ -89,6 +96,8 @@ class TFormChanger : public dialogs::TDialog {
   void Configure(profiles::ProfileKind kind);
   ui::TShape& SelectionMarkOf(profiles::ProfileKind kind);
   void RemoveInForceMarks();
+  // Places the present settings below top on the IP page; the top that follows them.
+  int ShowPresentSettings(int top);
   Links links_;
   profiles::ProfileKind kind_ = profiles::ProfileKind::IP;
   ui::TButton* chosen_ = nullptr;

@@ -55,6 +55,13 @@ TFormMessageChanger::TFormMessageChanger(ui::TComponent* owner, const dialogs::D
   Label8.SetAlignment(ui::TAlignment::RightJustify);
   Label8.SetLayout(ui::TTextLayout::Bottom);
 
+  LabelRunAs.SetAutoSize(false);
+  LabelRunAs.SetWordWrap(true);
+  LabelRunAs.SetAlignment(ui::TAlignment::Center);
+  Restyle(LabelRunAs, ui::clNavy, false);
+  LabelRunAs.SetAnchors(ui::akLeft | ui::akBottom);
+  LabelRunAs.Hide();
+
   Label24.SetAutoSize(false);
   Restyle(Label24, ui::clWindowText, true);
   Label24.SetAlignment(ui::TAlignment::Center);
@@ -153,5 +160,14 @@ void TFormMessageChanger::StackPanels() {
     panel->SetTop(y);
     y = panel->Bottom() + 9;
   }
-  SetHeight(y + 115);
+  int notice = 0;
+  if (LabelRunAs.Visible()) {
+    // As high as its text needs; the question below it follows the bottom edge.
+    const int needed = ui::CurrentBackend()
+                           .MeasureText(LabelRunAs.Font(), LabelRunAs.Caption(), LabelRunAs.Width())
+                           .Height;
+    notice = needed + 8;
+    LabelRunAs.SetBounds(LabelRunAs.Left(), Label24.Top() - notice, LabelRunAs.Width(), needed);
+  }
+  SetHeight(y + 115 + notice);
 }

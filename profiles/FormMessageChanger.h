@@ -56,6 +56,13 @@ class TFormMessageChanger : public dialogs::TDialog {
                     {8, 53, 285, 26},
                     "To activate this change Disable and Enable this device"};
 
+  // Shown when the network shell must run with administrator rights, which Windows asks
+  // for once the user has said Yes.
+  ui::TLabel LabelRunAs{this,
+                        "LabelRunAs",
+                        this,
+                        {55, 380, 301, 26},
+                        "Windows will ask for administrator rights to change the IP settings."};
   ui::TLabel Label24{this, "Label24", this, {55, 414, 301, 13}, "Do you want to use this profile?"};
   ui::TPanel Panel1{this, "Panel1", this, {0, 440, 368, 44}};
   ui::TButton Button1{this, "Button1", &Panel1, {104, 9, 75, 25}, "Yes"};
@@ -71,6 +78,8 @@ class TFormMessageChanger : public dialogs::TDialog {
   // PanelMac: adapter and new address, or defaultText for the built-in address.
   void ShowMacProfile(const profiles::MacProfileRecord& mac, const std::string& defaultText,
                       bool named);
+  // LabelRunAs, above the question.
+  void ShowElevationNotice() { LabelRunAs.Show(); }
 
   void FormCreate();
 

@@ -1,7 +1,10 @@
 // IP profiles: a network shell script run through a batch file, with the proxy and MAC
 // profiles that the IP profile names put in force in the same step.
 #include "app/FormQuonthary.h"
+#include "changers/ReadBack.h"
+#include "i18n/FormLanguage.h"
 #include "profiles/FormMessageChanger.h"
+#include "profiles/IPVerification.h"
 #include "profiles/NetshScript.h"
 #include "system/Files.h"
 
@@ -18,22 +21,40 @@ bool TFormQuonthary::ApplyIPProfile(int slot) {
     return false;
   }
 
+  // Without administrator rights the network shell changes nothing: Windows is asked for
+  // them, and the user is told so before saying Yes.
+  const bool elevate = Sys.Shell.ElevationNeeded();
   const bool confirmed = ConfirmProfileChange([&](TFormMessageChanger& w) {
     w.SetCaption(w.Caption() + "IP Changer");
     w.LabelProfilName.SetCaption(ip.ProfileName);
     w.ShowIPProfile(ip);
     if (proxy) w.ShowProxyProfile(*proxy, Msg("LabelDontProxy"), true);
     if (mac) w.ShowMacProfile(*mac, Msg("LabelDefault"), true);
+    if (elevate) w.ShowElevationNotice();
   });
   if (!confirmed) return false;
 
-  // The system values go first, so they are in place when the network shell runs.
+  // The system values go first, so they are in place when the network shell runs; each is
+  // read back, and only what holds is reported as done.
   std::string failures;
-  if (proxy && !WriteProxySettings(*proxy)) failures += "\n" + Msg("LabelProxyNotWritten");
+  auto fail = [&failures](const std::string& line) {
+    if (!line.empty()) failures += "\n" + line;
+  };
+  if (proxy) {
+    if (WriteProxySettings(*proxy))
+      fail(changers::ProxyReadBack(Store, *proxy, *FormLanguage));
+    else
+      fail(Msg("LabelProxyNotWritten"));
+  }
   bool macWritten = false;
   if (mac) {
-    macWritten = WriteMacSetting(*mac);
-    if (!macWritten) failures += "\n" + Msg("LabelMacNotWritten");
+    if (!WriteMacSetting(*mac)) {
+      fail(changers::MacWriteFailure(Sys.Reg, *mac, *FormLanguage));
+    } else {
+      const std::string readBack = changers::MacReadBack(Sys.Reg, *mac, *FormLanguage);
+      macWritten = readBack.empty();
+      fail(readBack);
+    }
   }
 
   // Marked before the launch, so a launch that fails still leaves the profile marked.
@@ -55,17 +76,29 @@ bool TFormQuonthary::ApplyIPProfile(int slot) {
     return true;
   }
 
+  const std::string batch = TempFolder + profiles::kBatchFileName;
   const std::intptr_t launch =
-      RunProgramAndWait(TempFolder + profiles::kBatchFileName, "", "", sys::ShowMinimized, true);
+      elevate ? Sys.Shell.ShellExecuteElevatedAndWait(batch, "", "", sys::ShowMinimized, true)
+              : RunProgramAndWait(batch, "", "", sys::ShowMinimized, true);
   Sys.Screen.SetForegroundWindow(Handle());
+  // The user said no to the rights: the network shell never ran, nothing was applied.
+  const bool declined = elevate && launch == sys::LaunchDeclined;
+  if (declined) {
+    Profiles.AppliedMarks = marksBefore;
+    ShowAppliedMarks();
+  }
   SaveSettings();
 
-  if (launch > 32 && failures.empty()) {
-    ShowTimedMessage(Msg("LabelIPChanged"), macWritten ? Msg("LabelDisEnab") : "", 10,
-                     ui::IDI_Asterisk);
+  if (declined) {
+    ShowTimedMessage(Msg("LabelIPNotApplied") + failures, "", 20, ui::IDI_Exclamation);
   } else if (launch > 32) {
-    ShowTimedMessage(Msg("LabelIPChanged") + failures, macWritten ? Msg("LabelDisEnab") : "", 20,
-                     ui::IDI_Exclamation);
+    // The box reads the connection back while it is shown, until the settings hold or a
+    // DHCP lease has had a few seconds to arrive.
+    const bool clean = failures.empty();
+    ShowTimedMessage(
+        Msg("LabelIPChanged") + failures, macWritten ? Msg("LabelDisEnab") : "", clean ? 10 : 20,
+        clean ? ui::IDI_Asterisk : ui::IDI_Exclamation,
+        profiles::IPVerification(ip, Sys.Ip, *FormLanguage, profiles::SettleLooks(ip)));
   } else {
     ShowTimedMessage(Msg("LabelErrNetsh") + " : " + std::to_string(launch) + failures, "", 20,
                      ui::IDI_Exclamation);

@@ -10,15 +10,24 @@ bool HasLineBreak(const std::string& text) {
   return text.find_first_of("\r\n") != std::string::npos;
 }
 
-}  // namespace
-
-std::string NetshBatchText(const std::string& scriptDir) {
+// The script file's path as a batch line writes it: quoted, percent signs doubled.
+std::string QuotedScriptPath(const std::string& scriptDir) {
   std::string path;
   for (char c : scriptDir + kScriptFileName) {
     if (c == '%') path += '%';
     path += c;
   }
-  return "netsh.exe -f \"" + path + "\"" + kEol;
+  return "\"" + path + "\"";
+}
+
+}  // namespace
+
+std::string NetshBatchText(const std::string& scriptDir) {
+  return "netsh.exe -f " + QuotedScriptPath(scriptDir) + kEol;
+}
+
+std::string NetshDumpBatchText(const std::string& scriptDir) {
+  return "netsh -c interface dump > " + QuotedScriptPath(scriptDir) + kEol;
 }
 
 std::string NetshScriptText(const IPProfileRecord& p) {

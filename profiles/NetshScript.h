@@ -15,6 +15,10 @@ inline const char kScriptFileName[] = "qth_run.txt";
 // command interpreter takes them literally.
 std::string NetshBatchText(const std::string& scriptDir);
 
+// The batch line that has the network shell dump its "interface" context into the script
+// file of scriptDir (which the dump import then reads), the path written as above.
+std::string NetshDumpBatchText(const std::string& scriptDir);
+
 // Five lines for a DHCP profile, seven for a static one; fields go in verbatim.
 std::string NetshScriptText(const IPProfileRecord& profile);
 

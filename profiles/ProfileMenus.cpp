@@ -154,7 +154,7 @@ void TFormQuonthary::UpdateEnabledStates() {
   // "Move window" is the mode flag and is never touched here.
   for (ui::TMenuItem* item : {&mnuAbout, &mnuIPConfigure, &mnuClose, &mnuProxy, &mnuSettings,
                               &mnuIPChanger, &mnuProxyChanger, &mnuMacChanger, &mnuIPChangerDialog,
-                              &mnuProxyChangerDialog, &mnuMacChangerDialog})
+                              &mnuProxyChangerDialog, &mnuMacChangerDialog, &mnuBatteryHistory})
     item->SetEnabled(enabled);
 }
 

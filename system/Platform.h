@@ -6,6 +6,7 @@
 #include "system/HotKeys.h"
 #include "system/IcmpEcho.h"
 #include "system/InternetSettings.h"
+#include "system/IpHelper.h"
 #include "system/Mixer.h"
 #include "system/MonitorPower.h"
 #include "system/PowerSource.h"
@@ -30,6 +31,8 @@ struct Platform {
   Desktop& Screen;
   Clock& Time;
   InternetSettings& Inet;
+  // Last, with the system's own as the default: a bundle made without it reads the system.
+  IpHelper& Ip = SystemIpHelper();
 };
 
 }  // namespace sys

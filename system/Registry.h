@@ -43,6 +43,12 @@ class Registry {
   // create is set. A leading backslash in path is allowed and means "from the root".
   // Returns null when the key does not exist (and create is off) or access is refused.
   virtual std::unique_ptr<RegistryKey> Open(RootKey root, const std::string& path, bool create) = 0;
+  // Whether the key exists, also where the user may only read it (or not even that): tells
+  // a key refused for lack of rights from one that is not there. A registry that cannot
+  // tell says whether the key opens.
+  virtual bool Exists(RootKey root, const std::string& path) {
+    return Open(root, path, false) != nullptr;
+  }
 };
 
 }  // namespace sys

@@ -80,6 +80,55 @@ TEST_F(ChangerWindow, VisibleButtonsStackFromTheTopWithConfigureBelow) {
   EXPECT_EQ(refreshes, 1);
 }
 
+TEST_F(ChangerWindow, ThePresentSettingsSitBetweenTheButtonsAndConfigure) {
+  std::vector<std::string> present{"Local Area Connection: 10.0.0.5", "Wireless: DHCP"};
+  int reads = 0;
+  links.PresentIP = [&] {
+    ++reads;
+    return present;
+  };
+  Run([&](TFormChanger& w) {
+    EXPECT_TRUE(w.LabelPresent.Visible());
+    EXPECT_EQ(w.LabelPresent.Caption(), "In force now:");
+    EXPECT_EQ(w.LabelPresentList.Caption(), "Local Area Connection: 10.0.0.5\nWireless: DHCP");
+    EXPECT_EQ(w.LabelPresent.Parent(), &w.TabSheetIP);
+    // Below the last button, the list whole, the configure button below the list.
+    EXPECT_GE(w.LabelPresent.Top(), w.btnIP[7]->Bottom());
+    EXPECT_GE(w.LabelPresentList.Top(), w.LabelPresent.Bottom());
+    const auto text = ui::CurrentBackend().MeasureText(
+        w.LabelPresentList.Font(), w.LabelPresentList.Caption(), w.LabelPresentList.Width());
+    EXPECT_GE(w.LabelPresentList.Height(), text.Height);
+    EXPECT_GE(w.ButtonConfigureIP.Top(), w.LabelPresentList.Bottom());
+    EXPECT_LE(w.ButtonConfigureIP.Top(), w.LabelPresentList.Bottom() + 10);
+    EXPECT_LE(w.ButtonConfigureIP.Bottom(), w.TabSheetIP.ClientHeight());
+    const int configureTop = w.ButtonConfigureIP.Top();
+    // Read again at each show: a connection that changed meanwhile shows its new state.
+    present.push_back("VPN: not found");
+    ui_->Click(w.ButtonConfigureIP);
+    EXPECT_EQ(reads, 2);
+    EXPECT_EQ(w.LabelPresentList.Caption(),
+              "Local Area Connection: 10.0.0.5\nWireless: DHCP\nVPN: not found");
+    EXPECT_GT(w.ButtonConfigureIP.Top(), configureTop);
+    // Nothing to tell (no profiles, or the system did not answer): no heading either, and
+    // the configure button follows the buttons directly.
+    present.clear();
+    ui_->Click(w.ButtonConfigureIP);
+    EXPECT_FALSE(w.LabelPresent.Visible());
+    EXPECT_FALSE(w.LabelPresentList.Visible());
+    EXPECT_EQ(w.ButtonConfigureIP.Top(), 50);
+    w.Close();
+  });
+  // Only the IP page has them.
+  TFormChanger proxy(&ui::Application(), Ind().DialogEnvironment(), links);
+  proxy.ShowPage(ProfileKind::Proxy);
+  ui_->OnModal([&](ui::TForm&) {
+    EXPECT_FALSE(proxy.LabelPresent.Visible());
+    proxy.Close();
+  });
+  proxy.ShowModal();
+  EXPECT_EQ(reads, 3);
+}
+
 TEST_F(ChangerWindow, InForceProfilesAreBoldWithOneLimeCircleEachShow) {
   editor = [&] {
     // The editor moved the applied profile to slot 2.
@@ -254,7 +303,7 @@ TEST_F(Changer, AppliedFromTheSwitcherAfterADeclineTheProfileIsInForce) {
   ui_->ClickMenu(f.mnuProxyChangerDialog);
   ExpectAllAnswered();
   ASSERT_TRUE(shown);
-  EXPECT_EQ(shown->Message, "Server Proxy was changed!");
+  EXPECT_EQ(shown->Message, "Server Proxy was changed!\nThe proxy settings are in force.");
   EXPECT_EQ(f.FormChanger, nullptr);
   // Refreshed after the run: the menu shows the new profile in force.
   EXPECT_EQ(Checked(f.mnuPX), Names({"mnuPX04"}));
@@ -270,12 +319,35 @@ TEST_F(Changer, InForceCirclesFollowTheSystemAtEachShow) {
     EXPECT_EQ(Circles(w), (std::vector<std::pair<int, int>>{{2, 6}}));
     // Another program switches the proxy on; the configure run shows the switcher again.
     LiveProxy(1, "10.0.0.1:80");
+    ui_->OnModal([](ui::TForm& editor) { editor.Close(); });
     ui_->Click(w.ButtonConfigureProxy);
     EXPECT_EQ(Circles(w), (std::vector<std::pair<int, int>>{{2, 26}}));
     EXPECT_TRUE(w.btnPX[1]->Font().Bold);
     EXPECT_FALSE(w.btnPX[0]->Font().Bold);
   });
   ui_->ClickMenu(Ind().mnuProxyChangerDialog);
+  ExpectAllAnswered();
+}
+
+TEST_F(Changer, TheIPPageTellsWhatEachConnectionHasNow) {
+  profiles::ProfileTables t;
+  t.IPProfiles[0] = testing_support::OfficeProfile();
+  t.IPProfiles[3] = {true, "Home", true, "", "", "", "", "", "Local Area Connection", -1, -1};
+  t.IPProfiles[5] = {true, "Cafe", true, "", "", "", "", "", "Wireless", -1, -1};
+  UseProfiles(t);
+  fake.IpHelper.Now = {{"Local Area Connection", true, {{"192.168.1.7", 24}}, {}, {}}};
+  OnSwitcher([&](TFormChanger& w) {
+    EXPECT_EQ(w.LabelPresentList.Caption(),
+              "Local Area Connection: DHCP (192.168.1.7)\nWireless: not found");
+  });
+  ui_->ClickMenu(Ind().mnuIPChangerDialog);
+  // The connection's state is read afresh at the next opening.
+  fake.IpHelper.Now.push_back({"Wireless", false, {{"10.1.1.2", 24}}, {}, {}});
+  OnSwitcher([&](TFormChanger& w) {
+    EXPECT_EQ(w.LabelPresentList.Caption(),
+              "Local Area Connection: DHCP (192.168.1.7)\nWireless: 10.1.1.2");
+  });
+  ui_->ClickMenu(Ind().mnuIPChangerDialog);
   ExpectAllAnswered();
 }
 

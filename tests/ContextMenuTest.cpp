@@ -30,13 +30,21 @@ class ContextMenu : public CommandFixture {
     }
     return rows;
   }
-  // Every item that the six command dialogs switch off.
+  // Every item that the command dialogs switch off.
   std::vector<ui::TMenuItem*> RuledItems() {
     TFormQuonthary& f = Ind();
-    return {
-        &f.mnuAbout,           &f.mnuIPConfigure,        &f.mnuClose,           &f.mnuProxy,
-        &f.mnuSettings,        &f.mnuIPChanger,          &f.mnuProxyChanger,    &f.mnuMacChanger,
-        &f.mnuIPChangerDialog, &f.mnuProxyChangerDialog, &f.mnuMacChangerDialog};
+    return {&f.mnuAbout,
+            &f.mnuIPConfigure,
+            &f.mnuClose,
+            &f.mnuProxy,
+            &f.mnuSettings,
+            &f.mnuIPChanger,
+            &f.mnuProxyChanger,
+            &f.mnuMacChanger,
+            &f.mnuIPChangerDialog,
+            &f.mnuProxyChangerDialog,
+            &f.mnuMacChangerDialog,
+            &f.mnuBatteryHistory};
   }
   void RightClick() { ui_->RightClick(Ind().ImageBatt, 10, 5); }
 };
@@ -47,26 +55,27 @@ TEST_F(ContextMenu, DefaultLayoutHasTheGeneralCommandsAndTheThreeSwitchers) {
   ASSERT_EQ(ui_->LastPopup(), &f.PopupMenu);
   EXPECT_EQ(ui_->PopupCount(), 1);
   // "ShowMenuChange" off and "ShowMenuWindow" on: no profile submenus.
-  EXPECT_EQ(Shown(f.PopupMenu.Items()),
-            (Names({"About\tF1", "Move window", "Settings\tCtrl+U", "Close\tAlt+F4", "-",
-                    "MAC Address Changer...", "Proxy Changer...", "IP Changer... (default)"})));
+  EXPECT_EQ(
+      Shown(f.PopupMenu.Items()),
+      (Names({"About\tF1", "Move window", "Settings\tCtrl+U", "Battery history...", "Close\tAlt+F4",
+              "-", "MAC Address Changer...", "Proxy Changer...", "IP Changer... (default)"})));
   // The picture with its own reference to the menu opens the same one.
   EXPECT_EQ(f.ImageCharging.PopupMenu(), &f.PopupMenu);
-  EXPECT_EQ(f.PopupMenu.Items().Item(8), &f.N2);
+  EXPECT_EQ(f.PopupMenu.Items().Item(9), &f.N2);
 }
 
 TEST_F(ContextMenu, BothProfileGroupsAreSeparatedAndNeitherLeavesALoneSeparator) {
   Store("ShowMenuChange", "1");
   TFormQuonthary& f = Start();
   EXPECT_EQ(Shown(f.PopupMenu.Items()),
-            (Names({"About\tF1", "Move window", "Settings\tCtrl+U", "Close\tAlt+F4", "-",
-                    "MAC Address Changer", "Proxy Changer", "IP Changer", "-",
+            (Names({"About\tF1", "Move window", "Settings\tCtrl+U", "Battery history...",
+                    "Close\tAlt+F4", "-", "MAC Address Changer", "Proxy Changer", "IP Changer", "-",
                     "MAC Address Changer...", "Proxy Changer...", "IP Changer... (default)"})));
   f.Cfg.ShowMenuChange = false;
   f.Cfg.ShowMenuWindow = false;
   f.UpdateChangerMenus();
-  EXPECT_EQ(Shown(f.PopupMenu.Items()),
-            (Names({"About\tF1", "Move window", "Settings\tCtrl+U", "Close\tAlt+F4"})));
+  EXPECT_EQ(Shown(f.PopupMenu.Items()), (Names({"About\tF1", "Move window", "Settings\tCtrl+U",
+                                                "Battery history...", "Close\tAlt+F4"})));
 }
 
 TEST_F(ContextMenu, SubmenusHoldConfigureASeparatorAndTwentyOneProfileItems) {
@@ -74,8 +83,8 @@ TEST_F(ContextMenu, SubmenusHoldConfigureASeparatorAndTwentyOneProfileItems) {
   Store("ShowMenuWindow", "0");
   TFormQuonthary& f = Start();
   EXPECT_EQ(Shown(f.PopupMenu.Items()),
-            (Names({"About\tF1", "Move window", "Settings\tCtrl+U", "Close\tAlt+F4", "-",
-                    "MAC Address Changer", "Proxy Changer", "IP Changer"})));
+            (Names({"About\tF1", "Move window", "Settings\tCtrl+U", "Battery history...",
+                    "Close\tAlt+F4", "-", "MAC Address Changer", "Proxy Changer", "IP Changer"})));
   struct Family {
     ui::TMenuItem& Submenu;
     ui::TMenuItem& Configure;
@@ -139,13 +148,14 @@ TEST_F(ContextMenu, APressFirstRaisesTheOpenDialogs) {
   f.Dialogs.Closed(about);
 }
 
-TEST_F(ContextMenu, TheSixCommandDialogsDisableTheCommandsButNotTheModeFlag) {
+TEST_F(ContextMenu, TheCommandDialogsDisableTheCommandsButNotTheModeFlag) {
   Store("ShowInTaskBar", "0");
   TFormQuonthary& f = Start();
   TFormMsgBox dialog(&ui::Application(), f.DialogEnvironment());
-  for (auto kind : {dialogs::DialogKind::About, dialogs::DialogKind::Changer,
-                    dialogs::DialogKind::IPChanger, dialogs::DialogKind::Proxy,
-                    dialogs::DialogKind::MacChanger, dialogs::DialogKind::Settings}) {
+  for (auto kind :
+       {dialogs::DialogKind::About, dialogs::DialogKind::Changer, dialogs::DialogKind::IPChanger,
+        dialogs::DialogKind::Proxy, dialogs::DialogKind::MacChanger, dialogs::DialogKind::Settings,
+        dialogs::DialogKind::BatteryHistory}) {
     SCOPED_TRACE(int(kind));
     f.Dialogs.Opened(kind, dialog);
     RightClick();
@@ -167,9 +177,10 @@ TEST_F(ContextMenu, TheSixCommandDialogsDisableTheCommandsButNotTheModeFlag) {
 
 TEST_F(ContextMenu, GeneralCommandsReachTheirHandlers) {
   TFormQuonthary& f = Start();
-  // About and Settings open their dialogs, as the only command dialog running.
+  // About, Settings and the battery history open their dialogs, as the only command dialog
+  // running.
   std::vector<std::string> opened;
-  for (int i = 0; i < 2; ++i)
+  for (int i = 0; i < 3; ++i)
     ui_->OnModal([&](ui::TForm& form) {
       opened.push_back(form.Name());
       EXPECT_TRUE(f.Dialogs.BlocksCommands());
@@ -177,7 +188,8 @@ TEST_F(ContextMenu, GeneralCommandsReachTheirHandlers) {
     });
   ui_->ClickMenu(f.mnuAbout);
   ui_->ClickMenu(f.mnuSettings);
-  EXPECT_EQ(opened, (Names({"FormAbout", "FormSettings"})));
+  ui_->ClickMenu(f.mnuBatteryHistory);
+  EXPECT_EQ(opened, (Names({"FormAbout", "FormSettings", "FormBatteryHistory"})));
   EXPECT_TRUE(f.Dialogs.Empty());
   for (ui::TMenuItem* item : {&f.mnuIPConfigure, &f.mnuProxy, &f.mnuMacConfigure})
     EXPECT_TRUE(item->OnClick) << item->Name();

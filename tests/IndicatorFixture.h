@@ -73,17 +73,21 @@ inline sys::SystemPowerStatus NoBattery() {
 // As after a run whose user ticked "Don't show at startup" in the about dialog of the
 // running version: a start then opens no dialog by itself. The two values go where the
 // program will read them (the INI file when its switch says so).
-inline void SeenAboutDialog(sys::FakePlatform& fake) {
+inline void SeenAboutDialog(sys::Registry& registry, const std::string& exePath,
+                            const sys::FakeVersionInfo& version) {
   sys::FakeVersionInfo probe;
-  probe.Version = fake.VersionInfo.Version;
+  probe.Version = version.Version;
   const std::string running = sys::GetFileVersionText(probe, "", true, true, true, true);
-  settings::SettingsStore store(fake.Registry,
-                                sys::ChangeFileExt(fake.Environment.ExePath(), ".ini"));
-  const bool registry = store.ReadStorageSwitch();
+  settings::SettingsStore store(registry, sys::ChangeFileExt(exePath, ".ini"));
+  const bool useRegistry = store.ReadStorageSwitch();
   for (const auto& [name, value] : {std::pair<const char*, std::string>{"AboutShowAtStartup", "1"},
                                     {"PreviousVersion", running}})
     store.WriteSettingString(sys::RootKey::CurrentUser, "\\Software\\Quonthary", name, value,
-                             registry, nullptr);
+                             useRegistry, nullptr);
+}
+
+inline void SeenAboutDialog(sys::FakePlatform& fake) {
+  SeenAboutDialog(fake.Registry, fake.Environment.ExePath(), fake.VersionInfo);
 }
 
 class IndicatorFixture : public testing::Test {

@@ -49,7 +49,7 @@ TEST_F(ProxyApplication, WritesTheThreeValuesAndReports) {
   EXPECT_EQ(Dword(kZoneMap, "ProxyByPass"), 1u);
   EXPECT_EQ(Server(), "192.168.0.1:8080");
   ASSERT_TRUE(shown);
-  EXPECT_EQ(shown->Message, "Server Proxy was changed!");
+  EXPECT_EQ(shown->Message, "Server Proxy was changed!\nThe proxy settings are in force.");
   EXPECT_FALSE(shown->RedVisible);
   EXPECT_EQ(shown->Seconds, 10);
   EXPECT_EQ(shown->Icon, ui::IDI_Asterisk);
@@ -219,7 +219,10 @@ TEST_F(MacApplication, AKeyWithoutWriteAccessIsReported) {
   fake.Registry.SetDenied(sys::RootKey::LocalMachine, std::string(kAdapterClass) + "\\0007");
   EXPECT_TRUE(Apply({true, "Spoof", "Fast Ethernet", true, "0007", "00AABBCCDDEE"}));
   EXPECT_FALSE(AdapterValue("0007", "NetworkAddress"));
-  EXPECT_EQ(shown->Message, Msg("LabelMacNotWritten"));
+  // The adapter is there: what is missing are the rights, and the user is told so.
+  EXPECT_EQ(shown->Message, Msg("LabelMacNeedsAdmin"));
+  EXPECT_EQ(shown->Message,
+            "The MAC address could not be written: administrator rights are needed!");
 }
 
 TEST_F(MacApplication, AllSettingsAreSavedAfterwardsAlsoWhenAWriteFailed) {
@@ -267,6 +270,7 @@ class IPApplication : public ProfileFixture {
       marksAtRun = Ind().Profiles.AppliedMarks;
       proxyAtRun = UserValue(kInternetSettings, "ProxyServer").has_value();
       macAtRun = AdapterValue("0001", "NetworkAddress").has_value();
+      fake.IpHelper.Now = {testing_support::ConnectionAfter(Ind().Profiles.IPProfiles[applying])};
     };
   }
   virtual std::string TempDir() { return dir.Dir() + "temp" + Sep(); }
@@ -276,11 +280,13 @@ class IPApplication : public ProfileFixture {
   bool Apply(int slot) {
     AnswerConfirmation(true);
     RecordTimedMessage();
+    applying = std::size_t(slot);
     bool applied = Ind().ApplyIPProfile(slot);
     ExpectAllAnswered();
     return applied;
   }
 
+  std::size_t applying = 0;
   std::string batchAtRun, scriptAtRun;
   std::array<bool, profiles::SlotCount> marksAtRun{};
   bool proxyAtRun = false, macAtRun = false;
@@ -303,7 +309,8 @@ TEST_F(IPApplication, DhcpScriptHasFiveLines) {
   EXPECT_EQ(call.Show, 2);
   EXPECT_TRUE(call.Wait);
   ASSERT_TRUE(shown);
-  EXPECT_EQ(shown->Message, "Adress IP was changed!");
+  EXPECT_EQ(shown->Message,
+            "Adress IP was changed!\nThe settings are in force on Local Area Connection.");
   EXPECT_FALSE(shown->RedVisible);
   EXPECT_EQ(shown->Seconds, 10);
   EXPECT_EQ(shown->Icon, ui::IDI_Asterisk);
@@ -381,7 +388,8 @@ TEST_F(IPApplication, LinkedProfilesAreWrittenBeforeTheShellRuns) {
   EXPECT_TRUE(macAtRun);
   EXPECT_EQ(UserValue(kInternetSettings, "ProxyServer")->Text, "proxy:80");
   EXPECT_EQ(AdapterValue("0001", "NetworkAddress")->Text, "001122334455");
-  EXPECT_EQ(shown->Message, "Adress IP was changed!");
+  EXPECT_EQ(shown->Message,
+            "Adress IP was changed!\nThe settings are in force on Local Area Connection.");
   EXPECT_TRUE(shown->RedVisible);
 }
 
@@ -477,7 +485,8 @@ TEST_F(IPApplication, AFailedLinkedWriteIsReported) {
   EXPECT_EQ(fake.Processes.ExecuteCalls.size(), 1u);  // the IP part still goes ahead
   ASSERT_TRUE(shown);
   EXPECT_EQ(shown->Message, "Adress IP was changed!\n" + Msg("LabelProxyNotWritten") + "\n" +
-                                Msg("LabelMacNotWritten"));
+                                Msg("LabelMacNotWritten") +
+                                "\nThe settings are in force on Local Area Connection.");
   EXPECT_FALSE(shown->RedVisible);  // no device to restart
   EXPECT_EQ(shown->Icon, ui::IDI_Exclamation);
 }

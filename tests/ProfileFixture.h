@@ -13,6 +13,24 @@
 
 namespace testing_support {
 
+// The connection as a network shell that did its job leaves it for the profile.
+inline sys::ConnectionConfig ConnectionAfter(const profiles::IPProfileRecord& ip) {
+  sys::ConnectionConfig c;
+  c.Name = ip.connectionName;
+  c.Dhcp = ip.isDHCP;
+  if (ip.isDHCP) {
+    c.Addresses = {{"192.168.1.7", 24}};
+    c.Gateways = {"192.168.1.1"};
+    c.DnsServers = {"192.168.1.1"};
+    return c;
+  }
+  c.Addresses = {{ip.statIP, 24}};
+  c.Gateways = {ip.statGate};
+  for (const std::string* dns : {&ip.statDns1, &ip.statDns2})
+    if (!dns->empty()) c.DnsServers.push_back(*dns);
+  return c;
+}
+
 // What the timed message box showed.
 struct TimedMessage {
   std::string Message;

@@ -1,9 +1,11 @@
-// A small drawing surface for the things the program draws itself (owner-drawn menu items):
+// A small drawing surface for the things the program draws itself (owner-drawn menu items,
+// paint boxes):
 // the win32 backend draws on a real device context, the headless backend records the calls
 // so tests can check what would be drawn. Coordinates are pixels of the surface; rectangles
 // exclude their right and bottom edges.
 #pragma once
 #include <string>
+#include <vector>
 
 #include "system/Types.h"
 #include "ui/Types.h"
@@ -34,6 +36,8 @@ class TCanvas {
   // One line of text turned a quarter to the left (reading upwards), in the font's colour:
   // its box is {x, y - width, x + height, y}, width and height as TextExtent gives them.
   virtual void TextUp(int x, int y, const std::string& text, const TFont& font) = 0;
+  // Straight lines from point to point, width pixels wide, in color.
+  virtual void Polyline(const std::vector<sys::Point>& points, TColor color, int width) = 0;
   // A menu's check mark and sub-menu arrow, centred in rect.
   virtual void CheckMark(const sys::Rect& rect, TColor color) = 0;
   virtual void SubmenuArrow(const sys::Rect& rect, TColor color) = 0;

@@ -1,6 +1,9 @@
 // Pictures, shapes, speed buttons and timers.
 #pragma once
+#include <functional>
+
 #include "ui/Bitmap.h"
+#include "ui/Canvas.h"
 #include "ui/Controls.h"
 
 namespace ui {
@@ -46,6 +49,20 @@ class TShape : public TGraphicControl {
   TShapeType shape_ = TShapeType::Rectangle;
   TColor brush_ = clWhite;
   TColor pen_ = clBlack;
+};
+
+// A surface the program draws on itself, painted by its window like the other windowless
+// controls: OnPaint draws on a canvas whose (0, 0) is the box's top left corner, clipped to
+// the box, each time the window paints it (a change of size, Repaint()).
+class TPaintBox : public TGraphicControl {
+ public:
+  using TGraphicControl::TGraphicControl;
+  std::function<void(TObject* sender, TCanvas& canvas)> OnPaint;
+  // Runs OnPaint (backends call this when they paint the box).
+  // The handler gets the box as its sender, as every event does.
+  void Paint(TCanvas& canvas) const {
+    if (OnPaint) OnPaint(const_cast<TPaintBox*>(this), canvas);
+  }
 };
 
 // A flat button painted by its window (not a kind of TButton).

@@ -241,6 +241,13 @@ void TEdit::UserType(const std::string& chars) {
 
 void TEdit::UserSetText(const std::string& text) { SetText(text); }
 
+void TEdit::UserSetText(const std::string& text, int selStart, int selLength) {
+  // The window already shows this selection: nothing to tell it.
+  selStart_ = std::max(0, selStart);
+  selLength_ = std::max(0, selLength);
+  SetText(text);
+}
+
 // ---- TComboBox ----
 
 namespace {
@@ -307,11 +314,12 @@ void TComboBox::SetComboText(const std::string& text) {
     SetItemIndex(IndexOfText(items_, text));
     return;
   }
+  // The text first: a window told that no item is chosen then keeps that text.
+  SetCaption(text);
   if (itemIndex_ >= 0 && items_[std::size_t(itemIndex_)] != text) {
     itemIndex_ = -1;
     Changed(Change::ItemIndex);
   }
-  SetCaption(text);
 }
 
 void TComboBox::UserSelect(int index) {

@@ -133,8 +133,10 @@ class TEdit : public TWinControl {
   // Typing: replaces the selection, honours ReadOnly, MaxLength and CharCase; one OnChange
   // per character, as a real edit reports each keystroke.
   void UserType(const std::string& chars);
-  // The window's text after the user edited it (win32 backend).
+  // The window's text after the user edited it (win32 backend), with the caret and
+  // selection where the window has them, so that OnChange sees both as the user left them.
   void UserSetText(const std::string& text);
+  void UserSetText(const std::string& text, int selStart, int selLength);
   bool TakesCharacters() const override { return true; }
 
  protected:

@@ -7,9 +7,9 @@ FakePlatform::FakePlatform() {
 }
 
 sys::Platform FakePlatform::Platform() {
-  return sys::Platform{PowerSource, Registry,  Mixer,           HotKeys,     MonitorPower,
-                       Sound,       Processes, IcmpEcho,        VersionInfo, Environment,
-                       Desktop,     Clock,     InternetSettings};
+  return sys::Platform{PowerSource,      Registry, Mixer,       HotKeys,     MonitorPower, Sound,
+                       Processes,        IcmpEcho, VersionInfo, Environment, Desktop,      Clock,
+                       InternetSettings, IpHelper};
 }
 
 }  // namespace sys

@@ -9,6 +9,7 @@
 #include "system/fake/FakeHotKeys.h"
 #include "system/fake/FakeIcmpEcho.h"
 #include "system/fake/FakeInternetSettings.h"
+#include "system/fake/FakeIpHelper.h"
 #include "system/fake/FakeMixer.h"
 #include "system/fake/FakeMonitorPower.h"
 #include "system/fake/FakePowerSource.h"
@@ -40,6 +41,7 @@ struct FakePlatform {
   FakeDesktop Desktop;
   FakeClock Clock;
   FakeInternetSettings InternetSettings;
+  FakeIpHelper IpHelper;
 };
 
 }  // namespace sys

@@ -21,6 +21,8 @@ class FakeRegistry : public Registry {
 
   // Keys handed out must be released before the registry goes away.
   std::unique_ptr<RegistryKey> Open(RootKey root, const std::string& path, bool create) override;
+  // Denied keys exist too.
+  bool Exists(RootKey root, const std::string& path) override { return KeyExists(root, path); }
 
   // Inspection and set-up; these ignore the access marks and never count as open keys.
   // Marks (or unmarks) a key, creating it when missing; the mark covers everything below it.

@@ -126,6 +126,13 @@ class Win32Registry : public Registry {
     if (rc != ERROR_SUCCESS) return nullptr;
     return std::make_unique<Win32Key>(key);
   }
+
+  bool Exists(RootKey root, const std::string& path) override {
+    HKEY key = nullptr;
+    const LONG rc = RegOpenKeyExA(RootHandle(root), SubPath(path).c_str(), 0, KEY_READ, &key);
+    if (rc == ERROR_SUCCESS) RegCloseKey(key);
+    return rc == ERROR_SUCCESS || rc == ERROR_ACCESS_DENIED;
+  }
 };
 
 // Depth first, since a key with subkeys cannot be removed (RegDeleteTree needs Vista).

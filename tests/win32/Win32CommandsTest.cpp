@@ -24,6 +24,7 @@
 #include "system/win32/Win32Desktop.h"
 #include "system/win32/Win32Environment.h"
 #include "system/win32/Win32HotKeys.h"
+#include "system/win32/Win32IpHelper.h"
 #include "system/win32/Win32Mixer.h"
 #include "tests/IndicatorDefaults.h"
 #include "tests/IndicatorFixture.h"
@@ -190,6 +191,14 @@ TEST_F(Win32Commands, AHotKeyMessageOpensTheSwitcherOnOnePageWithItsMarks) {
   t.ProxyProfiles[1] = {true, "Office proxy", true, "127.0.0.1", "3128", true};
   t.ProxyProfiles[3] = {true, "Home proxy", true, "127.0.0.1", "8080", false};
   t.ProxyProfiles[6] = {true, "Laboratory (same server)", true, "127.0.0.1", "3128", false};
+  // One connection wine really has (its first with an address other than the loopback's),
+  // and one it has not: the IP page tells what each has now.
+  const auto connections = sys::Win32IpHelper().Connections();
+  ASSERT_TRUE(connections);
+  const sys::ConnectionConfig* lan = nullptr;
+  for (const sys::ConnectionConfig& c : *connections)
+    if (!c.Addresses.empty() && (!lan || lan->Addresses[0].Address == "127.0.0.1")) lan = &c;
+  ASSERT_NE(lan, nullptr);
   t.IPProfiles[0] = {true,
                      "Office, fixed address",
                      false,
@@ -198,10 +207,11 @@ TEST_F(Win32Commands, AHotKeyMessageOpensTheSwitcherOnOnePageWithItsMarks) {
                      "10.0.0.1",
                      "",
                      "",
-                     "LAN",
+                     lan->Name,
                      -1,
                      -1};
-  t.IPProfiles[2] = {true, "Home, DHCP", true, "", "", "", "", "", "LAN", -1, -1};
+  t.IPProfiles[2] = {true, "Home, DHCP", true, "", "", "", "", "", lan->Name, -1, -1};
+  t.IPProfiles[4] = {true, "Cafe, DHCP", true, "", "", "", "", "", "Wireless", -1, -1};
   t.AppliedMarks[2] = true;
   f.UpdateProxyMenuItems();
   f.UpdateIPMenuItems();
@@ -211,6 +221,8 @@ TEST_F(Win32Commands, AHotKeyMessageOpensTheSwitcherOnOnePageWithItsMarks) {
     std::vector<std::string> Tabs;
     bool AppButton = false;
     std::uint32_t CirclePixel = 0, MarkPixel = 0, PlainPixel = 0;
+    std::string Present;
+    bool PresentFits = false;
   };
   auto watch = [&](Seen& seen, ProfileKind kind, int focused, int inForce,
                    const std::string& shotName) {
@@ -240,6 +252,12 @@ TEST_F(Win32Commands, AHotKeyMessageOpensTheSwitcherOnOnePageWithItsMarks) {
       seen.CirclePixel = page.Pixel(4, centre(inForce));
       seen.MarkPixel = page.Pixel(10, centre(focused));
       seen.PlainPixel = page.Pixel(4, centre(focused));
+      seen.Present = w->LabelPresentList.Visible() ? w->LabelPresentList.Caption() : "";
+      const ui::TextSize text = ui::CurrentBackend().MeasureText(
+          w->LabelPresentList.Font(), w->LabelPresentList.Caption(), w->LabelPresentList.Width());
+      seen.PresentFits = text.Height <= w->LabelPresentList.Height() &&
+                         w->LabelPresent.Top() >= buttons[4]->Bottom() &&
+                         w->LabelPresentList.Bottom() <= w->ButtonConfigureIP.Top();
       EXPECT_TRUE(screenshot::Window(w->Handle()).SavePng("..\\screenshots\\" + shotName));
       PostMessageA(Hwnd(*buttons[std::size_t(focused)]), WM_KEYDOWN, VK_ESCAPE, 1);
     });
@@ -268,6 +286,12 @@ TEST_F(Win32Commands, AHotKeyMessageOpensTheSwitcherOnOnePageWithItsMarks) {
   ASSERT_TRUE(ip.Shown);
   EXPECT_EQ(ip.Tabs, (std::vector<std::string>{"IP Address"}));
   EXPECT_EQ(ip.CirclePixel, 0x00FF00u);
+  std::string addresses;
+  for (const sys::Ipv4Unicast& u : lan->Addresses)
+    addresses += (addresses.empty() ? "" : ", ") + u.Address;
+  EXPECT_EQ(ip.Present, lan->Name + ": " + (lan->Dhcp ? "DHCP (" + addresses + ")" : addresses) +
+                            "\nWireless: not found");
+  EXPECT_TRUE(ip.PresentFits);
   EXPECT_EQ(FindWindowA("TFormChanger", nullptr), nullptr);
 }
 

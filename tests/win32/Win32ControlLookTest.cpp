@@ -89,4 +89,64 @@ TEST_F(Win32ControlLook, LinkLabelShowsTheHandCursor) {
   Application().SetScreenCursor(crDefault);
 }
 
+// Draws over its whole surface and past it: a green field with a red cross from corner to
+// corner, and a blue line that runs far outside the box.
+struct PaintForm : TForm {
+  explicit PaintForm(TComponent* owner) : TForm(owner, "FormPaint") {
+    SetBorderStyle(TBorderStyle::Dialog);
+    SetBounds(80, 80, 0, 0);
+    SetClientSize(160, 120);
+    Box.SetAnchors(akLeft | akTop | akRight | akBottom);
+    Box.OnPaint = [this](TObject* sender, TCanvas& canvas) {
+      ++paints;
+      EXPECT_EQ(sender, &Box);
+      const int w = Box.Width(), h = Box.Height();
+      canvas.FillRect({0, 0, w, h}, TColor(0x00FF00));
+      canvas.Polyline({{0, 0}, {w - 1, h - 1}}, clRed, 1);
+      canvas.Polyline({{-100, 5}, {500, 5}}, clBlue, 3);
+    };
+  }
+  TPaintBox Box{this, "Box", this, {20, 30, 100, 60}};
+  int paints = 0;
+};
+
+TEST_F(Win32ControlLook, APaintBoxDrawsInItsOwnCoordinatesClippedToItself) {
+  PaintForm form(&Application());
+  form.Show();
+  Settle();
+  screenshot::Capture shot = screenshot::PrintClient(form.Handle());
+  ASSERT_FALSE(shot.Empty());
+  EXPECT_GT(form.paints, 0);
+  const std::uint32_t green = 0x00FF00, red = 0xFF0000, blue = 0x0000FF;
+  // The box's (0, 0) is its top left corner on the form.
+  EXPECT_EQ(shot.Pixel(20 + 50, 30 + 45), green);
+  // On the cross, where x / 100 = y / 60 (a pixel either way).
+  auto redNear = [&](int x, int y) {
+    for (int dy = -1; dy <= 1; ++dy)
+      if (shot.Pixel(x, y + dy) == red) return true;
+    return false;
+  };
+  EXPECT_TRUE(redNear(20 + 40, 30 + 24));
+  EXPECT_EQ(shot.Pixel(20 + 50, 30 + 5), blue);
+  // Nothing outside the box, not even the line that runs past it.
+  EXPECT_NE(shot.Pixel(10, 30 + 5), blue);
+  EXPECT_NE(shot.Pixel(130, 30 + 5), blue);
+  EXPECT_NE(shot.Pixel(20 + 50, 20), green);
+  EXPECT_EQ(
+      CountIn(shot, form.Box, green) + CountIn(shot, form.Box, red) + CountIn(shot, form.Box, blue),
+      100 * 60);
+
+  // The window grows: the box follows its anchors and is drawn anew, to its new size.
+  const int before = form.paints;
+  form.SetClientSize(260, 180);
+  Settle();
+  EXPECT_EQ(form.Box.Width(), 200);
+  EXPECT_EQ(form.Box.Height(), 120);
+  shot = screenshot::PrintClient(form.Handle());
+  EXPECT_GT(form.paints, before);
+  EXPECT_EQ(shot.Pixel(20 + 150, 30 + 100), green);
+  EXPECT_TRUE(redNear(20 + 100, 30 + 60));
+  EXPECT_TRUE(shot.Scaled(2).SavePng("..\\screenshots\\win32-paint-box.png"));
+}
+
 }  // namespace

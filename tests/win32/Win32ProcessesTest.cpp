@@ -22,6 +22,20 @@ TEST(Win32Processes, WaitsForTheStartedProgram) {
   EXPECT_TRUE(TempFiles::Exists(done)) << "returned before the batch had finished";
 }
 
+TEST(Win32Processes, RunsElevatedAndWaitsWhereTheSystemAgrees) {
+  // Wine's user holds administrator rights from the start, as an elevated Windows one does:
+  // nothing would be gained by asking.
+  sys::Win32Processes shell;
+  EXPECT_FALSE(shell.ElevationNeeded());
+  TempFiles files;
+  std::string done = files.Path("elevated.txt");
+  std::string batch = SlowBatch(files, "elevated.bat", done);
+  DialogCloser closer;
+  auto code = shell.ShellExecuteElevatedAndWait(batch, "", "", sys::ShowMinimized, true);
+  EXPECT_GT(code, 32);
+  EXPECT_TRUE(TempFiles::Exists(done)) << "returned before the batch had finished";
+}
+
 TEST(Win32Processes, MissingProgramIsNotStarted) {
   TempFiles files;
   sys::Win32Processes shell;

@@ -19,9 +19,11 @@
 #include "system/win32/Win32Desktop.h"
 #include "system/win32/Win32Environment.h"
 #include "system/win32/Win32InternetSettings.h"
+#include "system/win32/Win32IpHelper.h"
 #include "system/win32/Win32Processes.h"
 #include "tests/ProfileSamples.h"
 #include "tests/win32/Screenshot.h"
+#include "tests/win32/StartupEntry.h"
 #include "tests/win32/Win32Fixture.h"
 
 namespace {
@@ -44,6 +46,21 @@ class TestEnvironment : public sys::Environment {
   std::string ExePath() override { return sys::Win32Environment().ExePath(); }
   std::string TempPath() override { return Temp; }
   std::string Temp;
+};
+
+// The system's shell, on a system where the program runs without administrator rights (or
+// not): wine's user has them, and wine asks nobody for them.
+class TestProcesses : public sys::Win32Processes {
+ public:
+  bool ElevationNeeded() override { return Needs; }
+  std::intptr_t ShellExecuteElevatedAndWait(const std::string& file, const std::string& params,
+                                            const std::string& directory, int show,
+                                            bool wait) override {
+    ++Elevated;
+    return sys::Win32Processes::ShellExecuteElevatedAndWait(file, params, directory, show, wait);
+  }
+  bool Needs = false;
+  int Elevated = 0;
 };
 
 // A registry value as it was before the test, put back afterwards.
@@ -97,6 +114,7 @@ class Win32ProfileApplication : public win32test::Win32Ui {
     answerer.reset();
     owner.reset();
     sys::DeleteWin32RegistryTree(RootKey::LocalMachine, kClassKey + "\\" + kTestAdapter);
+    RemoveTestStartupEntry(*reg);
     std::error_code ignored;
     std::filesystem::remove_all(env.Temp, ignored);
     Win32Ui::TearDown();
@@ -139,6 +157,9 @@ class Win32ProfileApplication : public win32test::Win32Ui {
       return;
     }
     if (auto* box = dynamic_cast<TFormMsgBox*>(open)) {
+      // Photographed and answered once the connection has been read back.
+      if (box->LabelMsg.Caption().find(Ind().Msg("LabelResultChecking")) != std::string::npos)
+        ticks = 0;
       if (boxCaptions.empty() || boxCaptions.back() != box->ButtonOK.Caption())
         boxCaptions.push_back(box->ButtonOK.Caption());
       boxRed = box->LabelRedMsg.Visible();
@@ -148,6 +169,14 @@ class Win32ProfileApplication : public win32test::Win32Ui {
       boxTextFits = text.Height <= box->LabelMsg.Height() &&
                     box->LabelMsg.Bottom() <= box->ButtonOK.Top() &&
                     box->ButtonOK.Bottom() <= box->ClientHeight();
+    }
+    if (auto* w = dynamic_cast<TFormMessageChanger*>(open); w && ticks == 3) {
+      runAsShown = w->LabelRunAs.Visible();
+      const ui::TextSize text = ui::CurrentBackend().MeasureText(
+          w->LabelRunAs.Font(), w->LabelRunAs.Caption(), w->LabelRunAs.Width());
+      runAsFits = text.Height <= w->LabelRunAs.Height() &&
+                  w->LabelRunAs.Bottom() <= w->Label24.Top() &&
+                  w->LabelRunAs.Top() >= w->PanelIP.Bottom();
     }
     if (ticks == 4) {
       const std::string& name =
@@ -173,7 +202,7 @@ class Win32ProfileApplication : public win32test::Win32Ui {
 
   sys::FakePlatform fake;
   std::unique_ptr<sys::Registry> reg = sys::CreateWin32Registry();
-  sys::Win32Processes shell;
+  TestProcesses shell;
   TestEnvironment env;
   sys::Win32Desktop screen;
   sys::Win32InternetSettings inet;
@@ -195,6 +224,7 @@ class Win32ProfileApplication : public win32test::Win32Ui {
   std::string boxMessage;
   bool boxRed = false;
   bool boxTextFits = false;
+  bool runAsShown = false, runAsFits = false;
   std::vector<screenshot::Capture> shots;
 };
 
@@ -221,7 +251,8 @@ TEST_F(Win32ProfileApplication, ProxyProfileWritesTheUsersInternetSettings) {
   auto bypassValue = Value(*reg, RootKey::CurrentUser, kZoneMap, "ProxyByPass");
   ASSERT_TRUE(bypassValue);
   EXPECT_EQ(bypassValue->Dword, 1u);
-  EXPECT_EQ(boxMessage, "Server Proxy was changed!");
+  // Read back from wine's registry.
+  EXPECT_EQ(boxMessage, "Server Proxy was changed!\nThe proxy settings are in force.");
   EXPECT_FALSE(boxRed);
   // Wine's web components take no refresh without a handle (Windows does); the call must
   // still come back.
@@ -300,7 +331,9 @@ TEST_F(Win32ProfileApplication, IPProfileRunsTheBatchOnWinesNetsh) {
   const std::string script = ReadBytes(env.Temp + "qth_run.txt");
   EXPECT_EQ(script.substr(0, 20), "pushd interface ip\r\n");
   EXPECT_EQ(std::count(script.begin(), script.end(), '\n'), 7);
-  EXPECT_EQ(boxMessage, "Adress IP was changed!");
+  // Wine has no connection of that name: read back, it is said so.
+  EXPECT_EQ(boxMessage,
+            "Adress IP was changed!\nThe connection Local Area Connection was not found.");
   EXPECT_TRUE(boxRed);
   EXPECT_TRUE(t.AppliedMarks[0]);
   EXPECT_EQ(Text(*reg, RootKey::CurrentUser, kInternetSettings, "ProxyServer"), "127.0.0.1:8080");
@@ -313,6 +346,45 @@ TEST_F(Win32ProfileApplication, IPProfileRunsTheBatchOnWinesNetsh) {
     std::sort(colours.begin(), colours.end());
     EXPECT_GT(std::unique(colours.begin(), colours.end()) - colours.begin(), 8);
   }
+}
+
+TEST_F(Win32ProfileApplication, WhatWinesConnectionHasInsteadIsStated) {
+  // A connection wine really lists, with an address: wine's network shell changes nothing,
+  // so read back it still has its own settings, not the profile's.
+  const auto connections = sys::Win32IpHelper().Connections();
+  ASSERT_TRUE(connections);
+  const sys::ConnectionConfig* lan = nullptr;
+  for (const sys::ConnectionConfig& c : *connections)
+    if (!c.Addresses.empty() && (!lan || lan->Addresses[0].Address == "127.0.0.1")) lan = &c;
+  ASSERT_NE(lan, nullptr);
+  profiles::IPProfileRecord ip = testing_support::OfficeProfile();
+  ip.connectionName = lan->Name;
+  Ind().Profiles.IPProfiles[4] = ip;
+  boxScreenshot = "timed-message-ip-differs.png";
+  EXPECT_TRUE(Ind().ApplyIPProfile(4));
+  const std::string expected = lan->Name + " has " + lan->Addresses[0].Address +
+                               (lan->Addresses.size() > 1 ? ", " + lan->Addresses[1].Address : "") +
+                               ", expected 10.0.0.5";
+  EXPECT_NE(boxMessage.find("Adress IP was changed!\n" + expected), std::string::npos)
+      << boxMessage;
+  EXPECT_NE(boxMessage.find(lan->Name + " has gateway "), std::string::npos) << boxMessage;
+  EXPECT_NE(boxMessage.find("expected DNS 10.0.0.2, 10.0.0.3"), std::string::npos) << boxMessage;
+  EXPECT_TRUE(boxTextFits);
+  ASSERT_EQ(shots.size(), 1u);
+}
+
+TEST_F(Win32ProfileApplication, WithoutAdministratorRightsTheBatchRunsThroughRunas) {
+  shell.Needs = true;
+  Ind().Profiles.IPProfiles[5] = {true, "Home", true, "", "", "", "", "", "Wireless", -1, -1};
+  confirmationScreenshot = "confirmation-runas.png";
+  EXPECT_TRUE(Ind().ApplyIPProfile(5));
+  EXPECT_EQ(shell.Elevated, 1);
+  EXPECT_TRUE(runAsShown);
+  EXPECT_TRUE(runAsFits);
+  // Run and waited for: its script is there, and the box read the connection back.
+  EXPECT_EQ(ReadBytes(env.Temp + "qth_run.txt").substr(0, 20), "pushd interface ip\r\n");
+  EXPECT_EQ(boxMessage, "Adress IP was changed!\nThe connection Wireless was not found.");
+  ASSERT_EQ(shots.size(), 1u);
 }
 
 TEST_F(Win32ProfileApplication, DhcpConfirmationAndTheCountDown) {

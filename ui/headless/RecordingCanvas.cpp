@@ -54,6 +54,15 @@ void RecordingCanvas::TextUp(int x, int y, const std::string& text, const TFont&
   ops_.push_back(op);
 }
 
+void RecordingCanvas::Polyline(const std::vector<sys::Point>& points, TColor color, int width) {
+  CanvasOp op;
+  op.What = CanvasOp::Lines;
+  op.Color = color;
+  op.Points = points;
+  op.Width = width;
+  ops_.push_back(op);
+}
+
 void RecordingCanvas::CheckMark(const sys::Rect& rect, TColor color) {
   CanvasOp op;
   op.What = CanvasOp::Check;
@@ -68,6 +77,12 @@ void RecordingCanvas::SubmenuArrow(const sys::Rect& rect, TColor color) {
   op.Rect = rect;
   op.Color = color;
   ops_.push_back(op);
+}
+
+std::vector<CanvasOp> PaintOps(const TPaintBox& box) {
+  RecordingCanvas canvas;
+  box.Paint(canvas);
+  return canvas.Ops();
 }
 
 std::vector<ShownItem> ShowMenu(const TPopupMenu& menu, const TMenuItem& parent,

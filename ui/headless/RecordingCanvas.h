@@ -7,12 +7,13 @@
 #include <vector>
 
 #include "ui/Canvas.h"
+#include "ui/ExtCtrls.h"
 #include "ui/Menus.h"
 
 namespace ui::headless {
 
 struct CanvasOp {
-  enum Kind { Fill, Gradient, Words, WordsUp, Check, Arrow };
+  enum Kind { Fill, Gradient, Words, WordsUp, Check, Arrow, Lines };
   Kind What = Fill;
   sys::Rect Rect;         // WordsUp: its box
   TColor Color = clNone;  // fill, text, mark colour; a gradient's start
@@ -22,6 +23,8 @@ struct CanvasOp {
   TFont Font;
   TAlignment Alignment = TAlignment::LeftJustify;
   bool Prefixes = false;
+  std::vector<sys::Point> Points;  // Lines
+  int Width = 0;                   // Lines
 };
 
 class RecordingCanvas : public TCanvas {
@@ -33,6 +36,7 @@ class RecordingCanvas : public TCanvas {
   void TextRect(const sys::Rect& rect, const std::string& text, const TFont& font,
                 TAlignment alignment, bool prefixes) override;
   void TextUp(int x, int y, const std::string& text, const TFont& font) override;
+  void Polyline(const std::vector<sys::Point>& points, TColor color, int width) override;
   void CheckMark(const sys::Rect& rect, TColor color) override;
   void SubmenuArrow(const sys::Rect& rect, TColor color) override;
 
@@ -55,5 +59,8 @@ struct ShownItem {
 // (0, 0).
 std::vector<ShownItem> ShowMenu(const TPopupMenu& menu, const TMenuItem& parent,
                                 const TMenuItem* hover = nullptr);
+
+// What a paint box draws when its window paints it (its own coordinates).
+std::vector<CanvasOp> PaintOps(const TPaintBox& box);
 
 }  // namespace ui::headless

@@ -107,8 +107,9 @@ void EditPeer::ApplyAll() {
 
 void EditPeer::ApplyText() {
   SetWindowTextGuarded(edit_.Text());
-  // While the user's own edit reaches the model, the window's caret stays where it is.
-  if (!typing_) ApplySelection();
+  // New text puts the window's caret at the start; the model knows where it belongs (during
+  // the user's own edit too, since the window's caret reached the model first).
+  ApplySelection();
 }
 
 void EditPeer::ApplySelection() {
@@ -144,27 +145,14 @@ void EditPeer::ApplyKind(Change what) {
 void EditPeer::OnCommand(WORD code) {
   if (code != EN_CHANGE || applying()) return;
   std::weak_ptr<int> life = Life();
-  {
-    struct Typing {
-      bool& flag;
-      std::weak_ptr<int> life;
-      ~Typing() {
-        if (!life.expired()) flag = false;
-      }
-    } typing{typing_ = true, life};
-    edit_.UserSetText(WindowText());
-  }
-  if (life.expired() || !hwnd_) return;
-  // The model may have changed the text (letter case, a handler); the window shows its text.
   DWORD start = 0, end = 0;
   SendMessageA(hwnd_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-  if (WindowText() != edit_.Text()) {
-    SetWindowTextGuarded(edit_.Text());
-    Applying guard(*this);
-    SendMessageA(hwnd_, EM_SETSEL, start, end);
-  }
-  Applying guard(*this);
-  edit_.SetSelection(int(start), int(end) - int(start));
+  edit_.UserSetText(WindowText(), int(start), int(end) - int(start));
+  if (life.expired() || !hwnd_) return;
+  // The model may have changed the text (letter case, a handler that filters what was
+  // typed) and the caret with it; the window shows both.
+  SetWindowTextGuarded(edit_.Text());
+  ApplySelection();
 }
 
 HBRUSH EditPeer::OnCtlColor(HDC dc) { return WindowPeer::OnCtlColor(dc); }
@@ -206,9 +194,19 @@ void ComboPeer::ApplyItems() {
 
 void ComboPeer::ApplyItemIndex() {
   Applying guard(*this);
+  const bool editable = combo_.Style() == TComboBoxStyle::DropDown;
+  const std::string before = editable ? WindowText() : std::string();
+  DWORD start = 0, end = 0;
+  if (editable)
+    SendMessageA(hwnd_, CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
   SendMessageA(hwnd_, CB_SETCURSEL, WPARAM(combo_.ItemIndex()), 0);
-  if (combo_.Style() == TComboBoxStyle::DropDown && WindowText() != combo_.Text())
-    SetWindowTextGuarded(combo_.Text());
+  if (!editable) return;
+  if (WindowText() != combo_.Text()) SetWindowTextGuarded(combo_.Text());
+  // The item chosen is the text the user is typing: the caret stays where the typing left
+  // it (the list would move it, and the next key would not go on after the text).
+  if (SameText(before, WindowText()))
+    SendMessageA(hwnd_, CB_SETEDITSEL, 0, MAKELPARAM(WORD(start), WORD(end)));
 }
 
 void ComboPeer::ApplyText() {

@@ -1,5 +1,7 @@
 #include "ui/win32/DcCanvas.h"
 
+#include <vector>
+
 namespace ui::win32 {
 
 namespace {
@@ -100,6 +102,21 @@ void DcCanvas::TextUp(int x, int y, const std::string& text, const TFont& font) 
   TextOutA(dc_, x, y, text.c_str(), int(text.size()));
 }
 
+void DcCanvas::Polyline(const std::vector<sys::Point>& points, TColor color, int width) {
+  if (points.empty()) return;
+  std::vector<POINT> line;
+  for (const sys::Point& p : points) line.push_back({p.X, p.Y});
+  Pen pen(CreatePen(PS_SOLID, width < 1 ? 1 : width, ToColorRef(color)));
+  Selection selected(dc_, pen.Get());
+  if (line.size() == 1) {
+    // A line of one point is a dot.
+    MoveToEx(dc_, line[0].x, line[0].y, nullptr);
+    LineTo(dc_, line[0].x + 1, line[0].y);
+    return;
+  }
+  ::Polyline(dc_, line.data(), int(line.size()));
+}
+
 void DcCanvas::CheckMark(const sys::Rect& rect, TColor color) {
   // The classic 7 x 7 tick, three pixels thick.
   const int cx = (rect.Left + rect.Right) / 2, cy = (rect.Top + rect.Bottom) / 2;
@@ -107,7 +124,7 @@ void DcCanvas::CheckMark(const sys::Rect& rect, TColor color) {
   Selection selected(dc_, pen.Get());
   for (int i = 0; i < 3; ++i) {
     POINT tick[3] = {{cx - 3, cy - 1 + i}, {cx - 1, cy + 1 + i}, {cx + 4, cy - 4 + i}};
-    Polyline(dc_, tick, 3);
+    ::Polyline(dc_, tick, 3);
   }
 }
 

@@ -22,6 +22,7 @@ class DcCanvas : public TCanvas {
   void TextRect(const sys::Rect& rect, const std::string& text, const TFont& font,
                 TAlignment alignment, bool prefixes) override;
   void TextUp(int x, int y, const std::string& text, const TFont& font) override;
+  void Polyline(const std::vector<sys::Point>& points, TColor color, int width) override;
   void CheckMark(const sys::Rect& rect, TColor color) override;
   void SubmenuArrow(const sys::Rect& rect, TColor color) override;
 

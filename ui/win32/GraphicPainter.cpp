@@ -5,6 +5,7 @@
 
 #include "ui/ExtCtrls.h"
 #include "ui/StdCtrls.h"
+#include "ui/win32/DcCanvas.h"
 
 namespace ui::win32 {
 
@@ -178,6 +179,17 @@ void PaintSpeedButton(HDC dc, const TSpeedButton& button, Win32Backend& backend,
   }
 }
 
+// The program's own drawing, in the box's coordinates. What it throws ends the drawing of
+// this paint only: an error box here would be painted over by the next paint, forever.
+void PaintBox(HDC dc, const TPaintBox& box, Win32Backend& backend) {
+  OffsetViewportOrgEx(dc, box.Left(), box.Top(), nullptr);
+  DcCanvas canvas(dc, backend);
+  try {
+    box.Paint(canvas);
+  } catch (...) {
+  }
+}
+
 }  // namespace
 
 UINT LabelTextFlags(TAlignment alignment, bool wordWrap, bool showAccel) {
@@ -199,6 +211,8 @@ void PaintGraphic(HDC dc, const TControl& control, Win32Backend& backend, bool p
     PaintShape(dc, *shape);
   else if (auto* button = dynamic_cast<const TSpeedButton*>(&control))
     PaintSpeedButton(dc, *button, backend, pressed);
+  else if (auto* box = dynamic_cast<const TPaintBox*>(&control))
+    PaintBox(dc, *box, backend);
 }
 
 void PaintGraphicChildren(HDC dc, const TWinControl& holder, Win32Backend& backend,

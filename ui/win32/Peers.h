@@ -139,7 +139,6 @@ class EditPeer : public WindowPeer {
  private:
   void ApplySelection();
   TEdit& edit_;
-  bool typing_ = false;
 };
 
 class ComboPeer : public WindowPeer {

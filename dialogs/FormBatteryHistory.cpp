@@ -1,0 +1,135 @@
+#include "dialogs/FormBatteryHistory.h"
+
+#include <cstdio>
+#include <utility>
+
+#include "dialogs/HistoryChart.h"
+#include "i18n/FillIn.h"
+#include "i18n/FormLanguage.h"
+#include "system/Locale.h"
+
+namespace {
+
+constexpr int kFirstRow = 302;
+constexpr int kRowHeight = 18;
+
+std::string Hours(int seconds, bool withSeconds) {
+  char text[32];
+  if (withSeconds)
+    std::snprintf(text, sizeof text, "%d:%02d:%02d", seconds / 3600, seconds / 60 % 60,
+                  seconds % 60);
+  else
+    std::snprintf(text, sizeof text, "%d:%02d", (seconds + 30) / 3600, (seconds + 30) / 60 % 60);
+  return text;
+}
+
+}  // namespace
+
+std::string PeriodSummary(const indicator::DischargePeriod& period, const TFormLanguage& texts) {
+  char start[32];
+  const sys::LocalTime& t = period.Start;
+  std::snprintf(start, sizeof start, "%04d-%02d-%02d %02d:%02d", t.Year, t.Month, t.Day, t.Hour,
+                t.Minute);
+  const std::string length = Hours(period.LengthSeconds(), true);
+  const std::string used = std::to_string(period.ChargeUsed());
+  const std::optional<double> rate = period.RatePerHour();
+  if (!rate) return FillIn(texts.Message("LabelHistoryPeriodShort"), {start, length, used});
+  char perHour[32];
+  std::snprintf(perHour, sizeof perHour, "%.1f", *rate);
+  std::string rateText = perHour;
+  const std::size_t point = rateText.find('.');
+  if (point != std::string::npos) rateText.replace(point, 1, sys::DecimalSeparator());
+  return FillIn(texts.Message("LabelHistoryPeriod"),
+                {start, length, used, rateText, Hours(*period.RuntimeFromFullSeconds(), false)});
+}
+
+TFormBatteryHistory::TFormBatteryHistory(ui::TComponent* owner, const dialogs::DialogEnv& env,
+                                         std::string logFolder, bool logging)
+    : dialogs::TDialog(owner, "FormBatteryHistory", env),
+      reader_(std::move(logFolder), kPeriods),
+      logging_(logging) {
+  SetCaption("Battery history");
+  SetBorderIcons(ui::biSystemMenu | ui::biMaximize);
+  SetPosition(ui::TPosition::ScreenCenter);
+  SetClientSize(560, 430);
+  SetResizable();
+
+  for (std::size_t i = 0; i < kPeriods; ++i) {
+    const int top = kFirstRow + int(i) * kRowHeight;
+    auto& shape = Create<ui::TShape>("ShapePeriod" + std::to_string(i), this,
+                                     ui::Bounds{10, top + 1, 14, 11});
+    auto& label =
+        Create<ui::TLabel>("LabelPeriod" + std::to_string(i), this, ui::Bounds{32, top, 518, 13});
+    label.SetAutoSize(false);
+    shape.SetAnchors(ui::akLeft | ui::akBottom);
+    label.SetAnchors(ui::akLeft | ui::akRight | ui::akBottom);
+    shape.Hide();
+    label.Hide();
+    ShapePeriod[i] = &shape;
+    LabelPeriod[i] = &label;
+  }
+  LabelTime.SetAutoSize(false);
+  LabelTime.SetAlignment(ui::TAlignment::RightJustify);
+  LabelNote.SetAutoSize(false);
+  ui::TFont grey = LabelNote.Font();
+  grey.Color = ui::clGray;
+  for (ui::TLabel* axis : {&LabelCharge, &LabelTime}) axis->SetFont(grey);
+
+  // The chart takes what the window gains; the rows, the note and the button keep to the
+  // bottom.
+  PaintBoxChart.SetAnchors(ui::akLeft | ui::akTop | ui::akRight | ui::akBottom);
+  LabelTime.SetAnchors(ui::akRight | ui::akBottom);
+  LabelNote.SetAnchors(ui::akLeft | ui::akRight | ui::akBottom);
+  ButtonClose.SetAnchors(ui::akRight | ui::akBottom);
+  ButtonClose.SetDefault(true);
+  ButtonClose.SetCancel(true);
+
+  PaintBoxChart.OnPaint = [this](ui::TObject* s, ui::TCanvas& c) { PaintBoxChartPaint(s, c); };
+  TimerRefresh.SetOnTimer([this](ui::TObject* s) { TimerRefreshTimer(s); });
+  ButtonClose.OnClick = [this](ui::TObject* s) { ButtonCloseClick(s); };
+}
+
+void TFormBatteryHistory::FormShow() {
+  // The window's caption is a message, so that it is translated too.
+  SetCaption(Msg("LabelHistoryCaption"));
+  reader_.Refresh();
+  ShowPeriods();
+  TimerRefresh.SetEnabled(true);
+}
+
+void TFormBatteryHistory::ShowPeriods() {
+  const indicator::DischargeHistory& h = History();
+  const std::size_t count = h.Periods.size();
+  for (std::size_t i = 0; i < kPeriods; ++i) {
+    ui::TShape& shape = *ShapePeriod[i];
+    ui::TLabel& label = *LabelPeriod[i];
+    shape.SetVisible(i < count);
+    label.SetVisible(i < count);
+    if (i >= count) continue;
+    shape.SetBrushColor(dialogs::PeriodColor(i, count));
+    shape.SetPenColor(dialogs::PeriodColor(i, count));
+    label.SetCaption(PeriodSummary(h.Periods[i], Env().Language));
+    ui::TFont font = label.Font();
+    font.Bold = i + 1 == count;  // the newest, as its line
+    label.SetFont(font);
+  }
+  std::string note;
+  if (count == 0) note = Msg(logging_ ? "LabelHistoryEmpty" : "LabelHistoryLogOff");
+  if (h.Skipped > 0)
+    note +=
+        (note.empty() ? "" : " ") + FillIn(Msg("LabelHistorySkipped"), {std::to_string(h.Skipped)});
+  LabelNote.SetCaption(note);
+}
+
+void TFormBatteryHistory::PaintBoxChartPaint(ui::TObject*, ui::TCanvas& canvas) {
+  dialogs::DrawHistoryChart(canvas, PaintBoxChart.Width(), PaintBoxChart.Height(), History(),
+                            PaintBoxChart.Font());
+}
+
+void TFormBatteryHistory::TimerRefreshTimer(ui::TObject*) {
+  if (!reader_.Refresh()) return;
+  ShowPeriods();
+  PaintBoxChart.Repaint();
+}
+
+void TFormBatteryHistory::ButtonCloseClick(ui::TObject*) { Close(); }

@@ -1,0 +1,258 @@
+// The battery history: the chart's scale on its own, what the chart draws, and the window on
+// a whole start, opened from the context menu over prepared log files and over the log that
+// the battery tick writes while the window is open.
+#include <filesystem>
+#include <fstream>
+
+#include "dialogs/FormBatteryHistory.h"
+#include "dialogs/HistoryChart.h"
+#include "i18n/FormLanguage.h"
+#include "i18n/Translate.h"
+#include "tests/IndicatorFixture.h"
+#include "ui/headless/RecordingCanvas.h"
+
+namespace {
+
+using dialogs::ChartScale;
+using dialogs::ScaleFor;
+using testing_support::IndicatorFixture;
+using ui::headless::CanvasOp;
+
+TEST(HistoryChart, TheTimeStepLeavesRoomBetweenMarksAndTheSpanIsWholeSteps) {
+  const sys::Rect plot{40, 10, 541, 250};  // 500 pixels from the first to the last
+  struct Case {
+    int Longest, Step, Span;
+  };
+  for (const Case& c : {Case{5400, 900, 5400},        // an hour and a half: quarters
+                        Case{5401, 900, 6300},        // a second more: one quarter more
+                        Case{100, 120, 600},          // a short period still shows ten minutes
+                        Case{0, 120, 600},            // nothing logged yet
+                        Case{259200, 43200, 259200},  // three days
+                        Case{100000000, 86400, 100051200}}) {
+    const ChartScale s = ScaleFor(plot, c.Longest, 60);
+    EXPECT_EQ(s.StepSeconds, c.Step) << c.Longest;
+    EXPECT_EQ(s.SpanSeconds, c.Span) << c.Longest;
+    // The marks leave the room asked for, except where the largest step cannot.
+    if (c.Step < 86400) EXPECT_GE(500LL * s.StepSeconds / s.SpanSeconds, 60) << c.Longest;
+  }
+  // A narrower plot takes a coarser step for the same period.
+  EXPECT_EQ(ScaleFor({0, 0, 201, 100}, 5400, 60).StepSeconds, 1800);
+  EXPECT_EQ(ScaleFor(plot, 5400, 60).TimeMarks(),
+            (std::vector<int>{0, 900, 1800, 2700, 3600, 4500, 5400}));
+}
+
+TEST(HistoryChart, TimeAndChargeMapOntoThePlot) {
+  const ChartScale s = ScaleFor({40, 10, 541, 211}, 3600, 60);
+  ASSERT_EQ(s.SpanSeconds, 3600);
+  EXPECT_EQ(s.At(0, 100), (sys::Point{40, 10}));
+  EXPECT_EQ(s.At(3600, 0), (sys::Point{540, 210}));
+  EXPECT_EQ(s.At(1800, 50), (sys::Point{290, 110}));
+  // Outside the span and the range: on the edge.
+  EXPECT_EQ(s.At(7200, 120), (sys::Point{540, 10}));
+  EXPECT_EQ(s.At(-5, -1), (sys::Point{40, 210}));
+  EXPECT_EQ(dialogs::MarkText(0), "0:00");
+  EXPECT_EQ(dialogs::MarkText(5400), "1:30");
+  EXPECT_EQ(dialogs::MarkText(86400 + 600), "24:10");
+}
+
+TEST(HistoryChart, ALineForEachPeriodTheNewestOnTopAndStrongest) {
+  ui::headless::Install();
+  indicator::DischargeHistory h;
+  for (int n = 0; n < 3; ++n) {
+    indicator::DischargePeriod p;
+    p.FileName = "2008010" + std::to_string(n + 1) + "_080000.txt";
+    for (int i = 0; i <= 10 + n * 10; ++i) p.Samples.push_back({i * 360, 100 - i * 2});
+    h.Periods.push_back(p);
+  }
+  ui::TFont font;
+  ui::headless::RecordingCanvas canvas;
+  dialogs::DrawHistoryChart(canvas, 400, 200, h, font);
+  std::vector<CanvasOp> lines;
+  std::vector<std::string> words;
+  for (const CanvasOp& op : canvas.Ops()) {
+    if (op.What == CanvasOp::Lines) lines.push_back(op);
+    if (op.What == CanvasOp::Words) words.push_back(op.Text);
+  }
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(lines[2].Width, 3);
+  EXPECT_EQ(lines[2].Color, dialogs::PeriodColor(2, 3));
+  for (std::size_t i = 0; i < 2; ++i) {
+    EXPECT_EQ(lines[i].Width, 1);
+    EXPECT_NE(lines[i].Color, lines[2].Color);
+  }
+  EXPECT_NE(lines[0].Color, lines[1].Color);
+  // The longest period (the newest, two hours) reaches the right end; each starts at the
+  // left edge, at its first charge.
+  EXPECT_EQ(lines[2].Points.size(), 31u);
+  EXPECT_EQ(lines[0].Points.front().X, lines[2].Points.front().X);
+  EXPECT_LT(lines[0].Points.back().X, lines[2].Points.back().X);
+  EXPECT_LT(lines[2].Points.front().Y, lines[2].Points.back().Y);  // falling charge: downwards
+  for (const char* label : {"0 %", "20 %", "100 %", "0:00", "1:00", "2:00"})
+    EXPECT_NE(std::find(words.begin(), words.end(), label), words.end()) << label;
+  // All of it on the surface.
+  for (const CanvasOp& op : canvas.Ops())
+    for (const sys::Point& p : op.Points) {
+      EXPECT_GE(p.X, 0);
+      EXPECT_LT(p.X, 400);
+      EXPECT_GE(p.Y, 0);
+      EXPECT_LT(p.Y, 200);
+    }
+}
+
+// ---- the window ----
+
+class BatteryHistory : public IndicatorFixture {
+ protected:
+  std::filesystem::path LogDir() { return dir.Path() / "discharging_log"; }
+  void Put(const std::string& name, const std::string& text) {
+    std::filesystem::create_directories(LogDir());
+    std::ofstream(LogDir() / name, std::ios::binary) << text;
+  }
+  // A period as the program logs it: percent falls by one every step seconds.
+  static std::string Log(int from, int to, int step) {
+    std::string text = "Perc[%]\tTime[s]\tTime\r\n";
+    for (int p = from, s = 0; p >= to; --p, s += step) {
+      char line[64];
+      std::snprintf(line, sizeof line, "%03d\t%06d\t%d:%02d:%02d\r\n", p, s, s / 3600, s / 60 % 60,
+                    s % 60);
+      text += line;
+    }
+    return text;
+  }
+  // Opens the window from the menu; act looks at it inside its modal run.
+  void Open(std::function<void(TFormBatteryHistory&)> act) {
+    ui_->OnModal([this, act](ui::TForm& form) {
+      auto* w = dynamic_cast<TFormBatteryHistory*>(&form);
+      ASSERT_NE(w, nullptr) << form.Name();
+      act(*w);
+      if (w->Modal()) ui_->Click(w->ButtonClose);
+    });
+    ui_->ClickMenu(Ind().mnuBatteryHistory);
+    EXPECT_EQ(ui_->PendingModals(), 0u);
+    EXPECT_TRUE(ui_->Unexpected().empty());
+  }
+};
+
+TEST_F(BatteryHistory, ThePeriodsOfTheLogWithWhatEachSaysAndTheFilesThatCouldNotBeRead) {
+  Put("20080103_090000.txt", Log(100, 80, 180));  // 20 % in an hour
+  Put("20080104_090000.txt", Log(97, 97, 60));    // one line: just begun
+  Put("20080105_143012.txt", Log(90, 60, 240));   // 30 % in two hours: 15 % per hour
+  Put("20080105_200000.txt", "a file of another kind");
+  Start();
+  Open([&](TFormBatteryHistory& w) {
+    EXPECT_EQ(w.Caption(), "Battery history");
+    EXPECT_TRUE(Ind().Dialogs.BlocksCommands());
+    ASSERT_EQ(w.History().Periods.size(), 3u);
+    EXPECT_EQ(w.LabelPeriod[0]->Caption(),
+              "2008-01-03 09:00: 1:00:00 on battery, 20 % used, 20.0 % per hour, 5:00 from full");
+    // Too short for a rate: the rest is said.
+    EXPECT_EQ(w.LabelPeriod[1]->Caption(), "2008-01-04 09:00: 0:00:00 on battery, 0 % used");
+    EXPECT_EQ(w.LabelPeriod[2]->Caption(),
+              "2008-01-05 14:30: 2:00:00 on battery, 30 % used, 15.0 % per hour, 6:40 from full");
+    // The newest highlighted, in its line's colour; no rows for what is not there.
+    EXPECT_TRUE(w.LabelPeriod[2]->Font().Bold);
+    EXPECT_FALSE(w.LabelPeriod[0]->Font().Bold);
+    EXPECT_EQ(w.ShapePeriod[2]->BrushColor(), dialogs::PeriodColor(2, 3));
+    EXPECT_FALSE(w.LabelPeriod[3]->Visible());
+    EXPECT_FALSE(w.ShapePeriod[4]->Visible());
+    EXPECT_EQ(w.LabelNote.Caption(), "Files in discharging_log that could not be read: 1");
+    // The chart draws the three.
+    int lines = 0;
+    for (const CanvasOp& op : ui::headless::PaintOps(w.PaintBoxChart))
+      lines += op.What == CanvasOp::Lines ? 1 : 0;
+    EXPECT_EQ(lines, 3);
+    // Rows are found by name, as translation finds them.
+    EXPECT_EQ(w.FindComponent("LabelPeriod4"), w.LabelPeriod[4]);
+  });
+  EXPECT_EQ(Ind().FormBatteryHistory, nullptr);
+  EXPECT_FALSE(Ind().Dialogs.BlocksCommands());
+}
+
+TEST_F(BatteryHistory, NothingLoggedYetIsSaidSoAndWhetherTheLogIsOn) {
+  Start();
+  Ind().Cfg.LogWorkTime = false;
+  Open([&](TFormBatteryHistory& w) {
+    EXPECT_TRUE(w.History().Periods.empty());
+    EXPECT_EQ(w.LabelNote.Caption(), Ind().Msg("LabelHistoryLogOff"));
+    EXPECT_FALSE(w.LabelPeriod[0]->Visible());
+  });
+  Ind().Cfg.LogWorkTime = true;
+  Open([&](TFormBatteryHistory& w) {
+    EXPECT_EQ(w.LabelNote.Caption(), "No battery period has been logged yet.");
+  });
+}
+
+TEST_F(BatteryHistory, TheWindowGrowsAndTheChartWithIt) {
+  Put("20080105_143012.txt", Log(90, 60, 240));
+  Start();
+  Open([&](TFormBatteryHistory& w) {
+    // Its design size is the least it takes; larger is the user's choice.
+    EXPECT_EQ(w.Constraints().MinWidth, w.Width());
+    EXPECT_EQ(w.Constraints().MinHeight, w.Height());
+    EXPECT_EQ(w.Constraints().MaxWidth, 0);
+    EXPECT_EQ(w.Constraints().MaxHeight, 0);
+    const int chartWidth = w.PaintBoxChart.Width(), chartHeight = w.PaintBoxChart.Height();
+    const int rowGap = w.ClientHeight() - w.LabelPeriod[0]->Top();
+    w.SetClientSize(w.ClientWidth() + 200, w.ClientHeight() + 100);
+    EXPECT_EQ(w.PaintBoxChart.Width(), chartWidth + 200);
+    EXPECT_EQ(w.PaintBoxChart.Height(), chartHeight + 100);
+    EXPECT_EQ(w.ClientHeight() - w.LabelPeriod[0]->Top(), rowGap);
+    EXPECT_EQ(w.ButtonClose.Right(), w.ClientWidth() - 10);
+    EXPECT_GE(w.LabelPeriod[0]->Top(), w.LabelTime.Bottom());
+    // Drawn to the new size.
+    int right = 0;
+    for (const CanvasOp& op : ui::headless::PaintOps(w.PaintBoxChart))
+      if (op.What == CanvasOp::Fill) right = std::max(right, op.Rect.Right);
+    EXPECT_EQ(right, chartWidth + 200);
+  });
+}
+
+TEST_F(BatteryHistory, NewLinesShowWhileTheWindowIsOpen) {
+  Start();
+  Ind().Cfg.LogWorkTime = true;
+  fake.PowerSource.Status = testing_support::OnBattery(90);
+  Tick();  // the period begins: its file and first line
+  Open([&](TFormBatteryHistory& w) {
+    ASSERT_EQ(w.History().Periods.size(), 1u);
+    EXPECT_EQ(w.History().Periods[0].Samples.size(), 1u);
+    const int repaints = ui_->RepaintCount(w.PaintBoxChart);
+    // The battery tick goes on in the window's modal run, and writes the next line...
+    fake.PowerSource.Status = testing_support::OnBattery(89);
+    ui_->AdvanceTime(1000);
+    // ... which the window finds at its next look.
+    ui_->AdvanceTime(1000);
+    ASSERT_EQ(w.History().Periods.size(), 1u);
+    EXPECT_EQ(w.History().Periods[0].Samples.size(), 2u);
+    EXPECT_GT(ui_->RepaintCount(w.PaintBoxChart), repaints);
+    EXPECT_NE(w.LabelPeriod[0]->Caption().find("1 % used"), std::string::npos)
+        << w.LabelPeriod[0]->Caption();
+    // Nothing new: no redrawing.
+    const int after = ui_->RepaintCount(w.PaintBoxChart);
+    ui_->AdvanceTime(2000);
+    EXPECT_EQ(ui_->RepaintCount(w.PaintBoxChart), after);
+  });
+}
+
+TEST_F(BatteryHistory, TheSampleLanguageTranslatesTheWindow) {
+  std::filesystem::copy(std::filesystem::path(Q_SOURCE_DIR) / "resources" / "language",
+                        dir.Path() / "language");
+  Put("20080105_143012.txt", Log(90, 60, 240));
+  Start();
+  Ind().FormLanguage->SetLanguageFile("Deutsch.lng");
+  TranslateForm(*Ind().FormLanguage, *Ind().FormLanguage, Ind().ProgramDir());
+  Open([&](TFormBatteryHistory& w) {
+    EXPECT_EQ(w.Caption(), "Akkuverlauf");
+    EXPECT_EQ(w.LabelCharge.Caption(), "Ladung [%]");
+    EXPECT_EQ(w.LabelPeriod[0]->Caption().rfind("2008-01-05 14:30: 2:00:00 mit Akku, 30 % ", 0), 0u)
+        << w.LabelPeriod[0]->Caption();
+    // The axis titles fit their places in the German words too (the rows are checked in the
+    // system's fonts, under wine).
+    for (ui::TLabel* label : {&w.LabelCharge, &w.LabelTime}) {
+      const ui::TextSize text =
+          ui::CurrentBackend().MeasureText(label->Font(), label->Caption(), 0);
+      EXPECT_LE(text.Width, label->Width()) << label->Name();
+    }
+  });
+}
+
+}  // namespace
