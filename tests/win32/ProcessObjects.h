@@ -2,8 +2,9 @@
 // private memory. Wine's GetGuiResources answers 0 and its process counters leave private
 // bytes out, so these are counted where both systems keep them: GDI objects in the GDI handle
 // table the system maps into every process (its address is in the process environment
-// block, and each entry names its owner and kind), windows by walking those of the thread,
-// private memory by walking the address space.
+// block, and each entry names its owner and kind; wine keeps a table per process and leaves
+// the owner 0), windows by walking those of the thread, private memory by walking the
+// address space.
 #pragma once
 #include <windows.h>
 
@@ -45,7 +46,7 @@ inline int GdiObjects() {
       if (!VirtualQuery(end - 1, &mbi, sizeof mbi) || mbi.State != MEM_COMMIT) break;
       checkedUpTo = static_cast<const char*>(mbi.BaseAddress) + mbi.RegionSize;
     }
-    if (table[i].Type != 0 && table[i].ProcessId == self) ++count;
+    if (table[i].Type != 0 && (table[i].ProcessId == self || table[i].ProcessId == 0)) ++count;
   }
   return count;
 }
