@@ -1,12 +1,11 @@
 #include "changers/FormMacChanger.h"
 
+#include "changers/MacAddressText.h"
 #include "dialogs/DialogLayout.h"
 
 namespace {
 
 constexpr std::size_t kAddressLength = 12;
-
-bool HexDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'); }
 
 ui::TFont FixedPitch(const ui::TFont& base) {
   ui::TFont f = base;
@@ -155,20 +154,11 @@ void TFormMacChanger::EditMacAddressChange(ui::TObject* sender) {
     ~Done() { flag = false; }
   } done{filtering_};
 
-  // Only 0-9 and A-F stay (the edit has made letters capitals); the caret keeps its place
-  // among the characters that stay, and the selection its length.
-  const std::string typed = EditMacAddress.Text();
-  int caret = EditMacAddress.SelStart();
-  const int selection = EditMacAddress.SelLength();
-  std::string kept;
-  for (std::size_t i = 0; i < typed.size(); ++i) {
-    if (HexDigit(typed[i]))
-      kept += typed[i];
-    else if (int(i) < EditMacAddress.SelStart())
-      --caret;
-  }
-  EditMacAddress.SetText(kept);
-  EditMacAddress.SetSelection(caret, selection);
+  // Only 0-9 and A-F stay (the edit has made letters capitals).
+  const changers::KeptHexDigits kept = changers::KeepHexDigits(
+      EditMacAddress.Text(), EditMacAddress.SelStart(), EditMacAddress.SelLength());
+  EditMacAddress.SetText(kept.Text);
+  EditMacAddress.SetSelection(kept.SelStart, kept.SelLength);
 
   CheckAddress();
   EditProfNameChange(sender);

@@ -7,6 +7,7 @@
 
 using changers::kInternetSettingsKey;
 using changers::kZoneMapKey;
+using changers::ProxyServerValue;
 
 bool TFormQuonthary::ApplyProxyProfile(int slot) {
   if (slot < 0 || slot >= profiles::SlotCount) return false;
@@ -39,9 +40,7 @@ bool TFormQuonthary::WriteProxySettings(const profiles::ProxyProfileRecord& prox
                                       proxy.UseProxyServer ? 1 : 0, true, nullptr);
   ok &= Store.WriteSettingInteger(root, kZoneMapKey, "ProxyByPass", proxy.BypassProxyLCon ? 1 : 0,
                                   true, nullptr);
-  const std::string server = proxy.ProxyServerPort.empty()
-                                 ? proxy.ProxyServer
-                                 : proxy.ProxyServer + ":" + proxy.ProxyServerPort;
+  const std::string server = ProxyServerValue(proxy.ProxyServer, proxy.ProxyServerPort);
   ok &= Store.WriteSettingString(root, kInternetSettingsKey, "ProxyServer", server, true, nullptr);
   // Running programs keep the proxy they read at start unless told.
   Sys.Inet.NotifyChanged();

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "changers/NetworkAdapters.h"
+#include "profiles/ProfileRecords.h"
 #include "system/Registry.h"
 
 namespace changers {
@@ -31,6 +32,17 @@ struct ProxyServerText {
   std::string Port;
 };
 ProxyServerText SplitProxyServer(const std::string& server);
+
+// The "ProxyServer" text a profile writes: the server, and ":" and the port when it has one.
+std::string ProxyServerValue(const std::string& server, const std::string& port);
+
+// Whether the proxy profile is the one in force, given "ProxyEnable" and "ProxyServer": a
+// profile that turns the proxy off while the proxy is off; any profile whose server and port
+// are the host and port of the text. A server typed in the per-protocol form
+// ("http=h:80;ftp=h:21") has colons of its own and is in force while the text is the one it
+// wrote.
+bool ProxyProfileInForce(const profiles::ProxyProfileRecord& proxy, std::uint32_t enable,
+                         const std::string& server);
 
 // A DWORD of the current user's key path: 0 when the key cannot be opened. Throws
 // FailedToGetData for a missing value and InvalidDataType for one of another type.

@@ -1,6 +1,7 @@
 #include "changers/ReadBack.h"
 
 #include "changers/NetworkAdapters.h"
+#include "changers/ProxyInForce.h"
 #include "i18n/FillIn.h"
 #include "i18n/FormLanguage.h"
 
@@ -35,8 +36,7 @@ std::string ProxyReadBack(settings::SettingsStore& store, const profiles::ProxyP
          std::to_string(store.ReadSettingInteger(root, kZoneMap, "ProxyByPass", true)),
          proxy.BypassProxyLCon ? "1" : "0");
   expect("ProxyServer", store.ReadSettingString(root, kInternetSettings, "ProxyServer", true),
-         proxy.ProxyServerPort.empty() ? proxy.ProxyServer
-                                       : proxy.ProxyServer + ":" + proxy.ProxyServerPort);
+         ProxyServerValue(proxy.ProxyServer, proxy.ProxyServerPort));
   return lines;
 }
 

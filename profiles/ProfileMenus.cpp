@@ -7,48 +7,32 @@
 #include <string>
 
 #include "app/FormQuonthary.h"
+#include "changers/ProxyInForce.h"
 
 using profiles::ProfileKind;
 
 namespace {
 
-const char kInternetSettingsKey[] =
-    "\\Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
-
-// The proxy the per-user Internet settings hold now; the server text split at its first
-// ":" into host and port.
+// The proxy the per-user Internet settings hold now.
 struct LiveProxy {
   std::uint32_t Enable = 0;
-  std::string Host;
-  std::string Port;
+  std::string Server;
 };
 
 // Nullopt when a value cannot be read as its kind, or "ProxyEnable" is missing: the marks
 // then stay as they are. A key that cannot be opened reads as proxy off, no server.
 std::optional<LiveProxy> ReadLiveProxy(sys::Registry& reg) {
   LiveProxy live;
-  auto key = reg.Open(sys::RootKey::CurrentUser, kInternetSettingsKey, false);
+  auto key = reg.Open(sys::RootKey::CurrentUser, changers::kInternetSettingsKey, false);
   if (!key) return live;
   auto enable = key->Query("ProxyEnable");
   if (!enable || enable->Kind != sys::ValueKind::Dword) return std::nullopt;
   live.Enable = enable->Dword;
-  std::string server;
   if (auto value = key->Query("ProxyServer")) {
     if (value->Kind != sys::ValueKind::String) return std::nullopt;
-    server = value->Text;
+    live.Server = value->Text;
   }
-  const std::size_t colon = server.find(':');
-  live.Host = server.substr(0, colon);
-  if (colon != std::string::npos) live.Port = server.substr(colon + 1);
   return live;
-}
-
-// A profile that turns the proxy off is in force while the proxy is off; any profile is in
-// force while the system uses its server and port.
-bool ProxyInForce(const profiles::ProxyProfileRecord& proxy, const LiveProxy& live) {
-  if (!proxy.Used) return false;
-  if (!proxy.UseProxyServer && live.Enable == 0) return true;
-  return proxy.ProxyServer == live.Host && proxy.ProxyServerPort == live.Port;
 }
 
 // In force while its adapter carries its address, or none for the built-in one.
@@ -176,7 +160,8 @@ void TFormQuonthary::PopupMenuPopup(ui::TObject*) {
   try {
     if (const std::optional<LiveProxy> live = ReadLiveProxy(Sys.Reg)) {
       for (std::size_t i = 0; i < mnuPX.size(); ++i)
-        mnuPX[i]->SetChecked(ProxyInForce(Profiles.ProxyProfiles[i], *live));
+        mnuPX[i]->SetChecked(
+            changers::ProxyProfileInForce(Profiles.ProxyProfiles[i], live->Enable, live->Server));
     }
   } catch (const std::exception&) {
   }

@@ -342,6 +342,28 @@ TEST_F(ProfileMarks, ProxyServerSplitsAtItsFirstColon) {
   EXPECT_EQ(Checked(Ind().mnuPX), Names({"mnuPX03", "mnuPX04"}));
 }
 
+// A server typed with colons of its own, "host:port" in the server field or the
+// per-protocol form, is in force while the registry holds the very text it wrote; the split
+// alone would never mark it.
+TEST_F(ProfileMarks, AServerWithItsOwnColonsIsInForceByTheTextItWrote) {
+  Proxies({{true, "per protocol", true, "http=10.0.0.1:80;https=10.0.0.1:443", "", false},
+           {true, "port typed in", true, "10.0.0.1:3128", "", false},
+           {true, "split", true, "10.0.0.1", "3128", false},
+           {true, "both", true, "http=10.0.0.1:80", "81", false}});
+  LiveProxy(1, "http=10.0.0.1:80;https=10.0.0.1:443");
+  Refresh();
+  EXPECT_EQ(Checked(Ind().mnuPX), Names({"mnuPX00"}));
+  LiveProxy(1, "10.0.0.1:3128");
+  Refresh();
+  EXPECT_EQ(Checked(Ind().mnuPX), Names({"mnuPX01", "mnuPX02"}));
+  LiveProxy(1, "http=10.0.0.1:80:81");
+  Refresh();
+  EXPECT_EQ(Checked(Ind().mnuPX), Names({"mnuPX03"}));
+  LiveProxy(1, "http=10.0.0.1:80;https=10.0.0.1:444");
+  Refresh();
+  EXPECT_TRUE(Checked(Ind().mnuPX).empty());
+}
+
 TEST_F(ProfileMarks, WithoutTheInternetSettingsKeyTheProxyIsOff) {
   Proxies({{true, "off", false, "", "", false}, {true, "on", true, "", "", false}});
   Refresh();

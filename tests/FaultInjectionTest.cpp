@@ -441,6 +441,8 @@ class NetshScriptFaults : public testing_support::ProfileFixture {
     t.IPProfiles[1] = {true, "Home", true, "", "", "", "", "", "Local Area Connection", -1, -1};
     t.IPProfiles[2] = testing_support::OfficeProfile();
     t.IPProfiles[2].connectionName = "Wireless";
+    // The connection as the profile's script leaves it, read back after each run.
+    fake.IpHelper.Now = {testing_support::ConnectionAfter(t.IPProfiles[1])};
   }
   sys::FaultyFileLayer faults{sys::SystemFileLayer()};
   sys::files::ScopedLayer layer{faults};
@@ -479,8 +481,8 @@ TEST_F(NetshScriptFaults, BothFilesAreWholeAndAHalfWrittenScriptIsNeverRun) {
           // Only ever the script of the profile applied.
           EXPECT_EQ(b, newBatch);
           EXPECT_EQ(s, newScript);
-          // The first line; the second says what the connection has now.
-          EXPECT_EQ(shown->Message.substr(0, shown->Message.find('\n')), "Adress IP was changed!");
+          EXPECT_EQ(shown->Message,
+                    "Adress IP was changed!\nThe settings are in force on Local Area Connection.");
           EXPECT_TRUE(Ind().Profiles.AppliedMarks[1]);
         } else {
           EXPECT_EQ(shown->Message, Msg("LabelScriptNotWritten"));
