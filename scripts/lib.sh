@@ -175,7 +175,8 @@ readme_pictures() {
   for png in "$made"/*.png; do
     [ -f "$png" ] || { echo "no pictures in $made: did the Win32ReadmePictures tests run?"; return 1; }
     name=$(basename "$png")
-    optipng -quiet -o2 -strip all -clobber -out "$ROOT/docs/$name" "$png"
+    rm -f "$ROOT/docs/$name"
+    optipng -quiet -o2 -strip all -out "$ROOT/docs/$name" "$png"
     size=$(stat -c %s "$ROOT/docs/$name")
     [ "$size" -le "$README_PICTURE_BUDGET" ] ||
       { echo "docs/$name is $size bytes, over $README_PICTURE_BUDGET"; return 1; }
