@@ -29,6 +29,7 @@ ensure_deps() {
   [ -d /usr/src/googletest/googletest ] || need+=(googletest)
   [ -f /usr/include/gtest/gtest.h ] || need+=(libgtest-dev)
   [ -f /usr/include/benchmark/benchmark.h ] || need+=(libbenchmark-dev)
+  command -v optipng >/dev/null || need+=(optipng)
   if [ ${#need[@]} -gt 0 ]; then
     log "Installing: ${need[*]}"
     local sudo=""
@@ -163,6 +164,25 @@ start_wine() {
     # The desktop is up once explorer's window station answers a trivial program.
     "$WINE" cmd /c exit 0 >/dev/null 2>&1 && break
   done
+}
+
+# The README's pictures: what the Win32ReadmePictures tests left in build/screenshots/readme,
+# compressed (losslessly) into docs/. Each must stay small enough for the repository.
+README_PICTURE_BUDGET=$((60 * 1024))
+readme_pictures() {
+  local made=$BUILD/screenshots/readme png name size n=0
+  mkdir -p "$ROOT/docs"
+  for png in "$made"/*.png; do
+    [ -f "$png" ] || { echo "no pictures in $made: did the Win32ReadmePictures tests run?"; return 1; }
+    name=$(basename "$png")
+    rm -f "$ROOT/docs/$name"
+    optipng -quiet -o2 -strip all -out "$ROOT/docs/$name" "$png"
+    size=$(stat -c %s "$ROOT/docs/$name")
+    [ "$size" -le "$README_PICTURE_BUDGET" ] ||
+      { echo "docs/$name is $size bytes, over $README_PICTURE_BUDGET"; return 1; }
+    n=$((n + 1))
+  done
+  echo "$n pictures in docs/"
 }
 
 # Debian packages the release needs: NSIS for the installer, 7-Zip to check what it holds.
