@@ -79,6 +79,8 @@ TFormQuonthary::TFormQuonthary(ui::TForm& ownerForm, const sys::Platform& platfo
   for (ui::TLabel* label : {&LabelState, &LabelTimeToEnd}) {
     label->SetAlignment(ui::TAlignment::RightJustify);
     label->SetTransparent(true);
+    // They show the messages and figures of each tick, not texts of their own.
+    label->SetShowAccelChar(false);
     label->Hide();
   }
   LabelState.SetFont(Tahoma(9));

@@ -53,9 +53,9 @@ class TFormIPChanger : public profiles::TProfileEditor {
   ui::TEdit EditDns2{this, "EditDns2", &GroupBox1, {206, 45, 98, 21}};
 
   ui::TGroupBox GroupBox3{this, "GroupBox3", this, {8, 218, 312, 136}, "Connection name"};
-  ui::TComboBox ComboBoxConnection{this, "ComboBoxConnection", &GroupBox3, {10, 18, 176, 21}};
-  ui::TButton ButtonConAdd{this, "ButtonConAdd", &GroupBox3, {192, 17, 52, 23}, "Add"};
-  ui::TButton ButtonConRemove{this, "ButtonConRemove", &GroupBox3, {250, 17, 52, 23}, "Remove"};
+  ui::TComboBox ComboBoxConnection{this, "ComboBoxConnection", &GroupBox3, {10, 18, 168, 21}};
+  ui::TButton ButtonConAdd{this, "ButtonConAdd", &GroupBox3, {184, 17, 56, 23}, "Add"};
+  ui::TButton ButtonConRemove{this, "ButtonConRemove", &GroupBox3, {246, 17, 56, 23}, "Remove"};
   ui::TButton ButtonImportConnections{
       this, "ButtonImportConnections", &GroupBox3, {10, 48, 292, 25}, "Import connection names"};
   ui::TButton ButtonImporSettings{this,

@@ -86,6 +86,13 @@ build_win64() {
   configure_build "$BUILD/win64" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-x86_64.cmake" \
     -DCMAKE_CROSSCOMPILING_EMULATOR="$WINE"
   cmake --build "$BUILD/win64" -j "$JOBS"
+  # The Polish windows are tested under a Polish locale, whose ANSI code page (Windows-1250)
+  # wine takes over: one of our own, made once, leaving the system's locales alone.
+  local locale=$BUILD/win64/locale
+  if [ ! -d "$locale/pl_PL.UTF-8" ] && command -v localedef >/dev/null; then
+    mkdir -p "$locale"
+    localedef -i pl_PL -f UTF-8 "$locale/pl_PL.UTF-8" >/dev/null 2>&1 || true
+  fi
 }
 
 build_win32_release() {
@@ -241,8 +248,12 @@ make_packages() {
 check_packages() {
   local setup=$1 zip=$2 listing f
   local expected=(Quonthary.exe Sound/ACPowerSource.wav Sound/BatterySource.wav
-    Sound/NoConnection.wav Sound/VolumeChange.wav language/Deutsch.lng)
-  local skin
+    Sound/NoConnection.wav Sound/VolumeChange.wav)
+  local skin lng
+  # Every language file of the source tree: the English template and its translations.
+  for lng in "$ROOT"/resources/language/*.lng; do
+    expected+=("language/$(basename "$lng")")
+  done
   for skin in "$ROOT"/resources/Skin/*/*; do
     expected+=("Skin/$(basename "$(dirname "$skin")")/$(basename "$skin")")
   done
@@ -276,7 +287,8 @@ test_installer() {
   rm -rf "$WINEPREFIX/drive_c/QuontharyTest"
   for round in keep remove; do
     "$WINE" "$setup" /S /CurrentUser "/D=$dir" || fail "setup failed"
-    for f in Quonthary.exe Uninstall.exe Sound/ACPowerSource.wav language/Deutsch.lng \
+    for f in Quonthary.exe Uninstall.exe Sound/ACPowerSource.wav language/English.lng \
+      language/Deutsch.lng language/Polski.lng \
       Skin/Ocean/battery.bmp Skin/Ocean/colors.ini; do
       [ -f "$unix/$f" ] || fail "no $f after installing"
     done

@@ -1,5 +1,5 @@
-// The editors' windows in English and in the shipped German: no two controls of one parent
-// overlap and every control lies inside its parent, whatever the texts' widths.
+// The editors' windows in English and in the shipped German and Polish: no two controls of one
+// parent overlap and every control lies inside its parent, whatever the texts' widths.
 #include <filesystem>
 
 #include "tests/EditorFixture.h"
@@ -70,6 +70,6 @@ TEST_P(EditorLayout, NothingOverlapsOrHangsOut) {
   EXPECT_EQ(translated, !GetParam().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, EditorLayout, testing::Values("", "Deutsch.lng"));
+INSTANTIATE_TEST_SUITE_P(Languages, EditorLayout, testing::Values("", "Deutsch.lng", "Polski.lng"));
 
 }  // namespace

@@ -296,4 +296,22 @@ TEST_F(SettingsDialogCopy, TheGermanTextsFitToo) {
   d.ShowModal();
 }
 
+TEST_F(SettingsDialogCopy, ThePolishTextsFitToo) {
+  std::filesystem::create_directories(dir.Path() / "language");
+  std::filesystem::copy_file(std::string(Q_SOURCE_DIR) + "/resources/language/Polski.lng",
+                             dir.Path() / "language" / "Polski.lng");
+  Ind().FormLanguage->SetLanguageFile("Polski.lng");
+  TFormSettings& d = Dialog();
+  settings::CopyIn(d, Unusual(), true);
+  ui_->OnModal([&](ui::TForm& f) {
+    EXPECT_EQ(d.TabSheet1.Caption(), "Og\xF3lne");
+    EXPECT_EQ(d.Sounds[3].rbtnBeeper.Caption(), "Wbudowany sygna\xB3");  // Windows-1250
+    for (ui::TLabel* notice : {&d.LabelHide, &d.LabelRestartRequired, &d.LabelRestartReq2})
+      notice->Show();
+    testing_support::ExpectTidyLayout(d);
+    f.Close();
+  });
+  d.ShowModal();
+}
+
 }  // namespace

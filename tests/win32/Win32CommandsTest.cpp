@@ -322,10 +322,10 @@ TEST_F(Win32Commands, ARightClickOpensTheContextMenu) {
   PostMessageA(window, WM_RBUTTONUP, 0, MAKELPARAM(10, 5));
   Pump(100);
   EXPECT_TRUE(shot);
-  // Four general commands, two separators, three submenus and three switcher items; the
-  // switcher's IP item is the default.
-  EXPECT_EQ(items, 12);
-  EXPECT_EQ(defaultItem, 11);
+  // Five general commands (the battery history among them), two separators, three submenus
+  // and three switcher items; the switcher's IP item is the default.
+  EXPECT_EQ(items, 13);
+  EXPECT_EQ(defaultItem, 12);
   // The refresh ran as the menu opened: nothing blocks the commands.
   EXPECT_TRUE(f.mnuIPChangerDialog.Enabled());
 }
