@@ -7,11 +7,14 @@
 #include <string>
 
 #include "dialogs/Dialog.h"
+#include "dialogs/FormAbout.h"
 #include "i18n/FormLanguage.h"
 #include "i18n/Translate.h"
 #include "profiles/FormIPChanger.h"
+#include "profiles/FormMessageChanger.h"
 #include "settings/FormSettings.h"
 #include "system/fake/FakeDesktop.h"
+#include "system/fake/FakeProcesses.h"
 #include "system/fake/FakeSound.h"
 #include "system/win32/Win32Environment.h"
 #include "tests/SettingsLayoutCheck.h"
@@ -89,6 +92,42 @@ class TranslatedWindows : public win32test::Win32Ui {
     e->Hide();
   }
 
+  // The about dialog and the confirmation of an IP profile with the elevation notice: their
+  // labels stay inside the window and clear of the buttons.
+  void CheckAboutAndConfirmation() {
+    sys::FakeProcesses shell;
+    auto about = std::make_unique<TFormAbout>(&ui::Application(), *env_, shell);
+    auto confirm = std::make_unique<TFormMessageChanger>(&ui::Application(), *env_);
+    profiles::IPProfileRecord ip;
+    ip.Used = true;
+    ip.ProfileName = "Office";
+    ip.connectionName = "LAN";
+    ip.statIP = "10.0.0.5";
+    ip.statMask = "255.255.255.0";
+    confirm->ShowIPProfile(ip);
+    confirm->ShowElevationNotice();
+    for (auto [window, what] : {std::pair<ui::TForm*, const char*>{about.get(), "about"},
+                                {confirm.get(), "confirmation"}}) {
+      window->Show();
+      Settle();
+      Sleep(100);
+      Settle();
+      EXPECT_TRUE(screenshot::SaveWindowPng(window->Handle(), Shot(what)));
+      for (ui::TComponent* c : window->Components()) {
+        auto* label = dynamic_cast<ui::TLabel*>(c);
+        if (!label || !label->Visible() || !label->Parent()) continue;
+        EXPECT_LE(label->Right(), label->Parent()->ClientWidth()) << what << " " << c->Name();
+        for (ui::TControl* other : label->Parent()->Controls()) {
+          auto* button = dynamic_cast<ui::TButton*>(other);
+          if (button && button->Visible())
+            EXPECT_FALSE(testing_support::Overlap(*label, *button))
+                << what << ": " << c->Name() << " runs into " << button->Name();
+        }
+      }
+      window->Hide();
+    }
+  }
+
   std::string folder_, shots_, name_;
   std::unique_ptr<TFormLanguage> holder_;
   sys::FakeDesktop desktop_;
@@ -104,6 +143,7 @@ TEST_F(Win32TranslatedWindows, SettingsAndIPEditorInGerman) {
   CheckSettings(L"Akkulaufzeit regelm\u00e4\u00dfig zeigen",
                 [](TFormSettings& d) -> ui::TWinControl& { return d.cbxShowBattWorkTime; });
   CheckIPEditor();
+  CheckAboutAndConfirmation();
 }
 
 TEST_F(Win32PolishWindows, SettingsAndIPEditorInPolish) {
@@ -112,6 +152,7 @@ TEST_F(Win32PolishWindows, SettingsAndIPEditorInPolish) {
   CheckSettings(L"\u0141adowanie",
                 [](TFormSettings& d) -> ui::TWinControl& { return d.ButtonColCharge; });
   CheckIPEditor();
+  CheckAboutAndConfirmation();
 }
 
 }  // namespace
