@@ -10,7 +10,7 @@ JOBS=${JOBS:-$(nproc 2>/dev/null || echo 2)}
 # the read-back of applied profiles and the battery history.
 RELEASE_SIZE_BUDGET=$((840 * 1024))
 
-log() { printf '\n== %s\n' "$*"; }
+log() { printf '\n== [%s, %ds] %s\n' "$(date +%T)" "$SECONDS" "$*"; }
 
 # Debian packages this project builds and runs with.
 ensure_deps() {

@@ -262,6 +262,23 @@ TEST_F(UiModel, TimersFireOnVirtualTimeAndMayDestroyThemselves) {
   EXPECT_EQ(popup, nullptr);
 }
 
+TEST_F(UiModel, TimersDueAtOneMomentFireInTheOrderTheyWereStarted) {
+  SampleForm form(&Application());
+  // Members lie at rising addresses, so starting the later one first tells scheduling
+  // order from address order.
+  struct Pair {
+    TTimer first;
+    TTimer second;
+  } pair{{&form, "First", 1000, false}, {&form, "Second", 1000, false}};
+  std::string fired;
+  pair.first.SetOnTimer([&](TObject*) { fired += 'F'; });
+  pair.second.SetOnTimer([&](TObject*) { fired += 'S'; });
+  pair.second.SetEnabled(true);
+  pair.first.SetEnabled(true);
+  ui_->AdvanceTime(2000);
+  EXPECT_EQ(fired, "SFSF");
+}
+
 TEST_F(UiModel, RightAlignedAutoSizeLabelKeepsItsRightEdge) {
   SampleForm form(&Application());
   form.Label1.SetAlignment(TAlignment::RightJustify);

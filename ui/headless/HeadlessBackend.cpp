@@ -164,7 +164,7 @@ void HeadlessBackend::Popup(TPopupMenu& menu, int x, int y) {
 
 void HeadlessBackend::TimerChanged(TTimer& timer) {
   if (timer.Active())
-    due_[&timer] = now_ + timer.Interval();
+    due_[&timer] = {now_ + timer.Interval(), ++scheduled_};
   else
     due_.erase(&timer);
 }
@@ -174,19 +174,21 @@ void HeadlessBackend::TimerDestroyed(TTimer& timer) { due_.erase(&timer); }
 void HeadlessBackend::AdvanceTime(unsigned ms) {
   const std::uint64_t target = now_ + ms;
   for (;;) {
-    auto next = std::min_element(due_.begin(), due_.end(),
-                                 [](const auto& a, const auto& b) { return a.second < b.second; });
-    if (next == due_.end() || next->second > target) break;
+    auto next = std::min_element(due_.begin(), due_.end(), [](const auto& a, const auto& b) {
+      return a.second.at != b.second.at ? a.second.at < b.second.at
+                                        : a.second.order < b.second.order;
+    });
+    if (next == due_.end() || next->second.at > target) break;
     auto* timer = const_cast<TTimer*>(next->first);
-    now_ = next->second;
-    next->second = now_ + std::max(1u, timer->Interval());
+    now_ = next->second.at;
+    next->second = {now_ + std::max(1u, timer->Interval()), ++scheduled_};
     Guarded([&] { timer->Fire(); });
   }
   now_ = target;
 }
 
 void HeadlessBackend::FireTimer(TTimer& timer) {
-  if (due_.count(&timer)) due_[&timer] = now_ + std::max(1u, timer.Interval());
+  if (due_.count(&timer)) due_[&timer] = {now_ + std::max(1u, timer.Interval()), ++scheduled_};
   Guarded([&] { timer.Fire(); });
 }
 

@@ -155,7 +155,14 @@ class HeadlessBackend : public Backend {
   std::deque<std::optional<TColor>> colorAnswers_;
   std::vector<MessageBoxCall> boxes_;
   std::vector<std::string> unexpected_;
-  std::map<const TTimer*, std::uint64_t> due_;
+  // When each active timer is due next; `order` breaks ties by scheduling order, as a
+  // message queue would, not by address.
+  struct Due {
+    std::uint64_t at;
+    std::uint64_t order;
+  };
+  std::map<const TTimer*, Due> due_;
+  std::uint64_t scheduled_ = 0;
   std::uint64_t now_ = 0;
   std::map<const TControl*, int> repaints_;
   PeerTraffic traffic_;
