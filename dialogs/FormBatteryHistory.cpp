@@ -1,11 +1,12 @@
 #include "dialogs/FormBatteryHistory.h"
 
-#include <cstdio>
+#include <cmath>
 #include <utility>
 
 #include "dialogs/HistoryChart.h"
 #include "i18n/FillIn.h"
 #include "i18n/FormLanguage.h"
+#include "settings/IntegerText.h"
 #include "system/Locale.h"
 
 namespace {
@@ -14,31 +15,29 @@ constexpr int kFirstRow = 302;
 constexpr int kRowHeight = 18;
 
 std::string Hours(int seconds, bool withSeconds) {
-  char text[32];
+  using settings::ZeroPadded;
   if (withSeconds)
-    std::snprintf(text, sizeof text, "%d:%02d:%02d", seconds / 3600, seconds / 60 % 60,
-                  seconds % 60);
-  else
-    std::snprintf(text, sizeof text, "%d:%02d", (seconds + 30) / 3600, (seconds + 30) / 60 % 60);
-  return text;
+    return std::to_string(seconds / 3600) + ":" + ZeroPadded(seconds / 60 % 60, 2) + ":" +
+           ZeroPadded(seconds % 60, 2);
+  return std::to_string((seconds + 30) / 3600) + ":" + ZeroPadded((seconds + 30) / 60 % 60, 2);
 }
 
 }  // namespace
 
 std::string PeriodSummary(const indicator::DischargePeriod& period, const TFormLanguage& texts) {
-  char start[32];
+  using settings::ZeroPadded;
   const sys::LocalTime& t = period.Start;
-  std::snprintf(start, sizeof start, "%04d-%02d-%02d %02d:%02d", t.Year, t.Month, t.Day, t.Hour,
-                t.Minute);
+  const std::string start = ZeroPadded(t.Year, 4) + "-" + ZeroPadded(t.Month, 2) + "-" +
+                            ZeroPadded(t.Day, 2) + " " + ZeroPadded(t.Hour, 2) + ":" +
+                            ZeroPadded(t.Minute, 2);
   const std::string length = Hours(period.LengthSeconds(), true);
   const std::string used = std::to_string(period.ChargeUsed());
   const std::optional<double> rate = period.RatePerHour();
   if (!rate) return FillIn(texts.Message("LabelHistoryPeriodShort"), {start, length, used});
-  char perHour[32];
-  std::snprintf(perHour, sizeof perHour, "%.1f", *rate);
-  std::string rateText = perHour;
-  const std::size_t point = rateText.find('.');
-  if (point != std::string::npos) rateText.replace(point, 1, sys::DecimalSeparator());
+  // One decimal, in tenths: the rate is never negative.
+  const long long tenths = std::llround(*rate * 10);
+  const std::string rateText =
+      std::to_string(tenths / 10) + sys::DecimalSeparator() + std::to_string(tenths % 10);
   return FillIn(texts.Message("LabelHistoryPeriod"),
                 {start, length, used, rateText, Hours(*period.RuntimeFromFullSeconds(), false)});
 }

@@ -1,7 +1,9 @@
 #include "dialogs/HistoryChart.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <string>
+
+#include "settings/IntegerText.h"
 
 namespace dialogs {
 
@@ -54,9 +56,7 @@ ChartScale ScaleFor(const sys::Rect& plot, int longestSeconds, int minTickPixels
 }
 
 std::string MarkText(int seconds) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%d:%02d", seconds / 3600, seconds / 60 % 60);
-  return text;
+  return std::to_string(seconds / 3600) + ":" + settings::ZeroPadded(seconds / 60 % 60, 2);
 }
 
 ui::TColor PeriodColor(std::size_t i, std::size_t count) {

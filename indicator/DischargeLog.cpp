@@ -1,11 +1,11 @@
 // The discharge log: one tab-separated file per battery period in "discharging_log\", every
 // line written by rewriting the whole file with the previous state kept as ".bak".
 #include <algorithm>
-#include <cstdio>
 #include <optional>
 #include <vector>
 
 #include "app/FormQuonthary.h"
+#include "settings/IntegerText.h"
 #include "system/Files.h"
 
 namespace {
@@ -55,19 +55,17 @@ void WriteLogLines(const std::string& path, const std::vector<std::string>& adde
 }  // namespace
 
 std::string LogLine(int seconds, int percent) {
-  char text[64];
+  using settings::ZeroPadded;
   // At least three digits for the charge, the sign counted apart: -1 (unknown) is -001.
-  std::snprintf(text, sizeof text, "%s%03d\t%06d\t", percent < 0 ? "-" : "",
-                percent < 0 ? -percent : percent, seconds);
-  return text + FormatDuration(seconds);
+  return (percent < 0 ? "-" : "") + ZeroPadded(percent < 0 ? -percent : percent, 3) + "\t" +
+         ZeroPadded(seconds, 6) + "\t" + FormatDuration(seconds);
 }
 
 std::string TFormQuonthary::NewLogFileName() {
   sys::LocalTime t = Sys.Time.Now();
-  char name[32];
-  std::snprintf(name, sizeof name, "%04d%02d%02d_%02d%02d%02d.txt", t.Year, t.Month, t.Day, t.Hour,
-                t.Minute, t.Second);
-  return name;
+  using settings::ZeroPadded;
+  return ZeroPadded(t.Year, 4) + ZeroPadded(t.Month, 2) + ZeroPadded(t.Day, 2) + "_" +
+         ZeroPadded(t.Hour, 2) + ZeroPadded(t.Minute, 2) + ZeroPadded(t.Second, 2) + ".txt";
 }
 
 void TFormQuonthary::AppendLogLine(const std::string& fileName, int seconds, int percent) {

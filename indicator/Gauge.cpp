@@ -1,8 +1,8 @@
 // The gauge: charge bar, state text, time on battery, arrows, tooltips and the label that
 // carries a message.
-#include <cstdio>
 
 #include "app/FormQuonthary.h"
+#include "settings/IntegerText.h"
 
 void TFormQuonthary::UpdateGauge(int p) {
   ImagePrGreen.SetWidth(static_cast<int>(p * ImagePrRed.Width() * 0.01));
@@ -27,9 +27,9 @@ void TFormQuonthary::UpdateGauge(int p) {
         OnBatteryOverride.clear();
       } else {
         const int s = OnBatterySeconds;
-        char text[32];
-        std::snprintf(text, sizeof text, "b%02d:%02d:%02d", s / 3600, s % 3600 / 60, s % 60);
-        OnBatteryOverride = text;
+        using settings::ZeroPadded;
+        OnBatteryOverride = "b" + ZeroPadded(s / 3600, 2) + ":" + ZeroPadded(s % 3600 / 60, 2) +
+                            ":" + ZeroPadded(s % 60, 2);
       }
     } else {
       // Switched off while it showed: the time on battery must not stay on screen.

@@ -1,7 +1,5 @@
 #include "profiles/ProfileEditor.h"
 
-#include <cstdio>
-
 #include "settings/IntegerText.h"
 
 namespace profiles {
@@ -24,9 +22,7 @@ class Raised {
 }  // namespace
 
 std::string SlotRow(int slot, const std::string& nameOrEmpty) {
-  char number[8];
-  std::snprintf(number, sizeof number, "%02d", slot);
-  return number + (" - " + nameOrEmpty);
+  return settings::ZeroPadded(slot, 2) + " - " + nameOrEmpty;
 }
 
 int SlotOfRow(const std::string& row) { return settings::IntOrDefault(row.substr(0, 2), 0); }

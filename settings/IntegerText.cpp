@@ -47,4 +47,16 @@ std::optional<std::int32_t> ParseInteger(const std::string& text) {
   return static_cast<std::int32_t>(bits);
 }
 
+std::string ZeroPadded(long long value, int width) {
+  const bool negative = value < 0;
+  // Through unsigned, so that the lowest value has a magnitude too.
+  const unsigned long long magnitude = negative ? 0ull - static_cast<unsigned long long>(value)
+                                                : static_cast<unsigned long long>(value);
+  std::string digits = std::to_string(magnitude);
+  const int sign = negative ? 1 : 0;
+  if (static_cast<int>(digits.size()) + sign < width)
+    digits.insert(0, std::size_t(width - sign) - digits.size(), '0');
+  return negative ? "-" + digits : digits;
+}
+
 }  // namespace settings

@@ -17,4 +17,10 @@ inline std::int32_t IntOrDefault(const std::string& text, std::int32_t def) {
   return ParseInteger(text).value_or(def);
 }
 
+// The value in decimal, zero-padded to at least width characters with a minus sign counted
+// in, as printf's "%0*d" writes it. The program formats its numbers with this and
+// std::to_string so that the C library's whole printf and floating-point machinery stays out
+// of it.
+std::string ZeroPadded(long long value, int width);
+
 }  // namespace settings

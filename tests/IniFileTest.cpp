@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "settings/IniFile.h"
 #include "settings/IntegerText.h"
 
@@ -110,4 +112,15 @@ TEST(IntegerText, JunkAndRangeGiveNothing) {
   EXPECT_EQ(IntOrDefault("", -999), -999);
   EXPECT_EQ(IntOrDefault("0", 1), 0);
   EXPECT_EQ(IntOrDefault("12abc", 5), 5);
+}
+
+TEST(IntegerText, ZeroPaddedWritesAsPrintfWould) {
+  using settings::ZeroPadded;
+  EXPECT_EQ(ZeroPadded(7, 2), "07");
+  EXPECT_EQ(ZeroPadded(2026, 4), "2026");
+  EXPECT_EQ(ZeroPadded(123456, 2), "123456");  // never cut
+  EXPECT_EQ(ZeroPadded(0, 3), "000");
+  EXPECT_EQ(ZeroPadded(-5, 3), "-05");  // the sign counts in the width
+  EXPECT_EQ(ZeroPadded(-5, 0), "-5");
+  EXPECT_EQ(ZeroPadded(INT64_MIN, 1), "-9223372036854775808");
 }

@@ -4,8 +4,8 @@
 
 namespace ui {
 
-TTrackBar::TTrackBar(TComponent* owner, std::string name, TWinControl* parent, Bounds bounds)
-    : TWinControl(owner, std::move(name), parent, bounds) {
+TTrackBar::TTrackBar(TComponent* owner, std::string_view name, TWinControl* parent, Bounds bounds)
+    : TWinControl(owner, name, parent, bounds) {
   SetTabStop(true);
 }
 
@@ -30,11 +30,10 @@ void TTrackBar::SetOrientation(TTrackBarOrientation o) {
   Changed(Change::Style);
 }
 
-TTabSheet::TTabSheet(TComponent* owner, std::string name, TPageControl* pageControl,
-                     const std::string& caption)
-    : TWinControl(owner, std::move(name), nullptr, pageControl->SheetArea()),
-      pageControl_(pageControl) {
-  SetCaption(caption);
+TTabSheet::TTabSheet(TComponent* owner, std::string_view name, TPageControl* pageControl,
+                     std::string_view caption)
+    : TWinControl(owner, name, nullptr, pageControl->SheetArea()), pageControl_(pageControl) {
+  SetCaption(std::string(caption));
   pageControl_->pages_.push_back(this);
   if (!pageControl_->active_) {
     pageControl_->active_ = this;
@@ -62,8 +61,9 @@ void TTabSheet::SetTabVisible(bool v) {
   if (pageControl_) pageControl_->Changed(Change::TabVisible);
 }
 
-TPageControl::TPageControl(TComponent* owner, std::string name, TWinControl* parent, Bounds bounds)
-    : TWinControl(owner, std::move(name), parent, bounds) {
+TPageControl::TPageControl(TComponent* owner, std::string_view name, TWinControl* parent,
+                           Bounds bounds)
+    : TWinControl(owner, name, parent, bounds) {
   SetTabStop(true);
 }
 

@@ -6,7 +6,8 @@ namespace ui {
 
 class TTrackBar : public TWinControl {
  public:
-  TTrackBar(TComponent* owner, std::string name, TWinControl* parent = nullptr, Bounds bounds = {});
+  TTrackBar(TComponent* owner, std::string_view name, TWinControl* parent = nullptr,
+            Bounds bounds = {});
   int Min() const { return min_; }
   int Max() const { return max_; }
   void SetRange(int min, int max);
@@ -31,8 +32,8 @@ class TPageControl;
 class TTabSheet : public TWinControl {
  public:
   // The page control is the sheet's parent; sheets come in the order they are made.
-  TTabSheet(TComponent* owner, std::string name, TPageControl* pageControl,
-            const std::string& caption = {});
+  TTabSheet(TComponent* owner, std::string_view name, TPageControl* pageControl,
+            std::string_view caption = {});
   ~TTabSheet() override;
   TPageControl* PageControl() const { return pageControl_; }
   int PageIndex() const;
@@ -47,7 +48,7 @@ class TTabSheet : public TWinControl {
 
 class TPageControl : public TWinControl {
  public:
-  TPageControl(TComponent* owner, std::string name, TWinControl* parent = nullptr,
+  TPageControl(TComponent* owner, std::string_view name, TWinControl* parent = nullptr,
                Bounds bounds = {});
   int PageCount() const { return static_cast<int>(pages_.size()); }
   TTabSheet* Page(int index) const { return pages_.at(std::size_t(index)); }

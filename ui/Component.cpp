@@ -12,8 +12,7 @@ bool SameText(const std::string& a, const std::string& b) {
          });
 }
 
-TComponent::TComponent(TComponent* owner, std::string name)
-    : owner_(owner), name_(std::move(name)) {
+TComponent::TComponent(TComponent* owner, std::string_view name) : owner_(owner), name_(name) {
   if (owner_) owner_->components_.push_back(this);
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace ui {
@@ -16,7 +17,7 @@ class TObject {
 // made at run time with Create<T>() are owned (and destroyed) by their owner component.
 class TComponent : public TObject {
  public:
-  explicit TComponent(TComponent* owner, std::string name = {});
+  explicit TComponent(TComponent* owner, std::string_view name = {});
   ~TComponent() override;
   TComponent(const TComponent&) = delete;
   TComponent& operator=(const TComponent&) = delete;

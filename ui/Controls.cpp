@@ -9,8 +9,8 @@ namespace ui {
 
 // ---- TControl ----
 
-TControl::TControl(TComponent* owner, std::string name, TWinControl* parent, Bounds bounds)
-    : TComponent(owner, std::move(name)),
+TControl::TControl(TComponent* owner, std::string_view name, TWinControl* parent, Bounds bounds)
+    : TComponent(owner, name),
       left_(bounds.Left),
       top_(bounds.Top),
       width_(bounds.Width),
@@ -183,8 +183,9 @@ void TControl::Changed(Change what) {
 
 // ---- TWinControl ----
 
-TWinControl::TWinControl(TComponent* owner, std::string name, TWinControl* parent, Bounds bounds)
-    : TControl(owner, std::move(name), nullptr, bounds) {
+TWinControl::TWinControl(TComponent* owner, std::string_view name, TWinControl* parent,
+                         Bounds bounds)
+    : TControl(owner, name, nullptr, bounds) {
   // Placed on the parent only now that this object is a window control, so a parent with a
   // window makes this one's window at once.
   if (parent) SetParent(parent);

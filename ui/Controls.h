@@ -17,7 +17,8 @@ class TPopupMenu;
 
 class TControl : public TComponent {
  public:
-  TControl(TComponent* owner, std::string name, TWinControl* parent = nullptr, Bounds bounds = {});
+  TControl(TComponent* owner, std::string_view name, TWinControl* parent = nullptr,
+           Bounds bounds = {});
   ~TControl() override;
 
   TWinControl* Parent() const { return parent_; }
@@ -137,7 +138,7 @@ class TGraphicControl : public TControl {
 
 class TWinControl : public TControl {
  public:
-  TWinControl(TComponent* owner, std::string name, TWinControl* parent = nullptr,
+  TWinControl(TComponent* owner, std::string_view name, TWinControl* parent = nullptr,
               Bounds bounds = {});
   ~TWinControl() override;
 

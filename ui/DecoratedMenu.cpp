@@ -116,8 +116,8 @@ void DrawSeparator(const TMenuDecoration& look, const TMenuItem& item, TCanvas& 
 
 }  // namespace
 
-TDecoratedMenu::TDecoratedMenu(TComponent* owner, std::string name)
-    : TComponent(owner, std::move(name)), look_(std::make_shared<TMenuDecoration>()) {}
+TDecoratedMenu::TDecoratedMenu(TComponent* owner, std::string_view name)
+    : TComponent(owner, name), look_(std::make_shared<TMenuDecoration>()) {}
 
 void TDecoratedMenu::SetMenu(TPopupMenu* menu) {
   if (menu_) {

@@ -2,8 +2,8 @@
 
 namespace ui {
 
-TImage::TImage(TComponent* owner, std::string name, TWinControl* parent, Bounds bounds)
-    : TGraphicControl(owner, std::move(name), parent, bounds) {}
+TImage::TImage(TComponent* owner, std::string_view name, TWinControl* parent, Bounds bounds)
+    : TGraphicControl(owner, name, parent, bounds) {}
 
 void TImage::SetPicture(PictureRef picture) {
   picture_ = std::move(picture);
@@ -35,8 +35,8 @@ void TImage::SetCenter(bool c) {
   Changed(Change::Style);
 }
 
-TShape::TShape(TComponent* owner, std::string name, TWinControl* parent, Bounds bounds)
-    : TGraphicControl(owner, std::move(name), parent, bounds) {}
+TShape::TShape(TComponent* owner, std::string_view name, TWinControl* parent, Bounds bounds)
+    : TGraphicControl(owner, name, parent, bounds) {}
 
 void TShape::SetShape(TShapeType s) {
   if (s == shape_) return;
@@ -56,10 +56,10 @@ void TShape::SetPenColor(TColor c) {
   Changed(Change::Color);
 }
 
-TSpeedButton::TSpeedButton(TComponent* owner, std::string name, TWinControl* parent, Bounds bounds,
-                           const std::string& caption)
-    : TGraphicControl(owner, std::move(name), parent, bounds) {
-  SetCaption(caption);
+TSpeedButton::TSpeedButton(TComponent* owner, std::string_view name, TWinControl* parent,
+                           Bounds bounds, std::string_view caption)
+    : TGraphicControl(owner, name, parent, bounds) {
+  SetCaption(std::string(caption));
 }
 
 void TSpeedButton::SetGlyph(PictureRef glyph) {
@@ -79,8 +79,8 @@ bool TSpeedButton::DialogChar(char ch) {
   return true;
 }
 
-TTimer::TTimer(TComponent* owner, std::string name, unsigned interval, bool enabled)
-    : TComponent(owner, std::move(name)), interval_(interval), enabled_(enabled) {}
+TTimer::TTimer(TComponent* owner, std::string_view name, unsigned interval, bool enabled)
+    : TComponent(owner, name), interval_(interval), enabled_(enabled) {}
 
 TTimer::~TTimer() { CurrentBackend().TimerDestroyed(*this); }
 

@@ -6,9 +6,9 @@
 
 namespace ui {
 
-TMenuItem::TMenuItem(TComponent* owner, std::string name, const std::string& caption,
+TMenuItem::TMenuItem(TComponent* owner, std::string_view name, std::string_view caption,
                      TShortCut shortCut)
-    : TComponent(owner, std::move(name)), caption_(caption), shortCut_(shortCut) {}
+    : TComponent(owner, name), caption_(caption), shortCut_(shortCut) {}
 
 TMenuItem::~TMenuItem() {
   if (parent_) parent_->Remove(*this);
@@ -34,8 +34,8 @@ void TMenuItem::UserClick() {
   if (enabled_ && visible_ && !IsSeparator()) Click();
 }
 
-TPopupMenu::TPopupMenu(TComponent* owner, std::string name)
-    : TComponent(owner, std::move(name)), root_(nullptr, "") {}
+TPopupMenu::TPopupMenu(TComponent* owner, std::string_view name)
+    : TComponent(owner, name), root_(nullptr, "") {}
 
 void TPopupMenu::Popup(int x, int y) {
   if (OnPopup) OnPopup(this);

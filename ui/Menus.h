@@ -30,7 +30,7 @@ using TMenuDrawEvent = std::function<void(TMenuItem& item, TCanvas& canvas, cons
 
 class TMenuItem : public TComponent {
  public:
-  TMenuItem(TComponent* owner, std::string name, const std::string& caption = {},
+  TMenuItem(TComponent* owner, std::string_view name, std::string_view caption = {},
             TShortCut shortCut = 0);
   ~TMenuItem() override;
 
@@ -79,7 +79,7 @@ class TMenuItem : public TComponent {
 
 class TPopupMenu : public TComponent {
  public:
-  TPopupMenu(TComponent* owner, std::string name);
+  TPopupMenu(TComponent* owner, std::string_view name);
   // The root item; its sub-items are the menu.
   TMenuItem& Items() { return root_; }
   const TMenuItem& Items() const { return root_; }

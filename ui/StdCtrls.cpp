@@ -9,12 +9,12 @@ namespace ui {
 
 // ---- TLabel ----
 
-TLabel::TLabel(TComponent* owner, std::string name, TWinControl* parent, Bounds bounds,
-               const std::string& caption)
-    : TGraphicControl(owner, std::move(name), parent, bounds) {
+TLabel::TLabel(TComponent* owner, std::string_view name, TWinControl* parent, Bounds bounds,
+               std::string_view caption)
+    : TGraphicControl(owner, name, parent, bounds) {
   // The design size stands as given; sizing to the text starts with the next change.
   autoSize_ = false;
-  SetCaption(caption);
+  SetCaption(std::string(caption));
   autoSize_ = true;
 }
 
@@ -84,11 +84,11 @@ void TLabel::AdjustBounds() {
 
 // ---- buttons ----
 
-TButton::TButton(TComponent* owner, std::string name, TWinControl* parent, Bounds bounds,
-                 const std::string& caption)
-    : TButtonControl(owner, std::move(name), parent, bounds) {
+TButton::TButton(TComponent* owner, std::string_view name, TWinControl* parent, Bounds bounds,
+                 std::string_view caption)
+    : TButtonControl(owner, name, parent, bounds) {
   SetTabStop(true);
-  SetCaption(caption);
+  SetCaption(std::string(caption));
 }
 
 void TButton::SetDefault(bool d) {
@@ -109,11 +109,11 @@ bool TButton::DialogChar(char ch) {
   return true;
 }
 
-TCheckBox::TCheckBox(TComponent* owner, std::string name, TWinControl* parent, Bounds bounds,
-                     const std::string& caption)
-    : TButtonControl(owner, std::move(name), parent, bounds) {
+TCheckBox::TCheckBox(TComponent* owner, std::string_view name, TWinControl* parent, Bounds bounds,
+                     std::string_view caption)
+    : TButtonControl(owner, name, parent, bounds) {
   SetTabStop(true);
-  SetCaption(caption);
+  SetCaption(std::string(caption));
 }
 
 bool TCheckBox::DialogChar(char ch) {
@@ -130,10 +130,10 @@ void TCheckBox::SetChecked(bool checked) {
   Click();
 }
 
-TRadioButton::TRadioButton(TComponent* owner, std::string name, TWinControl* parent, Bounds bounds,
-                           const std::string& caption)
-    : TButtonControl(owner, std::move(name), parent, bounds) {
-  SetCaption(caption);
+TRadioButton::TRadioButton(TComponent* owner, std::string_view name, TWinControl* parent,
+                           Bounds bounds, std::string_view caption)
+    : TButtonControl(owner, name, parent, bounds) {
+  SetCaption(std::string(caption));
 }
 
 bool TRadioButton::DialogChar(char ch) {
@@ -162,8 +162,8 @@ void TRadioButton::SetChecked(bool checked) {
 
 // ---- TEdit ----
 
-TEdit::TEdit(TComponent* owner, std::string name, TWinControl* parent, Bounds bounds)
-    : TWinControl(owner, std::move(name), parent, bounds) {
+TEdit::TEdit(TComponent* owner, std::string_view name, TWinControl* parent, Bounds bounds)
+    : TWinControl(owner, name, parent, bounds) {
   SetTabStop(true);
   SetColor(clWindow);
 }
@@ -258,8 +258,8 @@ int IndexOfText(const std::vector<std::string>& items, const std::string& text) 
 }
 }  // namespace
 
-TComboBox::TComboBox(TComponent* owner, std::string name, TWinControl* parent, Bounds bounds)
-    : TWinControl(owner, std::move(name), parent, bounds) {
+TComboBox::TComboBox(TComponent* owner, std::string_view name, TWinControl* parent, Bounds bounds)
+    : TWinControl(owner, name, parent, bounds) {
   SetTabStop(true);
   SetColor(clWindow);
 }
@@ -348,8 +348,8 @@ void TComboBox::UserSetText(const std::string& text) {
 
 // ---- TListBox ----
 
-TListBox::TListBox(TComponent* owner, std::string name, TWinControl* parent, Bounds bounds)
-    : TWinControl(owner, std::move(name), parent, bounds) {
+TListBox::TListBox(TComponent* owner, std::string_view name, TWinControl* parent, Bounds bounds)
+    : TWinControl(owner, name, parent, bounds) {
   SetTabStop(true);
   SetColor(clWindow);
 }
@@ -395,10 +395,10 @@ void TListBox::UserSelect(int index) {
 
 // ---- containers ----
 
-TGroupBox::TGroupBox(TComponent* owner, std::string name, TWinControl* parent, Bounds bounds,
-                     const std::string& caption)
-    : TWinControl(owner, std::move(name), parent, bounds) {
-  SetCaption(caption);
+TGroupBox::TGroupBox(TComponent* owner, std::string_view name, TWinControl* parent, Bounds bounds,
+                     std::string_view caption)
+    : TWinControl(owner, name, parent, bounds) {
+  SetCaption(std::string(caption));
 }
 
 bool TGroupBox::DialogChar(char ch) {
@@ -420,10 +420,10 @@ bool TGroupBox::DialogChar(char ch) {
   return true;
 }
 
-TPanel::TPanel(TComponent* owner, std::string name, TWinControl* parent, Bounds bounds,
-               const std::string& caption)
-    : TWinControl(owner, std::move(name), parent, bounds) {
-  SetCaption(caption);
+TPanel::TPanel(TComponent* owner, std::string_view name, TWinControl* parent, Bounds bounds,
+               std::string_view caption)
+    : TWinControl(owner, name, parent, bounds) {
+  SetCaption(std::string(caption));
 }
 
 void TPanel::SetBevelOuter(TBevelCut b) {

@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 #include <vector>
 
@@ -45,9 +44,20 @@ std::string Dotted(const SOCKET_ADDRESS& address) {
 }
 
 int PrefixOfMask(const char* mask) {
-  unsigned a = 0, b = 0, c = 0, d = 0;
-  if (std::sscanf(mask, "%u.%u.%u.%u", &a, &b, &c, &d) != 4) return 0;
-  std::uint32_t bits = (a << 24) | (b << 16) | (c << 8) | d;
+  // Four dotted decimal parts, read by hand: scanf would bring the C library's whole
+  // scanning and floating-point machinery into the program for this one line.
+  std::uint32_t bits = 0;
+  const char* p = mask;
+  for (int part = 0; part < 4; ++part) {
+    if (part > 0 && *p++ != '.') return 0;
+    if (*p < '0' || *p > '9') return 0;
+    unsigned value = 0;
+    for (; *p >= '0' && *p <= '9'; ++p) {
+      value = value * 10 + unsigned(*p - '0');
+      if (value > 255) return 0;
+    }
+    bits = (bits << 8) | value;
+  }
   int prefix = 0;
   while (bits & 0x80000000u) {
     ++prefix;
