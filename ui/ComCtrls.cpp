@@ -4,7 +4,7 @@
 
 namespace ui {
 
-TTrackBar::TTrackBar(TComponent* owner, std::string_view name, TWinControl* parent, Bounds bounds)
+TTrackBar::TTrackBar(TComponent* owner, TextArg name, TWinControl* parent, Bounds bounds)
     : TWinControl(owner, name, parent, bounds) {
   SetTabStop(true);
 }
@@ -30,10 +30,9 @@ void TTrackBar::SetOrientation(TTrackBarOrientation o) {
   Changed(Change::Style);
 }
 
-TTabSheet::TTabSheet(TComponent* owner, std::string_view name, TPageControl* pageControl,
-                     std::string_view caption)
+TTabSheet::TTabSheet(TComponent* owner, TextArg name, TPageControl* pageControl, TextArg caption)
     : TWinControl(owner, name, nullptr, pageControl->SheetArea()), pageControl_(pageControl) {
-  SetCaption(std::string(caption));
+  SetCaption(caption.Text);
   pageControl_->pages_.push_back(this);
   if (!pageControl_->active_) {
     pageControl_->active_ = this;
@@ -61,8 +60,7 @@ void TTabSheet::SetTabVisible(bool v) {
   if (pageControl_) pageControl_->Changed(Change::TabVisible);
 }
 
-TPageControl::TPageControl(TComponent* owner, std::string_view name, TWinControl* parent,
-                           Bounds bounds)
+TPageControl::TPageControl(TComponent* owner, TextArg name, TWinControl* parent, Bounds bounds)
     : TWinControl(owner, name, parent, bounds) {
   SetTabStop(true);
 }

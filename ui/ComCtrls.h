@@ -6,8 +6,7 @@ namespace ui {
 
 class TTrackBar : public TWinControl {
  public:
-  TTrackBar(TComponent* owner, std::string_view name, TWinControl* parent = nullptr,
-            Bounds bounds = {});
+  TTrackBar(TComponent* owner, TextArg name, TWinControl* parent = nullptr, Bounds bounds = {});
   int Min() const { return min_; }
   int Max() const { return max_; }
   void SetRange(int min, int max);
@@ -32,8 +31,7 @@ class TPageControl;
 class TTabSheet : public TWinControl {
  public:
   // The page control is the sheet's parent; sheets come in the order they are made.
-  TTabSheet(TComponent* owner, std::string_view name, TPageControl* pageControl,
-            std::string_view caption = {});
+  TTabSheet(TComponent* owner, TextArg name, TPageControl* pageControl, TextArg caption = {});
   ~TTabSheet() override;
   TPageControl* PageControl() const { return pageControl_; }
   int PageIndex() const;
@@ -48,8 +46,7 @@ class TTabSheet : public TWinControl {
 
 class TPageControl : public TWinControl {
  public:
-  TPageControl(TComponent* owner, std::string_view name, TWinControl* parent = nullptr,
-               Bounds bounds = {});
+  TPageControl(TComponent* owner, TextArg name, TWinControl* parent = nullptr, Bounds bounds = {});
   int PageCount() const { return static_cast<int>(pages_.size()); }
   TTabSheet* Page(int index) const { return pages_.at(std::size_t(index)); }
   TTabSheet* ActivePage() const { return active_; }

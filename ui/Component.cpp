@@ -12,7 +12,7 @@ bool SameText(const std::string& a, const std::string& b) {
          });
 }
 
-TComponent::TComponent(TComponent* owner, std::string_view name) : owner_(owner), name_(name) {
+TComponent::TComponent(TComponent* owner, TextArg name) : owner_(owner), name_(name.Text) {
   if (owner_) owner_->components_.push_back(this);
 }
 

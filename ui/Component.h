@@ -2,10 +2,18 @@
 #pragma once
 #include <memory>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace ui {
+
+// A component's name or a control's design caption as its constructor takes it: a literal
+// costs the caller one pointer, where a std::string or string_view argument would be built at
+// each of the hundreds of declarations. The constructor copies the text.
+struct TextArg {
+  constexpr TextArg(const char* text = "") : Text(text) {}
+  TextArg(const std::string& text) : Text(text.c_str()) {}
+  const char* Text;
+};
 
 class TObject {
  public:
@@ -17,7 +25,7 @@ class TObject {
 // made at run time with Create<T>() are owned (and destroyed) by their owner component.
 class TComponent : public TObject {
  public:
-  explicit TComponent(TComponent* owner, std::string_view name = {});
+  explicit TComponent(TComponent* owner, TextArg name = {});
   ~TComponent() override;
   TComponent(const TComponent&) = delete;
   TComponent& operator=(const TComponent&) = delete;

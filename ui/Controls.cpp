@@ -9,7 +9,7 @@ namespace ui {
 
 // ---- TControl ----
 
-TControl::TControl(TComponent* owner, std::string_view name, TWinControl* parent, Bounds bounds)
+TControl::TControl(TComponent* owner, TextArg name, TWinControl* parent, Bounds bounds)
     : TComponent(owner, name),
       left_(bounds.Left),
       top_(bounds.Top),
@@ -183,8 +183,7 @@ void TControl::Changed(Change what) {
 
 // ---- TWinControl ----
 
-TWinControl::TWinControl(TComponent* owner, std::string_view name, TWinControl* parent,
-                         Bounds bounds)
+TWinControl::TWinControl(TComponent* owner, TextArg name, TWinControl* parent, Bounds bounds)
     : TControl(owner, name, nullptr, bounds) {
   // Placed on the parent only now that this object is a window control, so a parent with a
   // window makes this one's window at once.

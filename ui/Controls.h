@@ -17,8 +17,7 @@ class TPopupMenu;
 
 class TControl : public TComponent {
  public:
-  TControl(TComponent* owner, std::string_view name, TWinControl* parent = nullptr,
-           Bounds bounds = {});
+  TControl(TComponent* owner, TextArg name, TWinControl* parent = nullptr, Bounds bounds = {});
   ~TControl() override;
 
   TWinControl* Parent() const { return parent_; }
@@ -138,8 +137,7 @@ class TGraphicControl : public TControl {
 
 class TWinControl : public TControl {
  public:
-  TWinControl(TComponent* owner, std::string_view name, TWinControl* parent = nullptr,
-              Bounds bounds = {});
+  TWinControl(TComponent* owner, TextArg name, TWinControl* parent = nullptr, Bounds bounds = {});
   ~TWinControl() override;
 
   // Children in z-order (the order they were placed on this window).

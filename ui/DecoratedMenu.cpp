@@ -116,7 +116,7 @@ void DrawSeparator(const TMenuDecoration& look, const TMenuItem& item, TCanvas& 
 
 }  // namespace
 
-TDecoratedMenu::TDecoratedMenu(TComponent* owner, std::string_view name)
+TDecoratedMenu::TDecoratedMenu(TComponent* owner, TextArg name)
     : TComponent(owner, name), look_(std::make_shared<TMenuDecoration>()) {}
 
 void TDecoratedMenu::SetMenu(TPopupMenu* menu) {

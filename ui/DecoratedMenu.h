@@ -40,7 +40,7 @@ constexpr int kCaptionMargin = 6;    // between the bar's caption and the bar's 
 
 class TDecoratedMenu : public TComponent {
  public:
-  TDecoratedMenu(TComponent* owner, std::string_view name);
+  TDecoratedMenu(TComponent* owner, TextArg name);
 
   // Draws this menu from now on (its menu-wide hooks); null lets it go back to the system.
   void SetMenu(TPopupMenu* menu);

@@ -2,7 +2,7 @@
 
 namespace ui {
 
-TImage::TImage(TComponent* owner, std::string_view name, TWinControl* parent, Bounds bounds)
+TImage::TImage(TComponent* owner, TextArg name, TWinControl* parent, Bounds bounds)
     : TGraphicControl(owner, name, parent, bounds) {}
 
 void TImage::SetPicture(PictureRef picture) {
@@ -35,7 +35,7 @@ void TImage::SetCenter(bool c) {
   Changed(Change::Style);
 }
 
-TShape::TShape(TComponent* owner, std::string_view name, TWinControl* parent, Bounds bounds)
+TShape::TShape(TComponent* owner, TextArg name, TWinControl* parent, Bounds bounds)
     : TGraphicControl(owner, name, parent, bounds) {}
 
 void TShape::SetShape(TShapeType s) {
@@ -56,10 +56,10 @@ void TShape::SetPenColor(TColor c) {
   Changed(Change::Color);
 }
 
-TSpeedButton::TSpeedButton(TComponent* owner, std::string_view name, TWinControl* parent,
-                           Bounds bounds, std::string_view caption)
+TSpeedButton::TSpeedButton(TComponent* owner, TextArg name, TWinControl* parent, Bounds bounds,
+                           TextArg caption)
     : TGraphicControl(owner, name, parent, bounds) {
-  SetCaption(std::string(caption));
+  SetCaption(caption.Text);
 }
 
 void TSpeedButton::SetGlyph(PictureRef glyph) {
@@ -79,7 +79,7 @@ bool TSpeedButton::DialogChar(char ch) {
   return true;
 }
 
-TTimer::TTimer(TComponent* owner, std::string_view name, unsigned interval, bool enabled)
+TTimer::TTimer(TComponent* owner, TextArg name, unsigned interval, bool enabled)
     : TComponent(owner, name), interval_(interval), enabled_(enabled) {}
 
 TTimer::~TTimer() { CurrentBackend().TimerDestroyed(*this); }

@@ -10,8 +10,7 @@ namespace ui {
 
 class TImage : public TGraphicControl {
  public:
-  TImage(TComponent* owner, std::string_view name, TWinControl* parent = nullptr,
-         Bounds bounds = {});
+  TImage(TComponent* owner, TextArg name, TWinControl* parent = nullptr, Bounds bounds = {});
   const PictureRef& Picture() const { return picture_; }
   void SetPicture(PictureRef picture);
   // A stock system icon (LoadIcon(null, id)) instead of a picture; 0 = none.
@@ -38,8 +37,7 @@ class TImage : public TGraphicControl {
 
 class TShape : public TGraphicControl {
  public:
-  TShape(TComponent* owner, std::string_view name, TWinControl* parent = nullptr,
-         Bounds bounds = {});
+  TShape(TComponent* owner, TextArg name, TWinControl* parent = nullptr, Bounds bounds = {});
   TShapeType Shape() const { return shape_; }
   void SetShape(TShapeType s);
   TColor BrushColor() const { return brush_; }
@@ -70,8 +68,8 @@ class TPaintBox : public TGraphicControl {
 // A flat button painted by its window (not a kind of TButton).
 class TSpeedButton : public TGraphicControl {
  public:
-  TSpeedButton(TComponent* owner, std::string_view name, TWinControl* parent = nullptr,
-               Bounds bounds = {}, std::string_view caption = {});
+  TSpeedButton(TComponent* owner, TextArg name, TWinControl* parent = nullptr, Bounds bounds = {},
+               TextArg caption = {});
   const PictureRef& Glyph() const { return glyph_; }
   void SetGlyph(PictureRef glyph);
   bool Flat() const { return flat_; }
@@ -89,7 +87,7 @@ class TSpeedButton : public TGraphicControl {
 // own OnTimer.
 class TTimer : public TComponent {
  public:
-  TTimer(TComponent* owner, std::string_view name, unsigned interval = 1000, bool enabled = true);
+  TTimer(TComponent* owner, TextArg name, unsigned interval = 1000, bool enabled = true);
   ~TTimer() override;
   unsigned Interval() const { return interval_; }
   void SetInterval(unsigned ms);

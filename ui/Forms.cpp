@@ -6,7 +6,7 @@ namespace ui {
 
 // ---- TForm ----
 
-TForm::TForm(TComponent* owner, std::string_view name) : TWinControl(owner, name) {
+TForm::TForm(TComponent* owner, TextArg name) : TWinControl(owner, name) {
   visible_ = false;  // forms start hidden
   SetColor(clBtnFace);
 }

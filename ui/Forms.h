@@ -18,7 +18,7 @@ struct TSizeConstraints {
 
 class TForm : public TWinControl {
  public:
-  TForm(TComponent* owner, std::string_view name);
+  TForm(TComponent* owner, TextArg name);
   ~TForm() override;
 
   // Client area: the outer size less the frame of the border style.

@@ -6,9 +6,8 @@
 
 namespace ui {
 
-TMenuItem::TMenuItem(TComponent* owner, std::string_view name, std::string_view caption,
-                     TShortCut shortCut)
-    : TComponent(owner, name), caption_(caption), shortCut_(shortCut) {}
+TMenuItem::TMenuItem(TComponent* owner, TextArg name, TextArg caption, TShortCut shortCut)
+    : TComponent(owner, name), caption_(caption.Text), shortCut_(shortCut) {}
 
 TMenuItem::~TMenuItem() {
   if (parent_) parent_->Remove(*this);
@@ -34,7 +33,7 @@ void TMenuItem::UserClick() {
   if (enabled_ && visible_ && !IsSeparator()) Click();
 }
 
-TPopupMenu::TPopupMenu(TComponent* owner, std::string_view name)
+TPopupMenu::TPopupMenu(TComponent* owner, TextArg name)
     : TComponent(owner, name), root_(nullptr, "") {}
 
 void TPopupMenu::Popup(int x, int y) {

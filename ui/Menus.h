@@ -30,8 +30,7 @@ using TMenuDrawEvent = std::function<void(TMenuItem& item, TCanvas& canvas, cons
 
 class TMenuItem : public TComponent {
  public:
-  TMenuItem(TComponent* owner, std::string_view name, std::string_view caption = {},
-            TShortCut shortCut = 0);
+  TMenuItem(TComponent* owner, TextArg name, TextArg caption = {}, TShortCut shortCut = 0);
   ~TMenuItem() override;
 
   const std::string& Caption() const { return caption_; }
@@ -79,7 +78,7 @@ class TMenuItem : public TComponent {
 
 class TPopupMenu : public TComponent {
  public:
-  TPopupMenu(TComponent* owner, std::string_view name);
+  TPopupMenu(TComponent* owner, TextArg name);
   // The root item; its sub-items are the menu.
   TMenuItem& Items() { return root_; }
   const TMenuItem& Items() const { return root_; }

@@ -9,12 +9,11 @@ namespace ui {
 
 // ---- TLabel ----
 
-TLabel::TLabel(TComponent* owner, std::string_view name, TWinControl* parent, Bounds bounds,
-               std::string_view caption)
+TLabel::TLabel(TComponent* owner, TextArg name, TWinControl* parent, Bounds bounds, TextArg caption)
     : TGraphicControl(owner, name, parent, bounds) {
   // The design size stands as given; sizing to the text starts with the next change.
   autoSize_ = false;
-  SetCaption(std::string(caption));
+  SetCaption(caption.Text);
   autoSize_ = true;
 }
 
@@ -84,11 +83,11 @@ void TLabel::AdjustBounds() {
 
 // ---- buttons ----
 
-TButton::TButton(TComponent* owner, std::string_view name, TWinControl* parent, Bounds bounds,
-                 std::string_view caption)
+TButton::TButton(TComponent* owner, TextArg name, TWinControl* parent, Bounds bounds,
+                 TextArg caption)
     : TButtonControl(owner, name, parent, bounds) {
   SetTabStop(true);
-  SetCaption(std::string(caption));
+  SetCaption(caption.Text);
 }
 
 void TButton::SetDefault(bool d) {
@@ -109,11 +108,11 @@ bool TButton::DialogChar(char ch) {
   return true;
 }
 
-TCheckBox::TCheckBox(TComponent* owner, std::string_view name, TWinControl* parent, Bounds bounds,
-                     std::string_view caption)
+TCheckBox::TCheckBox(TComponent* owner, TextArg name, TWinControl* parent, Bounds bounds,
+                     TextArg caption)
     : TButtonControl(owner, name, parent, bounds) {
   SetTabStop(true);
-  SetCaption(std::string(caption));
+  SetCaption(caption.Text);
 }
 
 bool TCheckBox::DialogChar(char ch) {
@@ -130,10 +129,10 @@ void TCheckBox::SetChecked(bool checked) {
   Click();
 }
 
-TRadioButton::TRadioButton(TComponent* owner, std::string_view name, TWinControl* parent,
-                           Bounds bounds, std::string_view caption)
+TRadioButton::TRadioButton(TComponent* owner, TextArg name, TWinControl* parent, Bounds bounds,
+                           TextArg caption)
     : TButtonControl(owner, name, parent, bounds) {
-  SetCaption(std::string(caption));
+  SetCaption(caption.Text);
 }
 
 bool TRadioButton::DialogChar(char ch) {
@@ -162,7 +161,7 @@ void TRadioButton::SetChecked(bool checked) {
 
 // ---- TEdit ----
 
-TEdit::TEdit(TComponent* owner, std::string_view name, TWinControl* parent, Bounds bounds)
+TEdit::TEdit(TComponent* owner, TextArg name, TWinControl* parent, Bounds bounds)
     : TWinControl(owner, name, parent, bounds) {
   SetTabStop(true);
   SetColor(clWindow);
@@ -258,7 +257,7 @@ int IndexOfText(const std::vector<std::string>& items, const std::string& text) 
 }
 }  // namespace
 
-TComboBox::TComboBox(TComponent* owner, std::string_view name, TWinControl* parent, Bounds bounds)
+TComboBox::TComboBox(TComponent* owner, TextArg name, TWinControl* parent, Bounds bounds)
     : TWinControl(owner, name, parent, bounds) {
   SetTabStop(true);
   SetColor(clWindow);
@@ -348,7 +347,7 @@ void TComboBox::UserSetText(const std::string& text) {
 
 // ---- TListBox ----
 
-TListBox::TListBox(TComponent* owner, std::string_view name, TWinControl* parent, Bounds bounds)
+TListBox::TListBox(TComponent* owner, TextArg name, TWinControl* parent, Bounds bounds)
     : TWinControl(owner, name, parent, bounds) {
   SetTabStop(true);
   SetColor(clWindow);
@@ -395,10 +394,10 @@ void TListBox::UserSelect(int index) {
 
 // ---- containers ----
 
-TGroupBox::TGroupBox(TComponent* owner, std::string_view name, TWinControl* parent, Bounds bounds,
-                     std::string_view caption)
+TGroupBox::TGroupBox(TComponent* owner, TextArg name, TWinControl* parent, Bounds bounds,
+                     TextArg caption)
     : TWinControl(owner, name, parent, bounds) {
-  SetCaption(std::string(caption));
+  SetCaption(caption.Text);
 }
 
 bool TGroupBox::DialogChar(char ch) {
@@ -420,10 +419,9 @@ bool TGroupBox::DialogChar(char ch) {
   return true;
 }
 
-TPanel::TPanel(TComponent* owner, std::string_view name, TWinControl* parent, Bounds bounds,
-               std::string_view caption)
+TPanel::TPanel(TComponent* owner, TextArg name, TWinControl* parent, Bounds bounds, TextArg caption)
     : TWinControl(owner, name, parent, bounds) {
-  SetCaption(std::string(caption));
+  SetCaption(caption.Text);
 }
 
 void TPanel::SetBevelOuter(TBevelCut b) {

@@ -10,8 +10,8 @@ namespace ui {
 
 class TLabel : public TGraphicControl {
  public:
-  TLabel(TComponent* owner, std::string_view name, TWinControl* parent = nullptr,
-         Bounds bounds = {}, std::string_view caption = {});
+  TLabel(TComponent* owner, TextArg name, TWinControl* parent = nullptr, Bounds bounds = {},
+         TextArg caption = {});
 
   TAlignment Alignment() const { return alignment_; }
   void SetAlignment(TAlignment a);
@@ -59,8 +59,8 @@ class TButtonControl : public TWinControl {
 
 class TButton : public TButtonControl {
  public:
-  TButton(TComponent* owner, std::string_view name, TWinControl* parent = nullptr,
-          Bounds bounds = {}, std::string_view caption = {});
+  TButton(TComponent* owner, TextArg name, TWinControl* parent = nullptr, Bounds bounds = {},
+          TextArg caption = {});
   bool Default() const { return default_; }
   void SetDefault(bool d);
   bool Cancel() const { return cancel_; }
@@ -80,8 +80,8 @@ class TButton : public TButtonControl {
 
 class TCheckBox : public TButtonControl {
  public:
-  TCheckBox(TComponent* owner, std::string_view name, TWinControl* parent = nullptr,
-            Bounds bounds = {}, std::string_view caption = {});
+  TCheckBox(TComponent* owner, TextArg name, TWinControl* parent = nullptr, Bounds bounds = {},
+            TextArg caption = {});
   bool Checked() const { return checked_; }
   // Fires OnClick when the state changes.
   void SetChecked(bool checked);
@@ -97,8 +97,8 @@ class TCheckBox : public TButtonControl {
 // Radio buttons with the same parent form one group.
 class TRadioButton : public TButtonControl {
  public:
-  TRadioButton(TComponent* owner, std::string_view name, TWinControl* parent = nullptr,
-               Bounds bounds = {}, std::string_view caption = {});
+  TRadioButton(TComponent* owner, TextArg name, TWinControl* parent = nullptr, Bounds bounds = {},
+               TextArg caption = {});
   bool Checked() const { return checked_; }
   // Checking clears the others of the group and fires OnClick when the state changes;
   // unchecking fires nothing.
@@ -113,8 +113,7 @@ class TRadioButton : public TButtonControl {
 
 class TEdit : public TWinControl {
  public:
-  TEdit(TComponent* owner, std::string_view name, TWinControl* parent = nullptr,
-        Bounds bounds = {});
+  TEdit(TComponent* owner, TextArg name, TWinControl* parent = nullptr, Bounds bounds = {});
   // 0 = no limit. Limits what the user types, not what the program sets.
   int MaxLength() const { return maxLength_; }
   void SetMaxLength(int n);
@@ -153,8 +152,7 @@ class TEdit : public TWinControl {
 
 class TComboBox : public TWinControl {
  public:
-  TComboBox(TComponent* owner, std::string_view name, TWinControl* parent = nullptr,
-            Bounds bounds = {});
+  TComboBox(TComponent* owner, TextArg name, TWinControl* parent = nullptr, Bounds bounds = {});
   TComboBoxStyle Style() const { return style_; }
   void SetStyle(TComboBoxStyle s);
   int DropDownCount() const { return dropDownCount_; }
@@ -193,8 +191,7 @@ class TComboBox : public TWinControl {
 
 class TListBox : public TWinControl {
  public:
-  TListBox(TComponent* owner, std::string_view name, TWinControl* parent = nullptr,
-           Bounds bounds = {});
+  TListBox(TComponent* owner, TextArg name, TWinControl* parent = nullptr, Bounds bounds = {});
   const std::vector<std::string>& Items() const { return items_; }
   void SetItems(std::vector<std::string> items);
   void AddItem(const std::string& item);
@@ -217,16 +214,16 @@ class TListBox : public TWinControl {
 
 class TGroupBox : public TWinControl {
  public:
-  TGroupBox(TComponent* owner, std::string_view name, TWinControl* parent = nullptr,
-            Bounds bounds = {}, std::string_view caption = {});
+  TGroupBox(TComponent* owner, TextArg name, TWinControl* parent = nullptr, Bounds bounds = {},
+            TextArg caption = {});
   // Its accelerator focuses the first control inside it.
   bool DialogChar(char ch) override;
 };
 
 class TPanel : public TWinControl {
  public:
-  TPanel(TComponent* owner, std::string_view name, TWinControl* parent = nullptr,
-         Bounds bounds = {}, std::string_view caption = {});
+  TPanel(TComponent* owner, TextArg name, TWinControl* parent = nullptr, Bounds bounds = {},
+         TextArg caption = {});
   TBevelCut BevelOuter() const { return bevelOuter_; }
   void SetBevelOuter(TBevelCut b);
 
