@@ -18,6 +18,7 @@
 #include <psapi.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -26,6 +27,8 @@
 
 #include "system/Win32Platform.h"
 #include "system/fake/FakePowerSource.h"
+#include "system/fake/FakeVersionInfo.h"
+#include "QuontharyVersion.h"
 #include "ui/win32/Win32Backend.h"
 
 namespace {
@@ -144,9 +147,13 @@ int Idle(int ticks) {
   power.Status.ACLineStatus = 1;
   power.Status.BatteryFlag = 1;
   power.Status.BatteryLifePercent = 100;
+  // This tool has no version resource of its own: it answers with the program's version, the
+  // one stored as already seen, so the about dialog does not open and hold the run.
+  sys::FakeVersionInfo version;
+  version.Version = std::array<std::uint16_t, 4>{Q_VERSION_BINARY};
   sys::Platform& real = sys::Win32Platform();
-  sys::Platform platform{power,       real.Reg,   real.Mix,  real.Keys,    real.Monitor,
-                         real.Audio,  real.Shell, real.Icmp, real.Version, real.Env,
+  sys::Platform platform{power,       real.Reg,   real.Mix,  real.Keys, real.Monitor,
+                         real.Audio,  real.Shell, real.Icmp, version,   real.Env,
                          real.Screen, real.Time,  real.Inet};
   auto owner = std::make_unique<TFormQuontharyMain>(&app, platform);
   app.SetMainForm(owner.get());
