@@ -73,8 +73,18 @@ TEST_F(Win32ControlLook, LinkLabelShowsTheHandCursor) {
   auto cursorOver = [&](const TControl& c) {
     POINT at{c.Left() + c.Width() / 2, c.Top() + c.Height() / 2};
     ClientToScreen(window, &at);
-    SetCursorPos(at.x, at.y);
-    Settle();
+    // The X server may still deliver an older pointer motion after the warp (more so on a
+    // busy machine), so place the pointer until it stays where it was put.
+    POINT now{};
+    for (int tries = 0; tries < 100; ++tries) {
+      SetCursorPos(at.x, at.y);
+      Settle();
+      Sleep(tries ? 20 : 0);
+      Settle();
+      if (GetCursorPos(&now) && now.x == at.x && now.y == at.y) break;
+    }
+    EXPECT_EQ(now.x, at.x);
+    EXPECT_EQ(now.y, at.y);
     Send(window, WM_SETCURSOR, WPARAM(window), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     return GetCursor();
   };
