@@ -284,6 +284,40 @@ TEST_F(Win32Backend, ApplicationWindowTooltipsAndHintTimings) {
   EXPECT_EQ(Send(tips, TTM_GETDELAYTIME, TTDT_AUTOPOP), 5000);
 }
 
+// Parts that are all painted, as the indicator's are: no tooltip window (and no common-controls
+// library for it) until the pointer first moves over the form; that move starts the tips.
+struct PaintedForm : TForm {
+  explicit PaintedForm(TComponent* owner) : TForm(owner, "FormPainted") {
+    SetBorderStyle(TBorderStyle::None);
+    SetBounds(40, 40, 120, 40);
+    SetShowHint(true);
+    SetHint("The form");
+    Label.SetHint("A label");
+    Label.SetShowHint(true);
+  }
+  TLabel Label{this, "Label", this, {4, 4, 60, 16}, "57 %"};
+};
+
+TEST_F(Win32Backend, PaintedFormsMakeTheirTipsWhenThePointerFirstComesOver) {
+  PaintedForm form(&Application());
+  form.Show();
+  Settle();
+  HWND window = Hwnd(form);
+  EXPECT_EQ(TooltipOf(window), nullptr);
+  form.Label.SetHint("A label, changed");
+  Settle();
+  EXPECT_EQ(TooltipOf(window), nullptr) << "a changed hint alone makes no tips";
+  Send(window, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
+  HWND tips = TooltipOf(window);
+  ASSERT_NE(tips, nullptr);
+  EXPECT_EQ(Send(tips, TTM_GETTOOLCOUNT), 2);  // the label and the form
+  EXPECT_NE(GetModuleHandleA("comctl32.dll"), nullptr);
+  // From then on they follow the hints as any form's do.
+  form.Label.SetShowHint(false);
+  Settle();
+  EXPECT_EQ(Send(tips, TTM_GETTOOLCOUNT), 1);
+}
+
 TEST_F(Win32Backend, PopupMenusAreBuiltFromTheItems) {
   TForm form(&Application(), "FormMenuOwner");
   TPopupMenu menu(&form, "PopupMenu");

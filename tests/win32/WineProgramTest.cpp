@@ -12,6 +12,7 @@
 
 #include "QuontharyVersion.h"
 #include "system/win32/WinApi.h"
+#include <commctrl.h>
 #include <psapi.h>
 
 #include <cctype>
@@ -182,8 +183,9 @@ void TickAndConfirm(HWND about, const std::string& screenshot) {
   EXPECT_EQ(client.bottom, 233);
   EXPECT_TRUE(IsWindowEnabled(about));
   Sleep(500);  // painted
-  if (!screenshot.empty())
+  if (!screenshot.empty()) {
     EXPECT_TRUE(screenshot::Window(reinterpret_cast<sys::WindowHandle>(about)).SavePng(screenshot));
+  }
   HWND box = ChildAt(about, 16, 219);
   ASSERT_NE(box, nullptr);
   SendMessageA(box, BM_CLICK, 0, 0);
@@ -235,11 +237,27 @@ TEST(WineProgram, FirstStartShowsTheAboutDialogWhichTheTickKeepsAway) {
   EXPECT_EQ(WaitForRegistryString(kInstall, "LastApplicationDir", 10000), ProgramDir());
   EXPECT_EQ(FindOf("TFormAbout", second.Id()), nullptr) << "ticked for this version";
   // What only rare paths need is not loaded by a start and a few seconds of running (the
-  // version library is left out here: wine's own user32 loads it).
+  // version library is left out here: wine's own user32 loads it). The indicator paints all
+  // its parts: the common controls come with its tips, when the pointer first comes over it.
   Sleep(2000);
-  for (const std::string& module : Modules(second.Id()))
-    for (const char* rare : {"wininet.dll", "iphlpapi.dll", "comdlg32.dll"})
-      EXPECT_NE(module, rare) << "loaded at start";
+  auto loaded = [&](const char* name) {
+    for (const std::string& module : Modules(second.Id()))
+      if (module == name) return true;
+    return false;
+  };
+  for (const char* rare : {"wininet.dll", "iphlpapi.dll", "comdlg32.dll", "comctl32.dll"})
+    EXPECT_FALSE(loaded(rare)) << rare << " loaded at start";
+  EXPECT_EQ(FindOf(TOOLTIPS_CLASSA, second.Id()), nullptr);
+  PostMessageA(indicator, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+  HWND tips = nullptr;
+  for (int waited = 0; waited < 5000 && !tips; waited += 100) {
+    Sleep(100);
+    tips = FindOf(TOOLTIPS_CLASSA, second.Id());
+  }
+  ASSERT_NE(tips, nullptr) << "the pointer over the indicator makes its tips";
+  EXPECT_EQ(GetWindow(tips, GW_OWNER), indicator);
+  EXPECT_GT(SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0), 0);
+  EXPECT_TRUE(loaded("comctl32.dll"));
   EXPECT_EQ(second.Close(), 0);
 }
 

@@ -258,6 +258,19 @@ void FormPeer::HintsChanged() {
   PostMessageA(hwnd_, kRebuildHints, 0, 0);
 }
 
+void FormPeer::ArmHints() {
+  if (tooltips_.Armed()) return;
+  tooltips_.Arm();
+  HintsChanged();
+}
+
+void FormPeer::PointerCameOver(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
+  if (tooltips_.Armed()) return;
+  tooltips_.Arm();
+  tooltips_.Rebuild(form_, hwnd_);
+  tooltips_.Relay(window, msg, wp, lp);
+}
+
 bool FormPeer::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   if (form_.OnMessage && msg != kRebuildHints) {
     bool handled = false;

@@ -25,6 +25,11 @@ class FormPeer : public WindowPeer {
   // The tools are made again once the messages queued now are handled: windows made in a
   // row (a form's controls) are all there by then.
   void HintsChanged();
+  // The tooltip window is made on first need: with the form's first standard control
+  // (ArmHints), or when the pointer first moves over a form whose parts are all painted, as
+  // the indicator's are (PointerCameOver, which passes that move on to the new tips).
+  void ArmHints();
+  void PointerCameOver(HWND window, UINT msg, WPARAM wp, LPARAM lp);
   // Tab / Shift+Tab: the next focusable control in tab order.
   void FocusNext(bool backwards);
   // Focus to the active control, or the first one in tab order; false when there is none.

@@ -2,6 +2,9 @@
 
 #include "ui/win32/WinApi.h"
 #include <commctrl.h>
+#include <windowsx.h>
+
+#include "ui/win32/CommonControls.h"
 
 #include <string>
 
@@ -25,7 +28,7 @@ bool AnyHint(const TWinControl& holder) {
   return false;
 }
 
-// The size comctl32 5 accepts as well as 6 (the program carries no manifest).
+// The size comctl32 5 accepts as well as 6 (the test programs carry no manifest).
 TTTOOLINFOA NewTool() {
   TTTOOLINFOA tool{};
   tool.cbSize = TTTOOLINFOA_V2_SIZE;
@@ -56,7 +59,8 @@ int Tooltips::ToolCount() const {
 void Tooltips::Rebuild(TWinControl& form, HWND formWindow) {
   if (!formWindow) return;
   if (!window_) {
-    if (!AnyHint(form)) return;
+    if (!armed_ || !AnyHint(form)) return;
+    EnsureCommonControls();
     window_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
                               WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
                               CW_USEDEFAULT, CW_USEDEFAULT, formWindow, nullptr,
@@ -82,6 +86,19 @@ void Tooltips::Rebuild(TWinControl& form, HWND formWindow) {
     tool.lpszText = &text[0];
     SendMessageA(window_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
   }
+}
+
+void Tooltips::Relay(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
+  if (!window_) return;
+  MSG m{};
+  m.hwnd = window;
+  m.message = msg;
+  m.wParam = wp;
+  m.lParam = lp;
+  m.time = DWORD(GetMessageTime());
+  const DWORD at = GetMessagePos();
+  m.pt = POINT{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
+  SendMessageA(window_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&m));
 }
 
 void Tooltips::AddTools(TWinControl& holder) {

@@ -1,5 +1,6 @@
 // The tooltip control of one form: a tool for each windowed control and each windowless
-// child rectangle whose control has ShowHint on and a non-empty Hint.
+// child rectangle whose control has ShowHint on and a non-empty Hint. The window is made
+// only once armed (see FormPeer::ArmHints).
 #pragma once
 #include "ui/win32/WinApi.h"
 
@@ -14,8 +15,12 @@ class Tooltips {
   Tooltips(const Tooltips&) = delete;
   Tooltips& operator=(const Tooltips&) = delete;
 
-  // Rebuilds every tool of the form (made on first need).
+  // Rebuilds every tool of the form (made on first need, once armed).
   void Rebuild(TWinControl& form, HWND formWindow);
+  void Arm() { armed_ = true; }
+  bool Armed() const { return armed_; }
+  // Hands the tips a mouse message they did not see themselves.
+  void Relay(HWND window, UINT msg, WPARAM wp, LPARAM lp);
   void SetDelays(int initialMs, int autoPopMs);
   void Destroy();
   HWND Window() const { return window_; }
@@ -26,6 +31,7 @@ class Tooltips {
   HWND window_ = nullptr;
   HWND owner_ = nullptr;
   int initial_ = 500, autoPop_ = 2500;
+  bool armed_ = false;
 };
 
 }  // namespace ui::win32

@@ -85,8 +85,6 @@ Backend& InstallWin32() {
 Win32Backend* Win32Backend::Current() { return g_current; }
 
 Win32Backend::Win32Backend() {
-  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_BAR_CLASSES | ICC_TAB_CLASSES | ICC_WIN95_CLASSES};
-  InitCommonControlsEx(&icc);
   RegisterClassOnce(kAppClass, AppWindowProc);
   RegisterClassOnce(kTimerClass, TimerWindowProc);
   const int cx = GetSystemMetrics(SM_CXSCREEN) / 2, cy = GetSystemMetrics(SM_CYSCREEN) / 2;

@@ -9,6 +9,7 @@
 #include "ui/ExtCtrls.h"
 #include "ui/Forms.h"
 #include "ui/Menus.h"
+#include "ui/win32/CommonControls.h"
 #include "ui/win32/GraphicPainter.h"
 #include "ui/win32/Peers.h"
 #include "ui/win32/Win32Backend.h"
@@ -116,6 +117,7 @@ HWND WindowPeer::ParentHwnd() const {
 void WindowPeer::CreateHandle(const char* className, DWORD style, DWORD exStyle, bool ownClass,
                               HWND parent, const char* text) {
   if (!parent) parent = ParentHwnd();
+  if (!ownClass) EnsureCommonControls();
   std::string caption = text ? std::string(text) : control_.Caption();
   HWND window = CreateWindowExA(exStyle, className, caption.c_str(), style, control_.Left(),
                                 control_.Top(), control_.Width(), control_.Height(), parent,
@@ -128,6 +130,9 @@ void WindowPeer::CreateHandle(const char* className, DWORD style, DWORD exStyle,
         SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PeerWindowProc)));
   // Accelerators are always underlined, not only after Alt was pressed (ui/README.md).
   SendMessageA(window, WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEACCEL), 0);
+  // A form with standard controls has the library in use already: its tips come with them.
+  if (!ownClass)
+    if (FormPeer* form = FormOf(window)) form->ArmHints();
 }
 
 void WindowPeer::DestroyHandle() {
@@ -375,6 +380,10 @@ bool WindowPeer::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
       return true;
     default:
       break;
+  }
+  if (msg == WM_MOUSEMOVE && !pointerSeen_) {
+    pointerSeen_ = true;
+    if (FormPeer* form = FormOf(hwnd_)) form->PointerCameOver(hwnd_, msg, wp, lp);
   }
   if ((msg >= WM_MOUSEFIRST && msg <= WM_MBUTTONDBLCLK) && MouseMessage(msg, wp, lp)) {
     result = 0;

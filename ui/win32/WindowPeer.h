@@ -115,6 +115,7 @@ class WindowPeer : public Peer {
   // The control that received the last button press (a windowless child or this one).
   TControl* pressed_ = nullptr;
   bool clickPending_ = false;
+  bool pointerSeen_ = false;  // the form has heard of the first mouse move over this window
 };
 
 LRESULT CALLBACK PeerWindowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp);
