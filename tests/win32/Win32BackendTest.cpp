@@ -299,6 +299,8 @@ struct PaintedForm : TForm {
 };
 
 TEST_F(Win32Backend, PaintedFormsMakeTheirTipsWhenThePointerFirstComesOver) {
+  SetCursorPos(0, 0);  // away from the form, so that only the move sent below reaches it
+  Settle();
   PaintedForm form(&Application());
   form.Show();
   Settle();

@@ -222,6 +222,8 @@ TEST(WineProgram, FirstStartShowsTheAboutDialogWhichTheTickKeepsAway) {
   }
 
   DeleteRegistryValue(kInstall, "LastApplicationDir");
+  // The pointer away from where the indicator docks, so that only the move below reaches it.
+  SetCursorPos(0, 0);
   Program second(exe);
   ASSERT_TRUE(second.Started());
   HWND indicator = WaitForWindow("TFormQuonthary", second.Id(), 20000);
