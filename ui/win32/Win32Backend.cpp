@@ -3,7 +3,6 @@
 #include "ui/win32/Win32Backend.h"
 
 #include "ui/win32/WinApi.h"
-#include <commctrl.h>
 
 #include <algorithm>
 
