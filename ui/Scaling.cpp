@@ -1,0 +1,45 @@
+#include "ui/Scaling.h"
+
+#include <cstdint>
+#include <limits>
+
+namespace ui {
+
+int MulDiv(int number, int numerator, int denominator) {
+  if (denominator == 0) return -1;
+  const std::int64_t product = std::int64_t(number) * numerator;
+  // The magnitudes rounded half up, then the sign: nearest, halves away from zero.
+  const std::int64_t n = product < 0 ? -product : product;
+  const std::int64_t d = denominator < 0 ? -std::int64_t(denominator) : denominator;
+  const std::int64_t magnitude = (n + d / 2) / d;
+  const std::int64_t result = (product < 0) != (denominator < 0) ? -magnitude : magnitude;
+  if (result > std::numeric_limits<int>::max() || result < std::numeric_limits<int>::min())
+    return -1;
+  return int(result);
+}
+
+int Scaling::ToPixels(int design) const {
+  return Identity() ? design : MulDiv(design, Dpi, kDesignDpi);
+}
+
+int Scaling::ToDesign(int pixels) const {
+  return Identity() ? pixels : MulDiv(pixels, kDesignDpi, Dpi);
+}
+
+sys::Rect Scaling::ToPixels(const sys::Rect& r) const {
+  return {ToPixels(r.Left), ToPixels(r.Top), ToPixels(r.Right), ToPixels(r.Bottom)};
+}
+
+sys::Rect Scaling::ToDesign(const sys::Rect& r) const {
+  return {ToDesign(r.Left), ToDesign(r.Top), ToDesign(r.Right), ToDesign(r.Bottom)};
+}
+
+int Scaling::DesignLength(int pixels) const {
+  if (Identity() || pixels <= 0) return pixels;
+  // Each scaled edge is off by half a pixel at most, so a design length of at least one
+  // pixel more than measured shows the whole measure wherever it starts.
+  const std::int64_t needed = std::int64_t(pixels + 1) * kDesignDpi;
+  return int((needed + Dpi - 1) / Dpi);
+}
+
+}  // namespace ui
