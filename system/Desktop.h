@@ -1,4 +1,4 @@
-// The screen, the cursor, the foreground window and window lookup by class.
+// The screen, the cursor, the foreground window, window lookup by class and the DPI.
 #pragma once
 #include <optional>
 #include <string>
@@ -19,6 +19,9 @@ class Desktop {
   virtual WindowHandle FindChildWindow(WindowHandle parent, const std::string& className) = 0;
   // Screen rectangle of a window; nullopt for a null or vanished window.
   virtual std::optional<Rect> WindowRect(WindowHandle window) = 0;
+  // Pixels per inch of the monitor the window (its top-level window) is on, which its
+  // rectangle's pixels are drawn at; 96 where the system knows no other.
+  virtual int Dpi(WindowHandle window) = 0;
 };
 
 }  // namespace sys

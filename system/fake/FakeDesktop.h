@@ -23,6 +23,8 @@ class FakeDesktop : public Desktop {
   WindowHandle FindWindow(const std::string& className) override;
   WindowHandle FindChildWindow(WindowHandle parent, const std::string& className) override;
   std::optional<Rect> WindowRect(WindowHandle window) override;
+  // One monitor: every window is shown at ScreenDpi.
+  int Dpi(WindowHandle) override { return ScreenDpi; }
 
   // Adds a window and returns its new handle.
   WindowHandle AddWindow(const std::string& className, const Rect& bounds, WindowHandle parent = 0);
@@ -37,6 +39,7 @@ class FakeDesktop : public Desktop {
 
   int Width = 1024;
   int Height = 768;
+  int ScreenDpi = 96;
   Point Cursor;
   WindowHandle Foreground = 0;
   bool SetForegroundResult = true;  // on success the window becomes the foreground

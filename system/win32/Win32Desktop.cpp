@@ -2,6 +2,8 @@
 
 #include "system/win32/WinApi.h"
 
+#include "system/win32/Dpi.h"
+
 namespace sys {
 
 namespace {
@@ -39,5 +41,7 @@ std::optional<Rect> Win32Desktop::WindowRect(WindowHandle window) {
   return Rect{static_cast<int>(rect.left), static_cast<int>(rect.top), static_cast<int>(rect.right),
               static_cast<int>(rect.bottom)};
 }
+
+int Win32Desktop::Dpi(WindowHandle window) { return dpi::WindowDpi(AsHwnd(window)); }
 
 }  // namespace sys

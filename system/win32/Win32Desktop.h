@@ -14,6 +14,7 @@ class Win32Desktop : public Desktop {
   WindowHandle FindWindow(const std::string& className) override;
   WindowHandle FindChildWindow(WindowHandle parent, const std::string& className) override;
   std::optional<Rect> WindowRect(WindowHandle window) override;
+  int Dpi(WindowHandle window) override;
 };
 
 }  // namespace sys
