@@ -11,6 +11,7 @@
 
 #include "ui/Backend.h"
 #include "ui/Forms.h"
+#include "ui/Scaling.h"
 #include "ui/win32/Gdi.h"
 
 namespace ui::win32 {
@@ -53,8 +54,9 @@ class Win32Backend : public Backend {
 
   // ---- for the peers ----
   HWND AppWindow() const { return appWindow_; }
-  // A shared font for a model font (the colour is not part of it); lives with the backend.
-  HFONT FontFor(const TFont& font);
+  // A shared font for a model font at a DPI (the colour is not part of it); lives with the
+  // backend.
+  HFONT FontFor(const TFont& font, int dpi);
   TCursor ScreenCursor() const { return cursor_; }
   int HintPause() const { return hintPause_; }
   int HintHidePause() const { return hintHidePause_; }
@@ -79,7 +81,7 @@ class Win32Backend : public Backend {
   TCursor cursor_ = crDefault;
   int hintPause_ = 500, hintHidePause_ = 2500;
   std::string hint_;
-  std::map<std::tuple<std::string, int, bool, bool, bool>, Font> fonts_;
+  std::map<std::tuple<std::string, int, bool, bool, bool>, Font> fonts_;  // by pixel height
   std::map<const TTimer*, UINT_PTR> timerIds_;
   std::map<UINT_PTR, TTimer*> timers_;
   UINT_PTR nextTimerId_ = 1;

@@ -38,7 +38,7 @@ void ContainerPeer::PaintClient(HDC dc) {
     }
     if (!panel->Caption().empty()) {
       SavedDC saved(dc);
-      SelectObject(dc, backend_.FontFor(panel->Font()));
+      SelectObject(dc, backend_.FontFor(panel->Font(), scaling_.Dpi));
       SetBkMode(dc, TRANSPARENT);
       SetTextColor(
           dc, panel->Enabled() ? ToColorRef(panel->Font().Color) : GetSysColor(COLOR_GRAYTEXT));
@@ -46,7 +46,7 @@ void ContainerPeer::PaintClient(HDC dc) {
                 DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     }
   }
-  PaintGraphicChildren(dc, control_, backend_, PressedGraphic());
+  PaintGraphicChildren(dc, control_, backend_, scaling_, PressedGraphic());
 }
 
 // ---- tab sheets ----

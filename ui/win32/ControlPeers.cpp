@@ -83,7 +83,7 @@ void GroupBoxPeer::PaintClient(HDC dc) {
   GetClientRect(hwnd_, &rect);
   FillBackground(dc, rect);
   CallWindowProcA(original_, hwnd_, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-  PaintGraphicChildren(dc, control_, backend_, PressedGraphic());
+  PaintGraphicChildren(dc, control_, backend_, scaling_, PressedGraphic());
 }
 
 HBRUSH GroupBoxPeer::OnCtlColor(HDC dc) { return WindowPeer::OnCtlColor(dc); }
@@ -180,7 +180,8 @@ void ComboPeer::ApplyBounds() {
   int item = int(SendMessageA(hwnd_, CB_GETITEMHEIGHT, 0, 0));
   if (item <= 0) item = 16;
   int list = item * std::max(1, combo_.DropDownCount()) + 2;
-  SetWindowPos(hwnd_, nullptr, combo_.Left(), combo_.Top(), combo_.Width(), combo_.Height() + list,
+  const RECT r = PixelRect(combo_);
+  SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top + list,
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

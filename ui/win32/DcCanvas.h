@@ -1,16 +1,22 @@
-// The drawing surface over a device context (an owner-drawn menu item's, or the screen's for
-// measuring). Fonts come from the backend; what it selects is undone when it goes.
+// The drawing surface over a device context (an owner-drawn menu item's, a paint box's, or the
+// screen's for measuring). Its callers draw in design coordinates: the surface puts them at
+// an origin in the DC, scaled to the window's DPI, and gives text sizes back as design
+// lengths. Fonts come from the backend; what it selects is undone when it goes.
 #pragma once
 #include "ui/win32/WinApi.h"
 
+#include <algorithm>
+
 #include "ui/Canvas.h"
+#include "ui/Scaling.h"
 #include "ui/win32/BackendImpl.h"
 
 namespace ui::win32 {
 
 class DcCanvas : public TCanvas {
  public:
-  DcCanvas(HDC dc, Win32Backend& backend);
+  // origin: where design (0, 0) is in the DC, in pixels.
+  DcCanvas(HDC dc, Win32Backend& backend, const Scaling& scaling = {}, POINT origin = {0, 0});
   ~DcCanvas() override;
   DcCanvas(const DcCanvas&) = delete;
   DcCanvas& operator=(const DcCanvas&) = delete;
@@ -27,8 +33,18 @@ class DcCanvas : public TCanvas {
   void SubmenuArrow(const sys::Rect& rect, TColor color) override;
 
  private:
+  int X(int x) const { return origin_.x + scaling_.ToPixels(x); }
+  int Y(int y) const { return origin_.y + scaling_.ToPixels(y); }
+  RECT Pixels(const sys::Rect& r) const {
+    return RECT{X(r.Left), Y(r.Top), X(r.Right), Y(r.Bottom)};
+  }
+  int Length(int design) const { return std::max(1, scaling_.ToPixels(design)); }
+  HFONT FontOf(const TFont& font) const { return backend_.FontFor(font, scaling_.Dpi); }
+
   HDC dc_;
   Win32Backend& backend_;
+  Scaling scaling_;
+  POINT origin_;
   int saved_;
 };
 

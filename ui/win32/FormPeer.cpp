@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "system/win32/Dpi.h"
 #include "ui/win32/Peers.h"
 
 namespace ui::win32 {
@@ -8,6 +9,7 @@ namespace ui::win32 {
 namespace {
 
 const UINT kRebuildHints = WM_APP + 1;
+const UINT kDpiChanged = 0x02E0;  // WM_DPICHANGED (Windows 8.1)
 
 void CollectTabStops(TWinControl& parent, std::vector<TWinControl*>& out) {
   for (TControl* c : parent.Controls()) {
@@ -20,6 +22,16 @@ void CollectTabStops(TWinControl& parent, std::vector<TWinControl*>& out) {
 
 HWND HwndOf(TWinControl& control) {
   return control.GetPeer() ? reinterpret_cast<HWND>(control.GetPeer()->Handle()) : nullptr;
+}
+
+// Parents before what they hold: a sheet's area follows its page control's tabs.
+void RescaleControls(TWinControl& parent, int dpi) {
+  for (TControl* c : parent.Controls()) {
+    auto* win = dynamic_cast<TWinControl*>(c);
+    if (!win) continue;
+    if (auto* peer = dynamic_cast<WindowPeer*>(win->GetPeer())) peer->ChangeDpi(dpi);
+    RescaleControls(*win, dpi);
+  }
 }
 
 }  // namespace
@@ -67,7 +79,12 @@ FormPeer::FormPeer(Win32Backend& backend, TForm& form) : WindowPeer(backend, for
   HWND parent = reinterpret_cast<HWND>(form.ParentWindow());
   if (!parent) parent = reinterpret_cast<HWND>(form.WndParent());
   if (!parent) parent = backend.AppWindow();
+  // Made at the DPI it will most likely show at (inside another program's window, that
+  // window's); the window itself then tells the DPI of the monitor it is on, before it is
+  // placed and shown.
+  scaling_.Dpi = form.ParentWindow() ? sys::dpi::WindowDpi(parent) : sys::dpi::SystemDpi();
   CreateHandle(className.c_str(), s.Style, s.ExStyle, true, parent);
+  scaling_.Dpi = sys::dpi::WindowDpi(hwnd_);
   backend.AddForm(this);
 }
 
@@ -93,13 +110,67 @@ void FormPeer::ApplyAll() {
     SetLayeredWindowAttributes(hwnd_, 0, BYTE(form_.LayeredAlpha()), LWA_ALPHA);
   EnableWindow(hwnd_, form_.Enabled());
   tooltips_.SetDelays(backend_.HintPause(), backend_.HintHidePause());
+  tooltips_.SetDpi(scaling_.Dpi);
   ApplyVisible();
   HintsChanged();
 }
 
+FrameInsets FormPeer::PixelFrame() const {
+  FormStyles s = StylesFor(form_.BorderStyle(), form_.BorderIcons());
+  RECT r{0, 0, 0, 0};
+  sys::dpi::AdjustWindowRectForDpi(r, s.Style | WS_CLIPCHILDREN, s.ExStyle, scaling_.Dpi);
+  return {int(-r.left), int(-r.top), int(r.right), int(r.bottom)};
+}
+
+SIZE FormPeer::PixelSize(int width, int height) const {
+  if (scaling_.Identity()) return {width, height};
+  const FrameInsets design = backend_.Frame(form_.BorderStyle(), form_.BorderIcons());
+  const FrameInsets pixels = PixelFrame();
+  return {scaling_.ToPixels(width - design.Left - design.Right) + pixels.Left + pixels.Right,
+          scaling_.ToPixels(height - design.Top - design.Bottom) + pixels.Top + pixels.Bottom};
+}
+
+SIZE FormPeer::DesignSize(int width, int height) const {
+  if (scaling_.Identity()) return {width, height};
+  const FrameInsets design = backend_.Frame(form_.BorderStyle(), form_.BorderIcons());
+  const FrameInsets pixels = PixelFrame();
+  return {scaling_.ToDesign(width - pixels.Left - pixels.Right) + design.Left + design.Right,
+          scaling_.ToDesign(height - pixels.Top - pixels.Bottom) + design.Top + design.Bottom};
+}
+
+void FormPeer::PlaceWindow(UINT extraFlags) {
+  const SIZE size = PixelSize(form_.Width(), form_.Height());
+  SetWindowPos(hwnd_, nullptr, scaling_.ToPixels(form_.Left()), scaling_.ToPixels(form_.Top()),
+               size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE | extraFlags);
+}
+
 void FormPeer::ApplyBounds() {
-  SetWindowPos(hwnd_, nullptr, form_.Left(), form_.Top(), form_.Width(), form_.Height(),
-               SWP_NOZORDER | SWP_NOACTIVATE);
+  // Inside another program's window (the taskbar) the form follows that window's DPI: the
+  // system tells a child of another process of no change.
+  if (form_.ParentWindow()) {
+    const int dpi = sys::dpi::WindowDpi(hwnd_);
+    if (dpi != scaling_.Dpi) {
+      ChangeDpi(dpi);
+      return;
+    }
+  }
+  PlaceWindow();
+}
+
+void FormPeer::ChangeDpi(int dpi) {
+  Applying guard(*this);
+  scaling_.Dpi = dpi;
+  PlaceWindow();
+  RescaleContent();
+}
+
+void FormPeer::RescaleContent() {
+  Applying guard(*this);
+  ApplyRegion();
+  RescaleControls(form_, scaling_.Dpi);
+  tooltips_.SetDpi(scaling_.Dpi);
+  HintsChanged();
+  InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 void FormPeer::ApplyVisible() {
@@ -149,7 +220,8 @@ void FormPeer::ApplyRegion() {
   GetWindowRect(hwnd_, &window);
   const int dx = origin.x - window.left, dy = origin.y - window.top;
   Region all(CreateRectRgn(0, 0, 0, 0));
-  for (const sys::Rect& r : rects) {
+  for (const sys::Rect& design : rects) {
+    const sys::Rect r = scaling_.ToPixels(design);
     Region one(CreateRectRgn(r.Left + dx, r.Top + dy, r.Right + dx, r.Bottom + dy));
     CombineRgn(all.Get(), all.Get(), one.Get(), RGN_OR);
   }
@@ -171,9 +243,15 @@ void FormPeer::ApplyParentWindow() {
     SetWindowLongPtrA(hwnd_, GWLP_HWNDPARENT,
                       reinterpret_cast<LONG_PTR>(owner ? owner : backend_.AppWindow()));
   }
-  SetWindowPos(hwnd_, nullptr, form_.Left(), form_.Top(), form_.Width(), form_.Height(),
-               SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-  ApplyRegion();
+  // Moved into (or out of) another program's window, perhaps on a monitor of another DPI.
+  const int dpi = sys::dpi::WindowDpi(hwnd_);
+  const bool rescale = dpi != scaling_.Dpi;
+  scaling_.Dpi = dpi;
+  PlaceWindow(SWP_FRAMECHANGED);
+  if (rescale)
+    RescaleContent();
+  else
+    ApplyRegion();
 }
 
 void FormPeer::ApplyKind(Change what) {
@@ -212,11 +290,13 @@ void FormPeer::SyncBoundsFromWindow() {
   GetWindowRect(hwnd_, &r);
   if (GetWindowLongPtrA(hwnd_, GWL_STYLE) & WS_CHILD)
     MapWindowPoints(HWND_DESKTOP, GetParent(hwnd_), reinterpret_cast<POINT*>(&r), 2);
-  if (r.left == form_.Left() && r.top == form_.Top() && r.right - r.left == form_.Width() &&
-      r.bottom - r.top == form_.Height())
+  const SIZE size = DesignSize(r.right - r.left, r.bottom - r.top);
+  const int left = scaling_.ToDesign(r.left), top = scaling_.ToDesign(r.top);
+  if (left == form_.Left() && top == form_.Top() && size.cx == form_.Width() &&
+      size.cy == form_.Height())
     return;
   Applying guard(*this);
-  form_.SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
+  form_.SetBounds(left, top, size.cx, size.cy);
 }
 
 bool FormPeer::RestoreFocus() {
@@ -267,7 +347,7 @@ void FormPeer::ArmHints() {
 void FormPeer::PointerCameOver(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
   if (tooltips_.Armed()) return;
   tooltips_.Arm();
-  tooltips_.Rebuild(form_, hwnd_);
+  tooltips_.Rebuild(form_, hwnd_, scaling_);
   tooltips_.Relay(window, msg, wp, lp);
 }
 
@@ -283,7 +363,7 @@ bool FormPeer::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   switch (msg) {
     case kRebuildHints:
       hintsPending_ = false;
-      tooltips_.Rebuild(form_, hwnd_);
+      tooltips_.Rebuild(form_, hwnd_, scaling_);
       result = 0;
       return true;
     case WM_CLOSE:
@@ -293,10 +373,28 @@ bool FormPeer::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     case WM_GETMINMAXINFO: {
       auto* info = reinterpret_cast<MINMAXINFO*>(lp);
       const TSizeConstraints& c = form_.Constraints();
-      if (c.MinWidth > 0) info->ptMinTrackSize.x = c.MinWidth;
-      if (c.MinHeight > 0) info->ptMinTrackSize.y = c.MinHeight;
-      if (c.MaxWidth > 0) info->ptMaxTrackSize.x = c.MaxWidth;
-      if (c.MaxHeight > 0) info->ptMaxTrackSize.y = c.MaxHeight;
+      const SIZE least = PixelSize(c.MinWidth, c.MinHeight);
+      const SIZE most = PixelSize(c.MaxWidth, c.MaxHeight);
+      if (c.MinWidth > 0) info->ptMinTrackSize.x = least.cx;
+      if (c.MinHeight > 0) info->ptMinTrackSize.y = least.cy;
+      if (c.MaxWidth > 0) info->ptMaxTrackSize.x = most.cx;
+      if (c.MaxHeight > 0) info->ptMaxTrackSize.y = most.cy;
+      result = 0;
+      return true;
+    }
+    case kDpiChanged: {
+      // Moved to a monitor of another DPI, or the user changed the scaling: everything at
+      // the new DPI, in the rectangle the system suggests; the model's bounds follow it.
+      const RECT suggested = *reinterpret_cast<const RECT*>(lp);
+      {
+        Applying guard(*this);
+        scaling_.Dpi = LOWORD(wp);
+        SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top,
+                     suggested.right - suggested.left, suggested.bottom - suggested.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+      }
+      SyncBoundsFromWindow();
+      RescaleContent();
       result = 0;
       return true;
     }

@@ -34,6 +34,11 @@ class FormPeer : public WindowPeer {
   void FocusNext(bool backwards);
   // Focus to the active control, or the first one in tab order; false when there is none.
   bool RestoreFocus();
+  // The form and every control on it at another DPI.
+  void ChangeDpi(int dpi) override;
+  // The window's outer size for a design size: the client area scaled, in the frame the
+  // system draws at this DPI.
+  SIZE PixelSize(int width, int height) const;
 
  protected:
   void ApplyAll() override;
@@ -47,6 +52,11 @@ class FormPeer : public WindowPeer {
   void ApplyRegion();
   void ApplyParentWindow();
   void SyncBoundsFromWindow();
+  void PlaceWindow(UINT extraFlags = 0);
+  // Fonts, places and pictures of everything on the form, at the DPI now set.
+  void RescaleContent();
+  FrameInsets PixelFrame() const;
+  SIZE DesignSize(int width, int height) const;
 
   TForm& form_;
   Tooltips tooltips_;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "system/win32/Dpi.h"
 #include "ui/Forms.h"
 #include "ui/win32/BackendImpl.h"
 #include "ui/win32/DcCanvas.h"
@@ -12,7 +13,7 @@ namespace ui::win32 {
 namespace {
 
 // The menu open now (TrackPopupMenu runs a modal loop; a handler could open another).
-const BuiltMenu* g_open = nullptr;
+BuiltMenu* g_open = nullptr;
 
 bool Contains(const TMenuItem& parent, const TMenuItem* item) {
   for (int i = 0; i < parent.Count(); ++i)
@@ -20,16 +21,40 @@ bool Contains(const TMenuItem& parent, const TMenuItem* item) {
   return false;
 }
 
-bool Measure(const BuiltMenu& built, MEASUREITEMSTRUCT& mis) {
+bool Measure(BuiltMenu& built, MEASUREITEMSTRUCT& mis) {
   TMenuItem* item = built.DrawnItem(mis.itemData);
   Win32Backend* backend = Win32Backend::Current();
   if (!item || !backend) return false;
+  const Scaling scale{built.Dpi()};
   WindowDC screen(nullptr);
-  DcCanvas canvas(screen.Get(), *backend);
+  DcCanvas canvas(screen.Get(), *backend, scale);
+  auto measure = [&](TMenuItem& which, int& width, int& height) {
+    width = height = 0;
+    Guarded([&] { built.Drawer()->MeasureItem(which, canvas, width, height); });
+    width = std::max(width, 0);
+    height = std::max(height, 0);
+  };
   int width = 0, height = 0;
-  Guarded([&] { built.Drawer()->MeasureItem(*item, canvas, width, height); });
-  mis.itemWidth = UINT(std::max(width, 0));
-  mis.itemHeight = UINT(std::max(height, 0));
+  measure(*item, width, height);
+  // The items above it, when all of them are drawn here (the system stacks them from the
+  // top); an item among system-drawn ones scales on its own.
+  int top = 0;
+  if (const TMenuItem* parent = item->ParentItem())
+    for (int i = 0; i < parent->Count() && parent->Item(i) != item; ++i) {
+      TMenuItem* above = parent->Item(i);
+      if (!above->Visible()) continue;
+      if (!built.DrawnItem(reinterpret_cast<ULONG_PTR>(above))) {
+        top = 0;
+        break;
+      }
+      // The system measures from the top down: the items above are known by now.
+      int w = 0, h = built.PlaceOf(above).Height;
+      if (!built.Measured(above)) measure(*above, w, h);
+      top += h;
+    }
+  built.SetPlace(item, {top, height});
+  mis.itemWidth = UINT(scale.ToPixels(width));
+  mis.itemHeight = UINT(scale.ToPixels(top + height) - scale.ToPixels(top));
   return true;
 }
 
@@ -44,11 +69,14 @@ bool Draw(const BuiltMenu& built, const DRAWITEMSTRUCT& dis) {
   state.Default = (dis.itemState & ODS_DEFAULT) != 0;
   const RECT& r = dis.rcItem;
   {
-    DcCanvas canvas(dis.hDC, *backend);
+    // The column's design coordinates, put so that this item's top falls on its pixels.
+    const Scaling scale{built.Dpi()};
+    const BuiltMenu::Place place = built.PlaceOf(item);
+    DcCanvas canvas(dis.hDC, *backend, scale, POINT{r.left, r.top - scale.ToPixels(place.Top)});
     IntersectClipRect(dis.hDC, r.left, r.top, r.right, r.bottom);
-    Guarded([&] {
-      built.Drawer()->DrawItem(*item, canvas, {r.left, r.top, r.right, r.bottom}, state);
-    });
+    const int height = place.Height > 0 ? place.Height : scale.DesignLength(r.bottom - r.top);
+    const sys::Rect design{0, place.Top, scale.DesignLength(r.right - r.left), place.Top + height};
+    Guarded([&] { built.Drawer()->DrawItem(*item, canvas, design, state); });
   }
   // The system draws its own arrow over an owner-drawn sub-menu item afterwards; ours is
   // there already.
@@ -76,8 +104,8 @@ bool MenuChar(const BuiltMenu& built, char ch, HMENU menu, LRESULT& result) {
 
 }  // namespace
 
-BuiltMenu::BuiltMenu(const TMenuItem& root, const TPopupMenu* drawer)
-    : menu_(CreatePopupMenu()), drawer_(drawer) {
+BuiltMenu::BuiltMenu(const TMenuItem& root, const TPopupMenu* drawer, int dpi)
+    : menu_(CreatePopupMenu()), drawer_(drawer), dpi_(dpi) {
   Append(menu_, root);
 }
 
@@ -92,6 +120,11 @@ TMenuItem* BuiltMenu::ItemFor(UINT id) const {
 TMenuItem* BuiltMenu::DrawnItem(ULONG_PTR data) const {
   auto* item = reinterpret_cast<TMenuItem*>(data);
   return std::find(drawn_.begin(), drawn_.end(), item) != drawn_.end() ? item : nullptr;
+}
+
+BuiltMenu::Place BuiltMenu::PlaceOf(const TMenuItem* item) const {
+  auto it = places_.find(item);
+  return it == places_.end() ? Place{} : it->second;
 }
 
 const TMenuItem* BuiltMenu::ParentOf(HMENU menu) const {
@@ -154,10 +187,10 @@ bool MenuOwnerMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
 void TrackMenu(TPopupMenu& menu, HWND owner, int x, int y) {
   TMenuItem* chosen = nullptr;
   {
-    BuiltMenu built(menu.Items(), &menu);
+    BuiltMenu built(menu.Items(), &menu, sys::dpi::WindowDpi(owner));
     struct Open {
-      const BuiltMenu* outer = g_open;
-      explicit Open(const BuiltMenu& now) { g_open = &now; }
+      BuiltMenu* outer = g_open;
+      explicit Open(BuiltMenu& now) { g_open = &now; }
       ~Open() { g_open = outer; }
     } open(built);
     // A menu of a window that is not in the foreground would not close when the user

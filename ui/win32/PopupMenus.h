@@ -14,7 +14,8 @@ namespace ui::win32 {
 class BuiltMenu {
  public:
   // drawer: the menu whose hooks draw the items it owner-draws; null = the system draws all.
-  explicit BuiltMenu(const TMenuItem& root, const TPopupMenu* drawer = nullptr);
+  // dpi: what the owner window shows at; the hooks measure and draw in design pixels.
+  explicit BuiltMenu(const TMenuItem& root, const TPopupMenu* drawer = nullptr, int dpi = 96);
   ~BuiltMenu();
   BuiltMenu(const BuiltMenu&) = delete;
   BuiltMenu& operator=(const BuiltMenu&) = delete;
@@ -27,11 +28,23 @@ class BuiltMenu {
   TMenuItem* DrawnItem(ULONG_PTR data) const;
   // The model item whose sub-items an HMENU shows (the root for the top level); null if none.
   const TMenuItem* ParentOf(HMENU menu) const;
+  int Dpi() const { return dpi_; }
+  // Where a drawn item sits in its column, in design pixels: measured with the items above
+  // it, so that the column scales as one piece (a side bar drawn across items stays whole).
+  struct Place {
+    int Top = 0;
+    int Height = 0;
+  };
+  void SetPlace(const TMenuItem* item, Place place) { places_[item] = place; }
+  Place PlaceOf(const TMenuItem* item) const;
+  bool Measured(const TMenuItem* item) const { return places_.count(item) != 0; }
 
  private:
   void Append(HMENU menu, const TMenuItem& parent);
   HMENU menu_;
   const TPopupMenu* drawer_;
+  int dpi_;
+  std::map<const TMenuItem*, Place> places_;
   std::vector<TMenuItem*> items_;
   std::vector<TMenuItem*> drawn_;
   std::map<HMENU, const TMenuItem*> parents_;

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "system/win32/Dpi.h"
 #include "ui/win32/CommonControls.h"
 
 #include <string>
@@ -52,11 +53,28 @@ void Tooltips::SetDelays(int initialMs, int autoPopMs) {
   SendMessageA(window_, TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(autoPopMs, 0));
 }
 
+void Tooltips::SetDpi(int dpi) {
+  if (dpi == dpi_) return;
+  dpi_ = dpi;
+  ApplyFont();
+}
+
+void Tooltips::ApplyFont() {
+  // The system's tooltip font is made for the system's DPI: on another monitor, its like.
+  Font made;
+  LOGFONTW font{};
+  if (dpi_ != sys::dpi::SystemDpi() && sys::dpi::StatusFontForDpi(font, dpi_))
+    made.Reset(CreateFontIndirectW(&font));
+  // The window lets go of the old font before it is deleted.
+  if (window_) SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(made.Get()), TRUE);
+  font_ = std::move(made);
+}
+
 int Tooltips::ToolCount() const {
   return window_ ? int(SendMessageA(window_, TTM_GETTOOLCOUNT, 0, 0)) : 0;
 }
 
-void Tooltips::Rebuild(TWinControl& form, HWND formWindow) {
+void Tooltips::Rebuild(TWinControl& form, HWND formWindow, const Scaling& scaling) {
   if (!formWindow) return;
   if (!window_) {
     if (!armed_ || !AnyHint(form)) return;
@@ -67,15 +85,16 @@ void Tooltips::Rebuild(TWinControl& form, HWND formWindow) {
                               GetModuleHandleA(nullptr), nullptr);
     if (!window_) return;
     owner_ = formWindow;
-    SendMessageA(window_, TTM_SETMAXTIPWIDTH, 0, 400);
+    SendMessageA(window_, TTM_SETMAXTIPWIDTH, 0, scaling.ToPixels(400));
     SetDelays(initial_, autoPop_);
+    if (font_) SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
   }
   for (;;) {
     TTTOOLINFOA tool = NewTool();
     if (!SendMessageA(window_, TTM_ENUMTOOLSA, 0, reinterpret_cast<LPARAM>(&tool))) break;
     SendMessageA(window_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
   }
-  AddTools(form);
+  AddTools(form, scaling);
   // The form's own hint last: the tools of its parts are found first.
   if (Hinted(form) && form.Visible()) {
     std::string text = form.Hint();
@@ -101,13 +120,13 @@ void Tooltips::Relay(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
   SendMessageA(window_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&m));
 }
 
-void Tooltips::AddTools(TWinControl& holder) {
+void Tooltips::AddTools(TWinControl& holder, const Scaling& scaling) {
   HWND holderWindow = HwndOf(holder);
   if (!holderWindow) return;
   for (TControl* c : holder.Controls()) {
     if (!c->Visible()) continue;
     auto* win = dynamic_cast<TWinControl*>(c);
-    if (win) AddTools(*win);
+    if (win) AddTools(*win, scaling);
     if (!Hinted(*c)) continue;
     std::string text = c->Hint();
     TTTOOLINFOA tool = NewTool();
@@ -121,7 +140,8 @@ void Tooltips::AddTools(TWinControl& holder) {
     } else {
       tool.uFlags = TTF_SUBCLASS;
       tool.uId = reinterpret_cast<UINT_PTR>(c);
-      tool.rect = RECT{c->Left(), c->Top(), c->Right(), c->Bottom()};
+      const sys::Rect r = scaling.ToPixels(sys::Rect{c->Left(), c->Top(), c->Right(), c->Bottom()});
+      tool.rect = RECT{r.Left, r.Top, r.Right, r.Bottom};
     }
     SendMessageA(window_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
   }

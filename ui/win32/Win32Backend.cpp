@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "system/win32/Dpi.h"
 #include "ui/ExtCtrls.h"
 #include "ui/win32/BackendImpl.h"
 #include "ui/win32/Peers.h"
@@ -145,11 +146,14 @@ FormPeer* Win32Backend::ActiveFormPeer() {
 
 // ---- fonts and metrics ----
 
-HFONT Win32Backend::FontFor(const TFont& font) {
-  auto key = std::make_tuple(font.Name, font.Height, font.Bold, font.Italic, font.Underline);
+HFONT Win32Backend::FontFor(const TFont& font, int dpi) {
+  // Made for the DPI it is shown at, as the system makes its own: never a 96-DPI font
+  // stretched.
+  const int height = Scaling{dpi}.ToPixels(font.Height);
+  auto key = std::make_tuple(font.Name, height, font.Bold, font.Italic, font.Underline);
   auto it = fonts_.find(key);
   if (it != fonts_.end()) return it->second.Get();
-  Font made(CreateFontA(-font.Height, 0, 0, 0, font.Bold ? FW_BOLD : FW_NORMAL, font.Italic,
+  Font made(CreateFontA(-height, 0, 0, 0, font.Bold ? FW_BOLD : FW_NORMAL, font.Italic,
                         font.Underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                         CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
                         font.Name.c_str()));
@@ -159,23 +163,30 @@ HFONT Win32Backend::FontFor(const TFont& font) {
 }
 
 TextSize Win32Backend::MeasureText(const TFont& font, const std::string& text, int wrapWidth) {
+  // In the font the windows show at the system's DPI, given back as design lengths that hold
+  // the text there.
+  const Scaling system{sys::dpi::SystemDpi()};
   WindowDC screen(nullptr);
-  Selection selected(screen.Get(), FontFor(font));
-  RECT r{0, 0, wrapWidth > 0 ? wrapWidth : 0, 0};
+  Selection selected(screen.Get(), FontFor(font, system.Dpi));
+  RECT r{0, 0, wrapWidth > 0 ? system.ToPixels(wrapWidth) : 0, 0};
   UINT flags = DT_CALCRECT | DT_EXPANDTABS | DT_NOPREFIX | (wrapWidth > 0 ? DT_WORDBREAK : 0u);
   DrawTextA(screen.Get(), text.c_str(), int(text.size()), &r, flags);
-  return {int(r.right - r.left), int(r.bottom - r.top)};
+  return {system.DesignLength(int(r.right - r.left)), system.DesignLength(int(r.bottom - r.top))};
 }
 
 FrameInsets Win32Backend::Frame(TBorderStyle style, TBorderIcons icons) {
+  // The design frame: as thick as at 96 DPI (a form's window gets the frame of its own DPI
+  // around its scaled client area).
   FormStyles s = StylesFor(style, icons);
   RECT r{0, 0, 0, 0};
-  AdjustWindowRectEx(&r, s.Style | WS_CLIPCHILDREN, FALSE, s.ExStyle);
+  sys::dpi::AdjustWindowRectForDpi(r, s.Style | WS_CLIPCHILDREN, s.ExStyle, kDesignDpi);
   return {int(-r.left), int(-r.top), int(r.right), int(r.bottom)};
 }
 
 TextSize Win32Backend::ScreenSize() {
-  return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  const Scaling system{sys::dpi::SystemDpi()};
+  return {system.ToDesign(GetSystemMetrics(SM_CXSCREEN)),
+          system.ToDesign(GetSystemMetrics(SM_CYSCREEN))};
 }
 
 HCURSOR CursorFor(TCursor cursor) {

@@ -88,7 +88,11 @@ LRESULT CALLBACK PeerWindowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
 // ---- life ----
 
 WindowPeer::WindowPeer(Win32Backend& backend, TWinControl& control)
-    : backend_(backend), control_(control) {}
+    : backend_(backend), control_(control) {
+  // A control is shown at its form's DPI; a form finds its own when it is made.
+  if (TWinControl* parent = control.Parent())
+    if (auto* peer = dynamic_cast<WindowPeer*>(parent->GetPeer())) scaling_ = peer->scaling_;
+}
 
 WindowPeer::~WindowPeer() {
   life_.reset();
@@ -119,9 +123,10 @@ void WindowPeer::CreateHandle(const char* className, DWORD style, DWORD exStyle,
   if (!parent) parent = ParentHwnd();
   if (!ownClass) EnsureCommonControls();
   std::string caption = text ? std::string(text) : control_.Caption();
-  HWND window = CreateWindowExA(exStyle, className, caption.c_str(), style, control_.Left(),
-                                control_.Top(), control_.Width(), control_.Height(), parent,
-                                nullptr, GetModuleHandleA(nullptr), ownClass ? this : nullptr);
+  const RECT r = PixelRect(control_);
+  HWND window = CreateWindowExA(exStyle, className, caption.c_str(), style, r.left, r.top,
+                                r.right - r.left, r.bottom - r.top, parent, nullptr,
+                                GetModuleHandleA(nullptr), ownClass ? this : nullptr);
   if (!window) throw std::runtime_error("Error creating window for " + control_.Name());
   hwnd_ = window;
   SetPropA(window, kPeerProp, this);
@@ -183,9 +188,24 @@ void WindowPeer::ApplyAll() {
   HintsChanged();
 }
 
+RECT WindowPeer::PixelRect(const TControl& child) const {
+  const sys::Rect r =
+      scaling_.ToPixels(sys::Rect{child.Left(), child.Top(), child.Right(), child.Bottom()});
+  return RECT{r.Left, r.Top, r.Right, r.Bottom};
+}
+
 void WindowPeer::ApplyBounds() {
-  SetWindowPos(hwnd_, nullptr, control_.Left(), control_.Top(), control_.Width(), control_.Height(),
+  const RECT r = PixelRect(control_);
+  SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void WindowPeer::ChangeDpi(int dpi) {
+  scaling_.Dpi = dpi;
+  if (!hwnd_) return;
+  Applying guard(*this);
+  ApplyFont();
+  ApplyBounds();
 }
 
 void WindowPeer::ApplyVisible() { ShowWindow(hwnd_, control_.Visible() ? SW_SHOWNA : SW_HIDE); }
@@ -193,8 +213,8 @@ void WindowPeer::ApplyVisible() { ShowWindow(hwnd_, control_.Visible() ? SW_SHOW
 void WindowPeer::ApplyText() { SetWindowTextGuarded(control_.Caption()); }
 
 void WindowPeer::ApplyFont() {
-  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(backend_.FontFor(control_.Font())),
-               TRUE);
+  SendMessageA(hwnd_, WM_SETFONT,
+               reinterpret_cast<WPARAM>(backend_.FontFor(control_.Font(), scaling_.Dpi)), TRUE);
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
@@ -250,7 +270,7 @@ void WindowPeer::Repaint(TControl& what) {
   if (&what == &control_) {
     InvalidateRect(hwnd_, nullptr, FALSE);
   } else {
-    RECT r{what.Left(), what.Top(), what.Right(), what.Bottom()};
+    const RECT r = PixelRect(what);
     InvalidateRect(hwnd_, &r, FALSE);
   }
   UpdateWindow(hwnd_);
@@ -296,7 +316,7 @@ void WindowPeer::PaintClient(HDC dc) {
   RECT rect;
   GetClientRect(hwnd_, &rect);
   FillBackground(dc, rect);
-  PaintGraphicChildren(dc, control_, backend_, PressedGraphic());
+  PaintGraphicChildren(dc, control_, backend_, scaling_, PressedGraphic());
 }
 
 const TControl* WindowPeer::PressedGraphic() const {
@@ -437,7 +457,8 @@ TControl* WindowPeer::HitTest(int x, int y) {
     for (auto it = children.rbegin(); it != children.rend(); ++it) {
       TControl* c = *it;
       if (c->IsWindowed() || !c->Visible() || !c->Enabled()) continue;
-      if (x >= c->Left() && x < c->Right() && y >= c->Top() && y < c->Bottom()) return c;
+      const RECT r = PixelRect(*c);
+      if (x >= r.left && x < r.right && y >= r.top && y < r.bottom) return c;
     }
   }
   return &control_;
@@ -450,7 +471,9 @@ bool WindowPeer::StillHere(TControl* control) const {
 }
 
 bool WindowPeer::MouseMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  // Pixels for hit-testing what is painted; the model hears design coordinates.
   const int x = GET_X_LPARAM(lp), y = GET_Y_LPARAM(lp);
+  const int dx = scaling_.ToDesign(x), dy = scaling_.ToDesign(y);
   const TShiftState shift = ShiftFromMouse(wp);
   std::weak_ptr<int> life = life_;
   if (original_ && !HoldsGraphics()) {
@@ -459,15 +482,15 @@ bool WindowPeer::MouseMessage(UINT msg, WPARAM wp, LPARAM lp) {
       case WM_LBUTTONDOWN:
       case WM_RBUTTONDOWN:
       case WM_MBUTTONDOWN:
-        control_.UserMouseDown(ButtonOf(msg), shift, x, y);
+        control_.UserMouseDown(ButtonOf(msg), shift, dx, dy);
         break;
       case WM_LBUTTONUP:
       case WM_RBUTTONUP:
       case WM_MBUTTONUP:
-        control_.UserMouseUp(ButtonOf(msg), shift, x, y);
+        control_.UserMouseUp(ButtonOf(msg), shift, dx, dy);
         break;
       case WM_MOUSEMOVE:
-        control_.UserMouseMove(shift, x, y);
+        control_.UserMouseMove(shift, dx, dy);
         break;
       case WM_LBUTTONDBLCLK:
         control_.UserDblClick();
@@ -478,8 +501,8 @@ bool WindowPeer::MouseMessage(UINT msg, WPARAM wp, LPARAM lp) {
     return false;
   }
   auto local = [&](TControl* c, int& cx, int& cy) {
-    cx = c == &control_ ? x : x - c->Left();
-    cy = c == &control_ ? y : y - c->Top();
+    cx = c == &control_ ? dx : dx - c->Left();
+    cy = c == &control_ ? dy : dy - c->Top();
   };
   int cx = 0, cy = 0;
   switch (msg) {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "ui/Controls.h"
+#include "ui/Scaling.h"
 #include "ui/win32/BackendImpl.h"
 
 namespace ui::win32 {
@@ -50,6 +51,12 @@ class WindowPeer : public Peer {
 
   // Whether this window paints windowless children (form, panel, sheet, group box).
   virtual bool HoldsGraphics() const { return false; }
+  // The DPI this window is shown at: its form's. The model's design values are scaled by it.
+  const Scaling& Scale() const { return scaling_; }
+  // A child control's place in this window's client area, in pixels.
+  RECT PixelRect(const TControl& child) const;
+  // Shows the window at another DPI: its font and place again (a form does its children).
+  virtual void ChangeDpi(int dpi);
   // Paints the client area (background and windowless children) into dc.
   virtual void PaintClient(HDC dc);
 
@@ -94,6 +101,7 @@ class WindowPeer : public Peer {
 
   Win32Backend& backend_;
   TWinControl& control_;
+  Scaling scaling_;
   HWND hwnd_ = nullptr;
   WNDPROC original_ = nullptr;  // the standard class's procedure, when subclassed
   Brush brush_;
