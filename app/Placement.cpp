@@ -1,10 +1,14 @@
 // Where the indicator sits and how big it is: the size scale and the battery-shaped window
 // region, docking in the taskbar, stay-on-top and transparency, showing and hiding in both
 // modes, hiding while the battery is full, dragging, and keeping the window on the screen.
+// The gauge is laid out in design pixels (96 DPI), which the form library shows at the
+// monitor's DPI; what the system reports of the screen, in real pixels, is turned into
+// design pixels at that DPI first.
 #include <algorithm>
 #include <optional>
 
 #include "app/FormQuonthary.h"
+#include "ui/Scaling.h"
 
 namespace {
 
@@ -17,6 +21,11 @@ void SetDragHints(TFormQuonthary& f, bool on) {
     part->SetShowHint(on);
 }
 
+// The screen's pixels where the gauge's window is (before it exists, the system's DPI).
+ui::Scaling ScreenScaling(TFormQuonthary& f) {
+  return {f.Sys.Screen.Dpi(f.HandleAllocated() ? f.Handle() : 0)};
+}
+
 }  // namespace
 
 void TFormQuonthary::ApplyScale(float factor) {
@@ -24,8 +33,9 @@ void TFormQuonthary::ApplyScale(float factor) {
   // high as the screen at most: a taller window could not be placed on it, and would pass
   // for one parked above it.
   const int outline = std::max(ImageBatt.PictureHeight(), 1);
-  const double f = std::clamp(static_cast<double>(factor), 0.0,
-                              double(std::max(Sys.Screen.ScreenHeight(), 1)) / outline);
+  const int screenHeight = ScreenScaling(*this).ToDesign(Sys.Screen.ScreenHeight());
+  const double f =
+      std::clamp(static_cast<double>(factor), 0.0, double(std::max(screenHeight, 1)) / outline);
   for (ui::TImage* image : {&ImageBatt, &ImagePrRed, &ImagePrGreen})
     image->SetHeight(static_cast<int>(image->PictureHeight() * f));
   const int barTop =
@@ -96,22 +106,23 @@ void TFormQuonthary::EnterTaskbar() {
 
 void TFormQuonthary::DockToTray() {
   // Left of the notification area; without one, at the taskbar's right end; with no taskbar
-  // at all the window stays where it is.
+  // at all the window stays where it is. The taskbar's real pixels are at its monitor's DPI.
+  const ui::Scaling scale{Sys.Screen.Dpi(TaskbarWindow)};
   std::optional<sys::Rect> area = Sys.Screen.WindowRect(TrayNotifyWindow);
   int left;
   if (area) {
-    left = area->Left - Width() - Cfg.PositionFromTray;
+    left = scale.ToDesign(area->Left) - Width() - Cfg.PositionFromTray;
   } else {
     area = Sys.Screen.WindowRect(TaskbarWindow);
     if (!area) return;
-    left = area->Right - Width() - Cfg.PositionFromTray;
+    left = scale.ToDesign(area->Right) - Width() - Cfg.PositionFromTray;
   }
   // Inside the taskbar the screen x serves as the x in it (the taskbar starts at the screen's
   // left edge); floating over it, the top counts from the taskbar's top.
   const int inset = 2;
-  SetBounds(left, FloatsOverTaskbar ? area->Top + inset : inset, Width(), Height());
+  SetBounds(left, FloatsOverTaskbar ? scale.ToDesign(area->Top) + inset : inset, Width(), Height());
   if (Cfg.AutoHeightOnTaskBar && ImageBatt.PictureHeight() > 0)
-    ApplyScale(static_cast<float>(double(area->Bottom - area->Top - 2 * inset) /
+    ApplyScale(static_cast<float>((area->Height() / scale.Factor() - 2 * inset) /
                                   ImageBatt.PictureHeight()));
 }
 
@@ -179,11 +190,14 @@ void TFormQuonthary::UpdateHideWhenFull() {
 
 void TFormQuonthary::FirstPlacement() {
   if (Left() == -999 && Top() == -999)
-    SetBounds(5, Sys.Screen.ScreenHeight() - Height() - 33, Width(), Height());
+    SetBounds(5, ScreenScaling(*this).ToDesign(Sys.Screen.ScreenHeight()) - Height() - 33, Width(),
+              Height());
 }
 
 void TFormQuonthary::ClampToScreen() {
-  const int screenWidth = Sys.Screen.ScreenWidth(), screenHeight = Sys.Screen.ScreenHeight();
+  const ui::Scaling scale = ScreenScaling(*this);
+  const int screenWidth = scale.ToDesign(Sys.Screen.ScreenWidth());
+  const int screenHeight = scale.ToDesign(Sys.Screen.ScreenHeight());
   int left = std::max(Left(), 0), top = std::max(Top(), 0);
   if (left > screenWidth - Width()) left = screenWidth - Width();
   if (top > screenHeight - Height()) top = screenHeight - Height();
@@ -193,8 +207,10 @@ void TFormQuonthary::ClampToScreen() {
 
 void TFormQuonthary::FollowMouse() {
   if (!MoveMode) return;
+  const ui::Scaling scale = ScreenScaling(*this);
   const sys::Point cursor = Sys.Screen.CursorPos();
-  SetBounds(cursor.X - Width() / 2, cursor.Y - Height() / 2, Width(), Height());
+  SetBounds(scale.ToDesign(cursor.X) - Width() / 2, scale.ToDesign(cursor.Y) - Height() / 2,
+            Width(), Height());
 }
 
 void TFormQuonthary::mnuMoveClick(ui::TObject*) {
