@@ -28,6 +28,9 @@ TEST(Scaling, KeepsDesignValuesAt96AndComesBackFromAbove) {
   EXPECT_TRUE(design.Identity());
   EXPECT_EQ(design.ToPixels(-5000), -5000);
   EXPECT_EQ(design.DesignLength(37), 37);
+  // A label's 13 pixels at 150 % hold 19.5: 20, never 19.
+  EXPECT_EQ((ui::Scaling{144}.ToPixelsAtLeast(13)), 20);
+  EXPECT_EQ((ui::Scaling{120}.ToPixelsAtLeast(12)), 15);
   for (int dpi : {120, 144, 192})
     for (int v = -120; v <= 600; ++v) {
       const ui::Scaling s{dpi};

@@ -34,6 +34,11 @@ sys::Rect Scaling::ToDesign(const sys::Rect& r) const {
   return {ToDesign(r.Left), ToDesign(r.Top), ToDesign(r.Right), ToDesign(r.Bottom)};
 }
 
+int Scaling::ToPixelsAtLeast(int design) const {
+  if (Identity() || design <= 0) return design;
+  return int((std::int64_t(design) * Dpi + kDesignDpi - 1) / kDesignDpi);
+}
+
 int Scaling::DesignLength(int pixels) const {
   if (Identity() || pixels <= 0) return pixels;
   // Each scaled edge is off by half a pixel at most, so a design length of at least one

@@ -22,6 +22,8 @@ struct Scaling {
   // Both edges scaled, so that controls that touch or keep apart in the design still do.
   sys::Rect ToPixels(const sys::Rect& design) const;
   sys::Rect ToDesign(const sys::Rect& pixels) const;
+  // A length that must hold at least what it held at 96 DPI (a line of text), rounded up.
+  int ToPixelsAtLeast(int design) const;
   // A length measured in pixels (a text's width) as a design length that shows at least
   // that long wherever it starts.
   int DesignLength(int pixels) const;

@@ -8,7 +8,9 @@
 
 #include "tests/win32/Screenshot.h"
 #include "tests/win32/Win32Fixture.h"
+#include "system/win32/Dpi.h"
 #include "tests/win32/Win32SampleForm.h"
+#include "ui/Scaling.h"
 #include "ui/win32/CommonDialogs.h"
 #include "ui/win32/PopupMenus.h"
 
@@ -393,6 +395,66 @@ TEST_F(Win32Backend, MouseReachesWindowlessChildrenOfEveryHolder) {
   Send(Hwnd(form), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(300, 370));
   Send(Hwnd(form), WM_LBUTTONUP, 0, MAKELPARAM(300, 370));
   EXPECT_EQ(log, "Speed.Click;GroupLabel.Click;SheetLabel.DblClick;Form.Click;");
+}
+
+// Moved to a monitor at 150 % (WM_DPICHANGED, as the system sends it): the model keeps its
+// design values, the windows show them scaled, in fonts made for that DPI.
+TEST_F(Win32Backend, AFormMovedToAMonitorOfAnotherDpiShowsItsDesignScaled) {
+  SampleForm form(&Application());
+  form.Show();
+  Settle();
+  const int clientWidth = form.ClientWidth(), clientHeight = form.ClientHeight();
+  RECT r{};
+  GetWindowRect(Hwnd(form), &r);
+  RECT suggested{r.left + 10, r.top + 10, r.left + 10 + (r.right - r.left) * 3 / 2,
+                 r.top + 10 + (r.bottom - r.top) * 3 / 2};
+  Send(Hwnd(form), 0x02E0, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+  Settle();
+  const Scaling at{144};
+  EXPECT_NEAR(form.ClientWidth(), clientWidth, 1);
+  EXPECT_NEAR(form.ClientHeight(), clientHeight, 1);
+  GetWindowRect(Hwnd(form), &r);
+  EXPECT_EQ(r.left, suggested.left);
+  // The client area scaled, in the frame of that DPI (which wine, of one DPI, does not draw).
+  auto pixels = [&](int dpi) {
+    RECT outer{0, 0, Scaling{dpi}.ToPixels(form.ClientWidth()),
+               Scaling{dpi}.ToPixels(form.ClientHeight())};
+    sys::dpi::AdjustWindowRectForDpi(outer, DWORD(StyleOf(Hwnd(form)) & ~WS_VISIBLE),
+                                     DWORD(ExStyleOf(Hwnd(form))), dpi);
+    return SIZE{outer.right - outer.left, outer.bottom - outer.top};
+  };
+  EXPECT_EQ(r.right - r.left, pixels(144).cx);
+  EXPECT_EQ(r.bottom - r.top, pixels(144).cy);
+  // Asked before a change, it names the size it will take.
+  SIZE coming{};
+  Send(Hwnd(form), 0x02E4, 192, reinterpret_cast<LPARAM>(&coming));
+  EXPECT_EQ(coming.cx, pixels(192).cx);
+  EXPECT_EQ(coming.cy, pixels(192).cy);
+  // Both edges of a control scaled, inside a group box too.
+  for (TWinControl* c :
+       {static_cast<TWinControl*>(&form.Edit), static_cast<TWinControl*>(&form.GroupRadio)}) {
+    GetWindowRect(Hwnd(*c), &r);
+    MapWindowPoints(nullptr, GetParent(Hwnd(*c)), reinterpret_cast<POINT*>(&r), 2);
+    EXPECT_EQ(r.left, at.ToPixels(c->Left())) << c->Name();
+    EXPECT_EQ(r.bottom, at.ToPixels(c->Bottom())) << c->Name();
+  }
+  LOGFONTA font{};
+  GetObjectA(reinterpret_cast<HFONT>(Send(Hwnd(form.Edit), WM_GETFONT)), sizeof font, &font);
+  EXPECT_EQ(font.lfHeight, -17);  // 11 design pixels at 150 %
+  // A pinned size pins the window's pixels.
+  form.PinSize();
+  MINMAXINFO limits{};
+  Send(Hwnd(form), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+  GetWindowRect(Hwnd(form), &r);
+  EXPECT_EQ(limits.ptMinTrackSize.x, r.right - r.left);
+  EXPECT_EQ(limits.ptMaxTrackSize.y, r.bottom - r.top);
+  // The pointer's pixels reach the control painted there, in design coordinates.
+  int seenX = -1;
+  form.Speed.OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int x, int) { seenX = x; };
+  const LPARAM atSpeed = MAKELPARAM(at.ToPixels(form.Speed.Left() + 30), at.ToPixels(50));
+  Send(Hwnd(form), WM_LBUTTONDOWN, MK_LBUTTON, atSpeed);
+  Send(Hwnd(form), WM_LBUTTONUP, 0, atSpeed);
+  EXPECT_EQ(seenX, 30);
 }
 
 TEST_F(Win32Backend, TabMovesTheFocusAndTheScreenCursorHolds) {

@@ -9,7 +9,8 @@ namespace ui::win32 {
 namespace {
 
 const UINT kRebuildHints = WM_APP + 1;
-const UINT kDpiChanged = 0x02E0;  // WM_DPICHANGED (Windows 8.1)
+const UINT kDpiChanged = 0x02E0;        // WM_DPICHANGED (Windows 8.1)
+const UINT kGetDpiScaledSize = 0x02E4;  // WM_GETDPISCALEDSIZE (Windows 10 1703)
 
 void CollectTabStops(TWinControl& parent, std::vector<TWinControl*>& out) {
   for (TControl* c : parent.Controls()) {
@@ -382,18 +383,26 @@ bool FormPeer::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
       result = 0;
       return true;
     }
+    case kGetDpiScaledSize: {
+      // The size it will have at the coming DPI, which the system then suggests: the design
+      // scaled in that DPI's frame, not the old frame scaled.
+      const int now = scaling_.Dpi;
+      scaling_.Dpi = LOWORD(wp);
+      *reinterpret_cast<SIZE*>(lp) = PixelSize(form_.Width(), form_.Height());
+      scaling_.Dpi = now;
+      result = TRUE;
+      return true;
+    }
     case kDpiChanged: {
       // Moved to a monitor of another DPI, or the user changed the scaling: everything at
-      // the new DPI, in the rectangle the system suggests; the model's bounds follow it.
+      // the new DPI, in the rectangle the system suggests: its place, and the size asked
+      // for above (a system that does not ask scales the old frame too, which the new DPI
+      // draws thinner: the design's size stands).
       const RECT suggested = *reinterpret_cast<const RECT*>(lp);
-      {
-        Applying guard(*this);
-        scaling_.Dpi = LOWORD(wp);
-        SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top,
-                     suggested.right - suggested.left, suggested.bottom - suggested.top,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-      }
-      SyncBoundsFromWindow();
+      scaling_.Dpi = LOWORD(wp);
+      form_.SetBounds(scaling_.ToDesign(suggested.left), scaling_.ToDesign(suggested.top),
+                      form_.Width(), form_.Height());
+      PlaceWindow();
       RescaleContent();
       result = 0;
       return true;

@@ -17,11 +17,6 @@ std::uint32_t SysPixel(int index) {
   return std::uint32_t(GetRValue(c)) << 16 | std::uint32_t(GetGValue(c)) << 8 | GetBValue(c);
 }
 
-RECT BoundsOf(const TControl& c, const Scaling& scale) {
-  const sys::Rect r = scale.ToPixels(sys::Rect{c.Left(), c.Top(), c.Right(), c.Bottom()});
-  return RECT{r.Left, r.Top, r.Right, r.Bottom};
-}
-
 void Fill(HDC dc, const RECT& rect, TColor color) {
   Brush brush(CreateSolidBrush(ToColorRef(color)));
   FillRect(dc, &rect, brush.Get());
@@ -48,7 +43,7 @@ void DrawPicture(HDC dc, const Bitmap& picture, const RECT& dest, bool transpare
 }
 
 void PaintLabel(HDC dc, const TLabel& label, Win32Backend& backend, const Scaling& scale) {
-  RECT rect = BoundsOf(label, scale);
+  RECT rect = PixelBounds(label, scale);
   if (!label.Transparent()) Fill(dc, rect, label.Color());
   const std::string& text = label.Caption();
   if (text.empty()) return;
@@ -69,7 +64,7 @@ void PaintLabel(HDC dc, const TLabel& label, Win32Backend& backend, const Scalin
 }
 
 void PaintImage(HDC dc, const TImage& image, const Scaling& scale) {
-  const RECT bounds = BoundsOf(image, scale);
+  const RECT bounds = PixelBounds(image, scale);
   const int boxWidth = bounds.right - bounds.left, boxHeight = bounds.bottom - bounds.top;
   if (image.SystemIcon()) {
     // A standard icon at this DPI: the system's own picture of that size, not a stretched
@@ -109,7 +104,7 @@ void PaintShape(HDC dc, const TShape& shape, const Scaling& scale) {
   if (shape.BrushColor() != clNone) brush.Reset(CreateSolidBrush(ToColorRef(shape.BrushColor())));
   SelectObject(dc, pen.Get());
   SelectObject(dc, brush ? static_cast<HGDIOBJ>(brush.Get()) : GetStockObject(NULL_BRUSH));
-  const RECT bounds = BoundsOf(shape, scale);
+  const RECT bounds = PixelBounds(shape, scale);
   int x = bounds.left, y = bounds.top, w = bounds.right - x, h = bounds.bottom - y;
   const TShapeType type = shape.Shape();
   if (type == TShapeType::Square || type == TShapeType::RoundSquare || type == TShapeType::Circle) {
@@ -141,7 +136,7 @@ void PaintShape(HDC dc, const TShape& shape, const Scaling& scale) {
 
 void PaintSpeedButton(HDC dc, const TSpeedButton& button, Win32Backend& backend,
                       const Scaling& scale, bool pressed) {
-  RECT rect = BoundsOf(button, scale);
+  RECT rect = PixelBounds(button, scale);
   const int width = rect.right - rect.left, height = rect.bottom - rect.top;
   Fill(dc, rect, button.Color());
   if (!button.Flat())
@@ -195,7 +190,7 @@ void PaintSpeedButton(HDC dc, const TSpeedButton& button, Win32Backend& backend,
 // The program's own drawing, in the box's design coordinates. What it throws ends the drawing
 // of this paint only: an error box here would be painted over by the next paint, forever.
 void PaintBox(HDC dc, const TPaintBox& box, Win32Backend& backend, const Scaling& scale) {
-  const RECT bounds = BoundsOf(box, scale);
+  const RECT bounds = PixelBounds(box, scale);
   DcCanvas canvas(dc, backend, scale, POINT{bounds.left, bounds.top});
   try {
     box.Paint(canvas);
@@ -204,6 +199,15 @@ void PaintBox(HDC dc, const TPaintBox& box, Win32Backend& backend, const Scaling
 }
 
 }  // namespace
+
+RECT PixelBounds(const TControl& c, const Scaling& scale) {
+  sys::Rect r = scale.ToPixels(sys::Rect{c.Left(), c.Top(), c.Right(), c.Bottom()});
+  // A label's height is never rounded down: the line of text it was made to hold keeps its
+  // descenders (a font's line grows a little more than the DPI).
+  if (dynamic_cast<const TLabel*>(&c))
+    r.Bottom = std::max(r.Bottom, r.Top + scale.ToPixelsAtLeast(c.Height()));
+  return RECT{r.Left, r.Top, r.Right, r.Bottom};
+}
 
 UINT LabelTextFlags(TAlignment alignment, bool wordWrap, bool showAccel) {
   UINT flags = DT_EXPANDTABS | (showAccel ? 0u : UINT(DT_NOPREFIX));
@@ -216,7 +220,7 @@ UINT LabelTextFlags(TAlignment alignment, bool wordWrap, bool showAccel) {
 void PaintGraphic(HDC dc, const TControl& control, Win32Backend& backend, const Scaling& scale,
                   bool pressed) {
   SavedDC saved(dc);
-  const RECT clip = BoundsOf(control, scale);
+  const RECT clip = PixelBounds(control, scale);
   IntersectClipRect(dc, clip.left, clip.top, clip.right, clip.bottom);
   if (auto* label = dynamic_cast<const TLabel*>(&control))
     PaintLabel(dc, *label, backend, scale);

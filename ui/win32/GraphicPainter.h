@@ -16,6 +16,8 @@ void PaintGraphicChildren(HDC dc, const TWinControl& holder, Win32Backend& backe
 // One windowless control at its place in dc (holder client coordinates).
 void PaintGraphic(HDC dc, const TControl& control, Win32Backend& backend, const Scaling& scaling,
                   bool pressed);
+// A control's place in its holder's client area, in pixels.
+RECT PixelBounds(const TControl& control, const Scaling& scaling);
 // The DrawText flags a label uses; showAccel: "&x" shows x underlined.
 UINT LabelTextFlags(TAlignment alignment, bool wordWrap, bool showAccel);
 

@@ -188,11 +188,7 @@ void WindowPeer::ApplyAll() {
   HintsChanged();
 }
 
-RECT WindowPeer::PixelRect(const TControl& child) const {
-  const sys::Rect r =
-      scaling_.ToPixels(sys::Rect{child.Left(), child.Top(), child.Right(), child.Bottom()});
-  return RECT{r.Left, r.Top, r.Right, r.Bottom};
-}
+RECT WindowPeer::PixelRect(const TControl& child) const { return PixelBounds(child, scaling_); }
 
 void WindowPeer::ApplyBounds() {
   const RECT r = PixelRect(control_);

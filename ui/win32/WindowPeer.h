@@ -53,7 +53,7 @@ class WindowPeer : public Peer {
   virtual bool HoldsGraphics() const { return false; }
   // The DPI this window is shown at: its form's. The model's design values are scaled by it.
   const Scaling& Scale() const { return scaling_; }
-  // A child control's place in this window's client area, in pixels.
+  // A child control's place in this window's client area, in pixels (ui/win32/GraphicPainter).
   RECT PixelRect(const TControl& child) const;
   // Shows the window at another DPI: its font and place again (a form does its children).
   virtual void ChangeDpi(int dpi);
