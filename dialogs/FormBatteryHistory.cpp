@@ -1,5 +1,6 @@
 #include "dialogs/FormBatteryHistory.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -112,6 +113,15 @@ void TFormBatteryHistory::ShowPeriods() {
     font.Bold = i + 1 == count;  // the newest, as its line
     label.SetFont(font);
   }
+  // A row longer than its place (a longer language, or the font at the screen's DPI grown
+  // more than the window) widens the window; the rows stretch with it.
+  int missing = 0;
+  for (std::size_t i = 0; i < count && i < kPeriods; ++i) {
+    const ui::TLabel& label = *LabelPeriod[i];
+    const int text = ui::CurrentBackend().MeasureText(label.Font(), label.Caption(), 0).Width;
+    missing = std::max(missing, text - label.Width());
+  }
+  if (missing > 0) SetClientWidth(ClientWidth() + missing);
   std::string note;
   if (count == 0) note = Msg(logging_ ? "LabelHistoryEmpty" : "LabelHistoryLogOff");
   if (h.Skipped > 0)

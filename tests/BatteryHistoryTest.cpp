@@ -205,6 +205,14 @@ TEST_F(BatteryHistory, TheWindowGrowsAndTheChartWithIt) {
       if (op.What == CanvasOp::Fill) right = std::max(right, op.Rect.Right);
     EXPECT_EQ(right, chartWidth + 200);
   });
+  // A row longer than its place, as a wordier language or the font at a screen's DPI makes
+  // it, widens the window at the show.
+  Ind().FormLanguage->LabelHistoryPeriod.SetCaption(std::string(100, '.') + " %1 %2 %3 %4 %5");
+  Open([&](TFormBatteryHistory& w) {
+    const ui::TLabel& row = *w.LabelPeriod[0];
+    EXPECT_LE(ui::CurrentBackend().MeasureText(row.Font(), row.Caption(), 0).Width, row.Width());
+    EXPECT_EQ(w.Constraints().MinWidth, w.Width());
+  });
 }
 
 TEST_F(BatteryHistory, NewLinesShowWhileTheWindowIsOpen) {
@@ -246,9 +254,9 @@ TEST_F(BatteryHistory, TheSampleLanguageTranslatesTheWindow) {
     EXPECT_EQ(w.LabelCharge.Caption(), "Ladung [%]");
     EXPECT_EQ(w.LabelPeriod[0]->Caption().rfind("2008-01-05 14:30: 2:00:00 mit Akku, 30 % ", 0), 0u)
         << w.LabelPeriod[0]->Caption();
-    // The axis titles fit their places in the German words too (the rows are checked in the
-    // system's fonts, under wine).
-    for (ui::TLabel* label : {&w.LabelCharge, &w.LabelTime}) {
+    // The axis titles and the rows fit their places in the German words too (the window
+    // widens for a longer row); in the system's fonts at several DPIs under wine.
+    for (ui::TLabel* label : {&w.LabelCharge, &w.LabelTime, w.LabelPeriod[0]}) {
       const ui::TextSize text =
           ui::CurrentBackend().MeasureText(label->Font(), label->Caption(), 0);
       EXPECT_LE(text.Width, label->Width()) << label->Name();
