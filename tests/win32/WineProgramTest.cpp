@@ -36,6 +36,18 @@ std::string ProgramDir() {
   return testDir.substr(0, testDir.find_last_of('\\', testDir.size() - 2) + 1);
 }
 
+// The manifest a program carries (resource 1 of type RT_MANIFEST).
+std::string Manifest(const std::string& exe) {
+  HMODULE image = LoadLibraryExA(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  if (!image) return {};
+  std::string text;
+  if (HRSRC found = FindResourceA(image, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24)))
+    if (HGLOBAL data = LoadResource(image, found))
+      text.assign(static_cast<const char*>(LockResource(data)), SizeofResource(image, found));
+  FreeLibrary(image);
+  return text;
+}
+
 std::string RegistryString(const char* key, const char* name) {
   HKEY k;
   if (RegOpenKeyExA(HKEY_CURRENT_USER, key, 0, KEY_READ, &k) != ERROR_SUCCESS) return {};
@@ -202,6 +214,11 @@ TEST(WineProgram, FirstStartShowsTheAboutDialogWhichTheTickKeepsAway) {
   ASSERT_NE(GetFileAttributesA(exe.c_str()), INVALID_FILE_ATTRIBUTES) << exe;
   // Explorer, the about dialog and the stored version show the build's one number.
   EXPECT_EQ(FileVersion(exe), Q_VERSION_TEXT);
+  // Aware of each monitor's DPI (v2), system-aware where that is not known yet.
+  const std::string manifest = Manifest(exe);
+  EXPECT_NE(manifest.find(">PerMonitorV2, PerMonitor</dpiAwareness>"), std::string::npos)
+      << manifest;
+  EXPECT_NE(manifest.find(">true/pm</dpiAware>"), std::string::npos) << manifest;
   for (const char* name : {"AboutShowAtStartup", "AboutInternational", "PreviousVersion"})
     DeleteRegistryValue(kBase, name);
   DeleteRegistryValue(kInstall, "LastApplicationDir");
@@ -247,7 +264,9 @@ TEST(WineProgram, FirstStartShowsTheAboutDialogWhichTheTickKeepsAway) {
       if (module == name) return true;
     return false;
   };
-  for (const char* rare : {"wininet.dll", "iphlpapi.dll", "comdlg32.dll", "comctl32.dll"})
+  // Nor the DPI of monitors (shcore), which only Windows 8.1 and the first Windows 10 need.
+  for (const char* rare :
+       {"wininet.dll", "iphlpapi.dll", "comdlg32.dll", "comctl32.dll", "shcore.dll"})
     EXPECT_FALSE(loaded(rare)) << rare << " loaded at start";
   EXPECT_EQ(FindOf(TOOLTIPS_CLASSA, second.Id()), nullptr);
   PostMessageA(indicator, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
