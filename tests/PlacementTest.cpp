@@ -163,6 +163,41 @@ TEST_F(Placement, DocksLeftOfTheNotificationArea) {
   EXPECT_EQ(f.Left(), 830);
 }
 
+TEST_F(Placement, At150PercentTheTaskbarsRealPixelsBecomeDesignPixels) {
+  // A 1536 x 1152 screen at 144 DPI: a taskbar 60 pixels high, its notification area from
+  // x = 1300. The gauge is laid out in design pixels, which the window shows at 150 %.
+  fake.Desktop.ScreenDpi = 144;
+  fake.Desktop.Width = 1536;
+  fake.Desktop.Height = 1152;
+  const auto bar = fake.Desktop.AddWindow("Shell_TrayWnd", {0, 1092, 1536, 1152});
+  fake.Desktop.AddWindow("TrayNotifyWnd", {1300, 1092, 1536, 1152}, bar);
+  TFormQuonthary& f = StartInTaskbarMode();
+  f.Cfg.AutoHeightOnTaskBar = true;
+  Tick();
+  // 1300 real pixels are 867 design ones: 20 from the area, 50 wide.
+  EXPECT_EQ(f.Left(), 867 - 20 - 50);
+  EXPECT_EQ(f.Top(), 2);
+  // 40 design pixels high, less 2 above and below: the whole 36 of the outline's 27 x 4/3.
+  EXPECT_EQ(f.ImageBatt.Height(), 36);
+  EXPECT_EQ(f.Height(), 36);
+
+  // As a window: the clamp, the first place and dragging count in design pixels too.
+  f.SetParentWindow(0);
+  f.SetBounds(2000, 2000, f.Width(), f.Height());
+  f.ClampToScreen();
+  EXPECT_EQ(f.Left(), 1024 - 50);
+  EXPECT_EQ(f.Top(), 768 - f.Height());
+  f.SetBounds(-999, -999, f.Width(), f.Height());
+  f.FirstPlacement();
+  EXPECT_EQ(f.Top(), 768 - f.Height() - 33);
+  f.MoveMode = true;
+  fake.Desktop.Cursor = {750, 600};
+  f.FollowMouse();
+  EXPECT_EQ(f.Left(), 500 - 25);
+  EXPECT_EQ(f.Top(), 400 - f.Height() / 2);
+  f.MoveMode = false;
+}
+
 TEST_F(Placement, WithoutANotificationAreaFloatsOverTheTaskbarEnd) {
   const auto bar = fake.Desktop.AddWindow("Shell_TrayWnd", {0, 740, 1024, 768});
   Start();
