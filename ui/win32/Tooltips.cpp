@@ -6,6 +6,7 @@
 
 #include "system/win32/Dpi.h"
 #include "ui/win32/CommonControls.h"
+#include "ui/win32/GraphicPainter.h"
 
 #include <string>
 
@@ -140,8 +141,7 @@ void Tooltips::AddTools(TWinControl& holder, const Scaling& scaling) {
     } else {
       tool.uFlags = TTF_SUBCLASS;
       tool.uId = reinterpret_cast<UINT_PTR>(c);
-      const sys::Rect r = scaling.ToPixels(sys::Rect{c->Left(), c->Top(), c->Right(), c->Bottom()});
-      tool.rect = RECT{r.Left, r.Top, r.Right, r.Bottom};
+      tool.rect = PixelBounds(*c, scaling);
     }
     SendMessageA(window_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
   }
