@@ -648,7 +648,7 @@ TEST_F(SettingsDialog, SoundPanelsOptionCodesAndTheirFiles) {
       EXPECT_EQ(p.rbtnSoundFile.Caption(), "Use sound file");
       EXPECT_EQ(p.rbtnDisabled.Caption(), "Disable");
     }
-    EXPECT_EQ(d.Sounds[3].LabelSound.Caption(), "No echo connetion with IP:");
+    EXPECT_EQ(d.Sounds[3].LabelSound->Caption(), "No echo connetion with IP:");
 
     // The sound-file choice with the open dialog.
     ui_->Click(d.Sounds[2].rbtnSoundFile);
