@@ -44,6 +44,7 @@ void TFormQuonthary::TimerTimer(ui::TObject*) {
       TrackPowerSource(!PowerStatus->IsOnMains(), p);
       // A plug message shown in this tick keeps its two seconds; an alert follows it.
       if (DisplaySkipTicks == 0) CheckChargeAlerts(p);
+      LogBatteryHealth(!PowerStatus->IsOnMains());
     } else {
       UpdateGauge(0);
       ImageStatusLow.Hide();

@@ -137,6 +137,10 @@ class TFormQuonthary : public ui::TForm {
   // Battery care: the charge alerts' crossings; the health line's schedule (the day last
   // looked at, the power source then, a look waiting for the start to be over).
   indicator::ChargeAlerts ChargeAlertState;
+  int HealthDay = 0;
+  bool HealthOnBattery = false;
+  bool HealthDue = false;
+  int HealthWaitTicks = 0;
 
   // The language holder, and each dialog's reference (null while it is closed). Dialogs run
   // through dialogs::DialogRun, which also keeps the list of open dialogs.
@@ -174,6 +178,8 @@ class TFormQuonthary : public ui::TForm {
   // A word on the gauge for the next two seconds: the plug messages and the charge alerts.
   void ShowPowerMessage(const std::string& text, ui::TColor colour);
   void CheckChargeAlerts(int percent);
+  // A line in discharging_log\health.txt once a day and when a battery period begins.
+  void LogBatteryHealth(bool onBattery);
 
   // ---- gauge ----
   void UpdateGauge(int percent);
