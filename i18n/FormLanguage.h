@@ -164,13 +164,12 @@ class TFormLanguage : public ui::TForm {
       "LabelHealth",
       this,
       {},
-      "Battery health on %1: designed %2 mWh, full charge %3 mWh, wear %4 %, %5 cycles"};
+      "Battery health on %1: designed %2 mWh, full %3 mWh, wear %4 %, %5 cycles"};
   ui::TLabel LabelHealthNoCycles{this,
                                  "LabelHealthNoCycles",
                                  this,
                                  {},
-                                 "Battery health on %1: designed %2 mWh, full charge %3 mWh, "
-                                 "wear %4 %"};
+                                 "Battery health on %1: designed %2 mWh, full %3 mWh, wear %4 %"};
   ui::TLabel LabelHealthNone{this, "LabelHealthNone", this, {}, "Battery health: not available"};
 
  private:

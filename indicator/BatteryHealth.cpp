@@ -11,7 +11,6 @@ namespace indicator {
 
 namespace {
 
-const char kHealthFile[] = "health.txt";
 const char kHealthHeader[] = "Date\tDesigned[mWh]\tFull[mWh]\tCycles";
 
 // Decimal digits only, at most nine of them.
@@ -94,7 +93,7 @@ std::optional<HealthReading> ParseHealthLine(const std::string& line) {
 
 std::vector<HealthReading> ReadHealthFile(const std::string& folder) {
   std::vector<HealthReading> readings;
-  for (const std::string& line : SplitLines(ReadLogFile(folder + kHealthFile)))
+  for (const std::string& line : SplitLines(ReadLogFile(folder + kHealthFileName)))
     if (auto r = ParseHealthLine(line)) readings.push_back(*r);
   return readings;
 }
@@ -105,7 +104,7 @@ bool AppendHealthReading(const std::string& folder, const HealthReading& reading
   const std::string dir = folder.substr(0, folder.size() - 1);
   if (!sys::files::CreateDir(dir))
     throw sys::FileCreateError("Cannot create folder \"" + dir + "\".");
-  AppendLogLines(folder + kHealthFile, kHealthHeader, {HealthLine(reading)});
+  AppendLogLines(folder + kHealthFileName, kHealthHeader, {HealthLine(reading)});
   return true;
 }
 

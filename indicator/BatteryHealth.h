@@ -12,6 +12,9 @@
 
 namespace indicator {
 
+// Its name in the log folder, beside the discharge log's files.
+inline const char kHealthFileName[] = "health.txt";
+
 struct HealthReading {
   int Year = 0, Month = 0, Day = 0;
   std::uint32_t DesignedMWh = 0;

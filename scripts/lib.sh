@@ -262,7 +262,7 @@ make_packages() {
 check_packages() {
   local setup=$1 zip=$2 listing f
   local expected=(Quonthary.exe Sound/ACPowerSource.wav Sound/BatterySource.wav
-    Sound/NoConnection.wav Sound/VolumeChange.wav)
+    Sound/NoConnection.wav Sound/VolumeChange.wav Sound/LowCharge.wav Sound/Unplug.wav)
   local skin lng
   # Every language file of the source tree: the English template and its translations.
   for lng in "$ROOT"/resources/language/*.lng; do

@@ -99,7 +99,7 @@ void TSoundPanel::Arrange() {
     return ui::CurrentBackend().MeasureText(c.Font(), c.Caption(), 0).Width;
   };
   // The room a check mark or a radio circle takes before the text, and after it.
-  constexpr int kMark = 20, kGap = 6;
+  constexpr int kMark = 20, kGap = 8;
   if (cbxAlert) {
     cbxAlert->SetWidth(textWidth(*cbxAlert) + kMark);
     edtAlert->SetLeft(cbxAlert->Left() + cbxAlert->Width() + 2);
@@ -107,7 +107,7 @@ void TSoundPanel::Arrange() {
   }
   int left = rbtnBeeper.Left();
   for (ui::TRadioButton* radio : {&rbtnBeeper, &rbtnSoundFile, &rbtnDisabled}) {
-    radio->SetBounds(left, radio->Top(), textWidth(*radio) + kMark + 4, radio->Height());
+    radio->SetBounds(left, radio->Top(), textWidth(*radio) + kMark, radio->Height());
     left = radio->Left() + radio->Width() + kGap;
   }
   edtSound.SetBounds(left, edtSound.Top(), sbtnOpen.Left() - 4 - left, edtSound.Height());

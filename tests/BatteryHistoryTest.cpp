@@ -243,10 +243,11 @@ TEST_F(BatteryHistory, TheHealthLineAndTheChartOfTheMonths) {
       "2007-12-01\t48000\t44000\t0\r\n");
   Open([&](TFormBatteryHistory& w) {
     EXPECT_EQ(w.LabelHealth.Caption(),
-              "Battery health on 2007-12-01: designed 48000 mWh, full charge 44000 mWh, wear 8 %");
+              "Battery health on 2007-12-01: designed 48000 mWh, full 44000 mWh, wear 8 %");
     EXPECT_TRUE(w.PaintBoxHealth.Visible());
     EXPECT_LT(w.PaintBoxChart.Height(), designHeight);
     EXPECT_EQ(w.HealthHistory().size(), 2u);
+    EXPECT_EQ(w.LabelNote.Caption(), "No battery period has been logged yet.") << "no period";
     int points = 0;
     for (const CanvasOp& op : ui::headless::PaintOps(w.PaintBoxHealth))
       if (op.What == CanvasOp::Lines) points = int(op.Points.size());
@@ -257,7 +258,7 @@ TEST_F(BatteryHistory, TheHealthLineAndTheChartOfTheMonths) {
   Open([&](TFormBatteryHistory& w) {
     EXPECT_EQ(w.LabelHealth.Caption(),
               "Battery health on 2008-01-05: designed 48000 mWh, full "
-              "charge 43000 mWh, wear 10 %, 57 cycles");
+              "43000 mWh, wear 10 %, 57 cycles");
   });
 }
 
