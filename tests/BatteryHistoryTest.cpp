@@ -228,6 +228,7 @@ TEST_F(BatteryHistory, TheWindowGrowsAndTheChartWithIt) {
 }
 
 TEST_F(BatteryHistory, TheHealthLineAndTheChartOfTheMonths) {
+  fake.PowerSource.Status = testing_support::NoBattery();
   Start();
   int designHeight = 0;
   Open([&](TFormBatteryHistory& w) {
@@ -253,7 +254,10 @@ TEST_F(BatteryHistory, TheHealthLineAndTheChartOfTheMonths) {
       if (op.What == CanvasOp::Lines) points = int(op.Points.size());
     EXPECT_EQ(points, 2);
   });
+  EXPECT_EQ(fake.BatteryDevices.Reads, 0) << "no battery: no device asked";
   // What the battery says now comes first.
+  fake.PowerSource.Status = testing_support::OnMains(100, false);
+  Tick();
   fake.BatteryDevices.Now = {{sys::BatterySystemBattery, 48000, 43000, 57, "", ""}};
   Open([&](TFormBatteryHistory& w) {
     EXPECT_EQ(w.LabelHealth.Caption(),
