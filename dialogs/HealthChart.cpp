@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "settings/IntegerText.h"
-
 namespace dialogs {
 
 namespace {
@@ -97,10 +95,7 @@ HealthScale HealthScaleFor(const sys::Rect& plot,
   return s;
 }
 
-std::string MonthText(int day) {
-  const indicator::HealthReading d = DateOf(day);
-  return settings::ZeroPadded(d.Year, 4) + "-" + settings::ZeroPadded(d.Month, 2);
-}
+std::string MonthText(int day) { return DateOf(day).DateText().substr(0, 7); }
 
 void DrawHealthChart(ui::TCanvas& canvas, int width, int height,
                      const std::vector<indicator::HealthReading>& readings, const ui::TFont& font) {

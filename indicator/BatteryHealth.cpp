@@ -68,11 +68,14 @@ std::optional<HealthReading> CombineBatteries(const std::vector<sys::BatteryDevi
   return r;
 }
 
-std::string HealthLine(const HealthReading& r) {
+std::string HealthReading::DateText() const {
   using settings::ZeroPadded;
-  return ZeroPadded(r.Year, 4) + "-" + ZeroPadded(r.Month, 2) + "-" + ZeroPadded(r.Day, 2) + "\t" +
-         std::to_string(r.DesignedMWh) + "\t" + std::to_string(r.FullMWh) + "\t" +
-         std::to_string(r.Cycles);
+  return ZeroPadded(Year, 4) + "-" + ZeroPadded(Month, 2) + "-" + ZeroPadded(Day, 2);
+}
+
+std::string HealthLine(const HealthReading& r) {
+  return r.DateText() + "\t" + std::to_string(r.DesignedMWh) + "\t" + std::to_string(r.FullMWh) +
+         "\t" + std::to_string(r.Cycles);
 }
 
 std::optional<HealthReading> ParseHealthLine(const std::string& line) {

@@ -24,6 +24,8 @@ struct HealthReading {
   // 1 − full ÷ designed, in whole percent rounded; never below 0 (a new battery may hold
   // a little more than designed).
   int WearPercent() const;
+  // "2024-05-01".
+  std::string DateText() const;
   // Days since 1970-01-01: the place of the reading on a time axis.
   int DayNumber() const;
   bool SameDay(const HealthReading& o) const;

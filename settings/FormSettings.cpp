@@ -63,28 +63,32 @@ bool ListedLanguageEntry(std::uint32_t attributes) {
 
 // ---- sound panels ----
 
+namespace {
+// A sound panel's component name: the kind's prefix and the panel's number.
+std::string Numbered(const char* prefix, int n) { return prefix + std::to_string(n); }
+}  // namespace
+
 TSoundPanel::TSoundPanel(TFormSettings* form, ui::TWinControl* sheet, int n, const char* title,
                          bool alert)
-    : Panel(form, "PanelSound" + std::to_string(n), sheet, {10, 8 + (n - 1) * 60, 512, 54}),
+    : Panel(form, Numbered("PanelSound", n), sheet, {10, 8 + (n - 1) * 60, 512, 54}),
       LabelSound(alert ? nullptr
-                       : &form->Create<ui::TLabel>("LabelSound" + std::to_string(n), &Panel,
+                       : &form->Create<ui::TLabel>(Numbered("LabelSound", n), &Panel,
                                                    ui::Bounds{10, 6, 0, 13}, title)),
-      cbxAlert(alert ? &form->Create<ui::TCheckBox>("cbxAlert" + std::to_string(n), &Panel,
+      cbxAlert(alert ? &form->Create<ui::TCheckBox>(Numbered("cbxAlert", n), &Panel,
                                                     ui::Bounds{10, 4, 300, 17}, title)
                      : nullptr),
-      edtAlert(alert ? &form->Create<ui::TEdit>("edtAlert" + std::to_string(n), &Panel,
+      edtAlert(alert ? &form->Create<ui::TEdit>(Numbered("edtAlert", n), &Panel,
                                                 ui::Bounds{314, 2, 28, 21})
                      : nullptr),
-      LabelPercent(alert ? &form->Create<ui::TLabel>("LabelPercent" + std::to_string(n), &Panel,
+      LabelPercent(alert ? &form->Create<ui::TLabel>(Numbered("LabelPercent", n), &Panel,
                                                      ui::Bounds{346, 6, 0, 13}, "%")
                          : nullptr),
-      rbtnBeeper(form, "rbtnBeeper" + std::to_string(n), &Panel, {10, 30, 120, 17},
-                 "Use build-in beep"),
-      rbtnSoundFile(form, "rbtnSoundFile" + std::to_string(n), &Panel, {134, 30, 104, 17},
+      rbtnBeeper(form, Numbered("rbtnBeeper", n), &Panel, {10, 30, 120, 17}, "Use build-in beep"),
+      rbtnSoundFile(form, Numbered("rbtnSoundFile", n), &Panel, {134, 30, 104, 17},
                     "Use sound file"),
-      rbtnDisabled(form, "rbtnDisabled" + std::to_string(n), &Panel, {242, 30, 84, 17}, "Disable"),
-      edtSound(form, "edtSound" + std::to_string(n), &Panel, {332, 28, 150, 21}),
-      sbtnOpen(form, "sbtnOpen" + std::to_string(n), &Panel, {486, 27, 23, 23}, "...") {
+      rbtnDisabled(form, Numbered("rbtnDisabled", n), &Panel, {242, 30, 84, 17}, "Disable"),
+      edtSound(form, Numbered("edtSound", n), &Panel, {332, 28, 150, 21}),
+      sbtnOpen(form, Numbered("sbtnOpen", n), &Panel, {486, 27, 23, 23}, "...") {
   for (ui::TRadioButton* radio : {&rbtnBeeper, &rbtnSoundFile, &rbtnDisabled})
     radio->OnClick = [form, this](ui::TObject*) { form->rbtnBeeperClick(*this); };
   sbtnOpen.OnClick = [form, this](ui::TObject*) { form->sbtnOpenClick(*this); };

@@ -61,23 +61,17 @@ TEST_F(Alerts, SoundFilesPlayAsynchronouslyAndMissingOnesAreSilent) {
   EXPECT_TRUE(fake.Sound.Events.empty());
 }
 
-TEST_F(Alerts, ChargeAlertTones) {
+TEST_F(Alerts, ChargeAlertsHaveSoundsOfTheirOwn) {
   TFormQuonthary& ind = Ind();
-  ind.Cfg.SoundOption5 = ind.Cfg.SoundOption6 = 2;
+  ind.Cfg.SoundOption5 = 1;
+  ind.Cfg.SoundLowCharge = SoundFile("TestLow.wav");
+  ind.Cfg.SoundOption6 = 2;
   ind.PlayLowChargeAlert();
   ind.PlayUnplugAlert();
   using E = SoundEvent;
-  EXPECT_EQ(
-      fake.Sound.Events,
-      (std::vector<E>{E::Tone(1200, 120), E::Silence(60), E::Tone(900, 120), E::Silence(60),
-                      E::Tone(600, 240), E::Tone(1400, 80), E::Silence(60), E::Tone(1400, 80)}));
-  fake.Sound.Events.clear();
-  ind.Cfg.SoundOption5 = 1;
-  ind.Cfg.SoundLowCharge = SoundFile("TestLow.wav");
-  ind.Cfg.SoundOption6 = 0;
-  ind.PlayLowChargeAlert();
-  ind.PlayUnplugAlert();
-  EXPECT_EQ(fake.Sound.Events, std::vector<E>{E::File(dir.Dir() + "Sound\\TestLow.wav")});
+  EXPECT_EQ(fake.Sound.Events,
+            (std::vector<E>{E::File(dir.Dir() + "Sound\\TestLow.wav"), E::Tone(1400, 80),
+                            E::Silence(60), E::Tone(1400, 80)}));
 }
 
 // The crossings, reading by reading: which alert each reading fires.

@@ -8,6 +8,7 @@
 #include "system/win32/WinApi.h"
 #include "ui/win32/WinApi.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -77,11 +78,6 @@ class WineBattery : public win32test::Win32Ui {
   void Pump(int ms) {
     RunUntil([] { return false; }, ms);
   }
-  int Tones(unsigned frequency) {
-    int n = 0;
-    for (const SoundEvent& e : fake.Sound.Events) n += e == SoundEvent::Tone(frequency, 120);
-    return n;
-  }
 
   std::string folder_, last_;
   std::map<std::string, int> arrivals;
@@ -129,7 +125,9 @@ TEST_F(WineBattery, AFallingBatteryShowsTheLowWordOnceAndACharge80TheUnplugWord)
     Pump(1100);  // a tick at that charge
   }
   EXPECT_EQ(arrivals["LOW"], 1);
-  EXPECT_EQ(Tones(1200), 1) << "the alert's tones, once";
+  const auto& sounds = fake.Sound.Events;
+  EXPECT_EQ(std::count(sounds.begin(), sounds.end(), SoundEvent::Tone(1200, 120)), 1)
+      << "the alert's tones, once";
 
   Mains(true);
   for (int p : {79, 80}) {
