@@ -116,9 +116,20 @@ TEST(FakeDesktop, FindsWindowsByClassAndParent) {
   EXPECT_EQ(desktop.WindowRect(tray), (sys::Rect{874, 740, 1022, 766}));
   EXPECT_FALSE(desktop.WindowRect(0));
 
+  // A child shows only while its parents do, as IsWindowVisible says.
+  EXPECT_TRUE(desktop.WindowVisible(tray));
+  desktop.Find(bar)->Visible = false;
+  EXPECT_FALSE(desktop.WindowVisible(tray));
+  // Registered messages: one number per name, from the system's range.
+  EXPECT_GE(desktop.RegisterShellMessage("TaskbarCreated"), 0xC000u);
+  EXPECT_EQ(desktop.RegisterShellMessage("TaskbarCreated"),
+            desktop.RegisterShellMessage("TaskbarCreated"));
+  EXPECT_NE(desktop.RegisterShellMessage("Other"), desktop.RegisterShellMessage("TaskbarCreated"));
+
   desktop.RemoveWindow(bar);
   EXPECT_EQ(desktop.FindWindow("Shell_TrayWnd"), 0u);
   EXPECT_FALSE(desktop.WindowRect(tray));  // children go with their parent
+  EXPECT_FALSE(desktop.WindowVisible(tray));
 }
 
 TEST(FakePlatform, WiresEveryFakeAndRecordsPausesAmongSounds) {
