@@ -118,7 +118,7 @@ void TFormQuonthary::DockToTray() {
   // The taskbar is looked up afresh: a restarted shell makes a new one, and one may come or
   // go, be hidden or shown.
   const TaskbarWindows taskbar = FindTaskbar(Sys.Screen);
-  if (taskbar != DockedTaskbar() || WindowLost()) DockInto(taskbar);
+  if (taskbar != DockedTaskbar()) DockInto(taskbar);
   const std::optional<sys::Rect> bar = Sys.Screen.WindowRect(TaskbarWindow);
   if (NoTaskbar || !bar) return;
   const bool inside = !FloatsOverTaskbar;

@@ -197,6 +197,7 @@ TEST_F(Placement, WithoutANotificationAreaFloatsOverTheTaskbarEnd) {
   fake.Desktop.RemoveWindow(bar);
   Tick();
   EXPECT_TRUE(f.NoTaskbar);
+  EXPECT_EQ(f.Height(), 14);
   EXPECT_EQ(f.Left(), 5);
   EXPECT_EQ(f.Top(), 768 - 14 - 33);
   EXPECT_EQ(f.FormStyle(), ui::TFormStyle::StayOnTop);
