@@ -120,11 +120,6 @@ TEST(FakeDesktop, FindsWindowsByClassAndParent) {
   EXPECT_TRUE(desktop.WindowVisible(tray));
   desktop.Find(bar)->Visible = false;
   EXPECT_FALSE(desktop.WindowVisible(tray));
-  // Registered messages: one number per name, from the system's range.
-  EXPECT_GE(desktop.RegisterShellMessage("TaskbarCreated"), 0xC000u);
-  EXPECT_EQ(desktop.RegisterShellMessage("TaskbarCreated"),
-            desktop.RegisterShellMessage("TaskbarCreated"));
-  EXPECT_NE(desktop.RegisterShellMessage("Other"), desktop.RegisterShellMessage("TaskbarCreated"));
 
   desktop.RemoveWindow(bar);
   EXPECT_EQ(desktop.FindWindow("Shell_TrayWnd"), 0u);

@@ -17,7 +17,6 @@
 
 #include <cctype>
 #include "tests/win32/Screenshot.h"
-#include "tests/win32/StandInTaskbar.h"
 
 namespace {
 
@@ -304,30 +303,4 @@ TEST(WineProgram, ThePortableFolderKeepsTheSettingsBesideTheProgram) {
   EXPECT_EQ(RegistryString(kBase, "AboutInternational"), "registry") << "untouched";
   DeleteRegistryValue(kBase, "AboutInternational");
   fs::remove_all(folder, ignored);
-}
-
-// Explorer restarting under the running program: the gauge went with the old taskbar, and is
-// back inside the new one within two seconds of its appearing.
-TEST(WineProgram, ARestartedTaskbarGetsTheGaugeBackWithinTwoSeconds) {
-  SetRegistryString(kBase, "AboutShowAtStartup", "1");
-  SetRegistryString(kBase, "PreviousVersion", Q_VERSION_TEXT);
-  DeleteRegistryValue(kBase, "ShowInTaskBar");  // taskbar mode, the default
-  win32test::StandInTaskbar bar;
-  ASSERT_TRUE(bar.Running());
-  Program program(ProgramDir() + "Quonthary.exe");
-  ASSERT_TRUE(program.Started());
-  auto docked = [&](DWORD timeoutMs) -> HWND {
-    for (const DWORD start = GetTickCount(); GetTickCount() - start < timeoutMs; Sleep(20)) {
-      HWND w = FindWindowExA(bar.Window(), nullptr, "TFormQuonthary", nullptr);
-      if (w && OfProcess(w, program.Id()) && IsWindowVisible(w)) return w;
-    }
-    return nullptr;
-  };
-  const HWND first = docked(20000);
-  ASSERT_NE(first, nullptr);
-  ASSERT_TRUE(bar.Close());
-  EXPECT_FALSE(IsWindow(first));
-  ASSERT_TRUE(bar.Start());
-  EXPECT_NE(docked(2000), nullptr) << "not back in the new taskbar within two seconds";
-  EXPECT_EQ(program.Close(), 0);
 }
