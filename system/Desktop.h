@@ -1,4 +1,5 @@
-// The screen, the cursor, the foreground window, window lookup by class and the DPI.
+// The screen, the cursor, the foreground window, window lookup by class, the DPI, and the
+// messages the shell broadcasts.
 #pragma once
 #include <optional>
 #include <string>
@@ -22,6 +23,11 @@ class Desktop {
   // Pixels per inch of the monitor the window (its top-level window) is on, which its
   // rectangle's pixels are drawn at; 96 where the system knows no other.
   virtual int Dpi(WindowHandle window) = 0;
+  // Whether the window and its parents are shown (IsWindowVisible); false for a vanished one.
+  virtual bool WindowVisible(WindowHandle window) = 0;
+  // The number of a registered message the shell broadcasts ("TaskbarCreated"), let through to
+  // this process even when it runs with more rights than the shell (Vista's message filter).
+  virtual unsigned RegisterShellMessage(const std::string& name) = 0;
 };
 
 }  // namespace sys

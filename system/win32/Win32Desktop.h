@@ -15,6 +15,8 @@ class Win32Desktop : public Desktop {
   WindowHandle FindChildWindow(WindowHandle parent, const std::string& className) override;
   std::optional<Rect> WindowRect(WindowHandle window) override;
   int Dpi(WindowHandle window) override;
+  bool WindowVisible(WindowHandle window) override;
+  unsigned RegisterShellMessage(const std::string& name) override;
 };
 
 }  // namespace sys

@@ -265,8 +265,8 @@ TEST(WineProgram, FirstStartShowsTheAboutDialogWhichTheTickKeepsAway) {
     return false;
   };
   // Nor the DPI of monitors (shcore), which only Windows 8.1 and the first Windows 10 need.
-  for (const char* rare :
-       {"wininet.dll", "iphlpapi.dll", "comdlg32.dll", "comctl32.dll", "shcore.dll"})
+  for (const char* rare : {"wininet.dll", "iphlpapi.dll", "comdlg32.dll", "comctl32.dll",
+                           "setupapi.dll", "shcore.dll"})
     EXPECT_FALSE(loaded(rare)) << rare << " loaded at start";
   EXPECT_EQ(FindOf(TOOLTIPS_CLASSA, second.Id()), nullptr);
   PostMessageA(indicator, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));

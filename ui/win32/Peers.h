@@ -51,6 +51,8 @@ class FormPeer : public WindowPeer {
   void ApplyStyles();
   void ApplyRegion();
   void ApplyParentWindow();
+  // The topmost bit as the form's style and place want it (only through SetWindowPos).
+  void ApplyTopmost();
   void SyncBoundsFromWindow();
   void PlaceWindow(UINT extraFlags = 0);
   // Fonts, places and pictures of everything on the form, at the DPI now set.
