@@ -17,7 +17,7 @@
 #include "profiles/ProfileRecords.h"
 #include "settings/Settings.h"
 #include "settings/SettingsStore.h"
-#include "system/MixerControl.h"
+#include "system/MasterVolume.h"
 #include "system/Platform.h"
 #include "system/PowerStatus.h"
 #include "ui/Ui.h"
@@ -92,9 +92,9 @@ class TFormQuonthary : public ui::TForm {
   profiles::ProfileTables Profiles;
 
   std::unique_ptr<sys::PowerStatus> PowerStatus;
-  // The speakers line's mute switch and volume; not usable until the mixer is opened.
-  sys::MixerControl MuteMixer;
-  sys::MixerControl VolumeMixer;
+  // The master volume and mute: the default device's endpoint, or the mixer's speakers
+  // line; nothing until opened.
+  sys::MasterVolume Volume;
   sys::WindowHandle TaskbarWindow = 0;
   sys::WindowHandle TrayNotifyWindow = 0;
   // Taskbar mode on a taskbar without a notification area: a topmost window over the
@@ -290,6 +290,8 @@ class TFormQuonthary : public ui::TForm {
   void MonitorOn();
   // A change notice of the mixer: the volume bar follows changes made anywhere.
   void RefreshMixerDisplay(std::uintptr_t mixer, std::uint32_t controlId);
+  // The indicator shown with the volume bar at the present level.
+  void ShowVolumeChange();
   bool FormMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
   // The first show's check: the about dialog at the first start of each new version.
   void FirstRunAboutCheck();

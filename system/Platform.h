@@ -2,6 +2,7 @@
 #pragma once
 #include "system/Clock.h"
 #include "system/Desktop.h"
+#include "system/EndpointVolume.h"
 #include "system/Environment.h"
 #include "system/HotKeys.h"
 #include "system/IcmpEcho.h"
@@ -33,6 +34,8 @@ struct Platform {
   InternetSettings& Inet;
   // Last, with the system's own as the default: a bundle made without it reads the system.
   IpHelper& Ip = SystemIpHelper();
+  // A bundle made without it has the mixer alone, as on Windows XP.
+  EndpointVolume& Endpoint = NoEndpointVolume();
 };
 
 }  // namespace sys

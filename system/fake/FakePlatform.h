@@ -5,6 +5,7 @@
 #include "system/Platform.h"
 #include "system/fake/FakeClock.h"
 #include "system/fake/FakeDesktop.h"
+#include "system/fake/FakeEndpointVolume.h"
 #include "system/fake/FakeEnvironment.h"
 #include "system/fake/FakeHotKeys.h"
 #include "system/fake/FakeIcmpEcho.h"
@@ -42,6 +43,7 @@ struct FakePlatform {
   FakeClock Clock;
   FakeInternetSettings InternetSettings;
   FakeIpHelper IpHelper;
+  FakeEndpointVolume Endpoint;
 };
 
 }  // namespace sys
