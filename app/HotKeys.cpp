@@ -111,4 +111,6 @@ void TFormQuonthary::MonitorOn() {
   label.SetCaption(Msg("LabelMonOn"));
   label.Repaint();
   Sys.Monitor.SendMonitorPower(ui::Application().Handle(), kMonitorOn);
+  // Windows 8 and later ignore the command; input wakes the display on every version.
+  Sys.Monitor.MoveMouseInPlace();
 }
