@@ -1,5 +1,9 @@
 #include "changers/ProxyInForce.h"
 
+#include <algorithm>
+#include <cctype>
+#include <vector>
+
 namespace changers {
 
 ProxyServerText SplitProxyServer(const std::string& server) {
@@ -12,10 +16,49 @@ std::string ProxyServerValue(const std::string& server, const std::string& port)
   return port.empty() ? server : server + ":" + port;
 }
 
+namespace {
+
+const char kLocal[] = "<local>";
+const char kSeparators[] = "; \t";
+
+bool IsLocal(const std::string& entry) {
+  if (entry.size() != sizeof kLocal - 1) return false;
+  for (std::size_t i = 0; i < entry.size(); ++i)
+    if (std::tolower(static_cast<unsigned char>(entry[i])) != kLocal[i]) return false;
+  return true;
+}
+
+std::vector<std::string> Entries(const std::string& list) {
+  std::vector<std::string> entries;
+  for (std::size_t at = list.find_first_not_of(kSeparators); at != std::string::npos;) {
+    const std::size_t end = list.find_first_of(kSeparators, at);
+    entries.push_back(list.substr(at, end - at));
+    at = list.find_first_not_of(kSeparators, end);
+  }
+  return entries;
+}
+
+}  // namespace
+
+bool HasLocalBypass(const std::string& overrideList) {
+  const std::vector<std::string> entries = Entries(overrideList);
+  return std::any_of(entries.begin(), entries.end(), IsLocal);
+}
+
+std::string WithLocalBypass(const std::string& overrideList, bool bypass) {
+  if (HasLocalBypass(overrideList) == bypass) return overrideList;
+  if (bypass) return overrideList.empty() ? kLocal : overrideList + ";" + kLocal;
+  std::string kept;
+  for (const std::string& entry : Entries(overrideList))
+    if (!IsLocal(entry)) kept += (kept.empty() ? "" : ";") + entry;
+  return kept;
+}
+
 bool ProxyProfileInForce(const profiles::ProxyProfileRecord& proxy, std::uint32_t enable,
-                         const std::string& server) {
+                         const std::string& server, bool bypass) {
   if (!proxy.Used) return false;
   if (!proxy.UseProxyServer && enable == 0) return true;
+  if (proxy.BypassProxyLCon != bypass) return false;
   const ProxyServerText live = SplitProxyServer(server);
   if (proxy.ProxyServer == live.Host && proxy.ProxyServerPort == live.Port) return true;
   // A server with a colon of its own never equals the host before the first colon.
@@ -40,6 +83,25 @@ std::string ReadUserString(sys::Registry& registry, const std::string& path,
   if (!value) return {};
   if (value->Kind != sys::ValueKind::String) throw InvalidDataType(name);
   return value->Text;
+}
+
+std::optional<std::string> ReadProxyOverride(sys::Registry& registry) {
+  auto key = registry.Open(sys::RootKey::CurrentUser, kInternetSettingsKey, false);
+  if (!key) return std::nullopt;
+  auto value = key->Query("ProxyOverride");
+  if (!value) return std::nullopt;
+  if (value->Kind != sys::ValueKind::String) throw InvalidDataType("ProxyOverride");
+  return value->Text;
+}
+
+bool LocalBypassInForce(sys::Registry& registry) {
+  if (const std::optional<std::string> list = ReadProxyOverride(registry))
+    return HasLocalBypass(*list);
+  auto key = registry.Open(sys::RootKey::CurrentUser, kZoneMapKey, false);
+  auto value = key ? key->Query("ProxyByPass") : std::nullopt;
+  if (!value) return false;
+  if (value->Kind != sys::ValueKind::Dword) throw InvalidDataType("ProxyByPass");
+  return value->Dword != 0;
 }
 
 }  // namespace changers

@@ -43,7 +43,7 @@ class ProxyApplication : public ProfileFixture {
   }
 };
 
-TEST_F(ProxyApplication, WritesTheThreeValuesAndReports) {
+TEST_F(ProxyApplication, WritesTheValuesAndReports) {
   Apply({true, "Office", true, "192.168.0.1", "8080", true});
   EXPECT_EQ(Dword(kInternetSettings, "ProxyEnable"), 1u);
   EXPECT_EQ(Dword(kZoneMap, "ProxyByPass"), 1u);
@@ -53,15 +53,35 @@ TEST_F(ProxyApplication, WritesTheThreeValuesAndReports) {
   EXPECT_FALSE(shown->RedVisible);
   EXPECT_EQ(shown->Seconds, 10);
   EXPECT_EQ(shown->Icon, ui::IDI_Asterisk);
-  // Nothing else is written there (no override list).
+  // The bypass browsers honour, besides the zone map's flag; nothing else is written there.
   EXPECT_EQ(fake.Registry.ValueNames(sys::RootKey::CurrentUser, kInternetSettings),
-            (std::vector<std::string>{"ProxyEnable", "ProxyServer"}));
+            (std::vector<std::string>{"ProxyEnable", "ProxyServer", "ProxyOverride"}));
+  EXPECT_EQ(UserValue(kInternetSettings, "ProxyOverride")->Text, "<local>");
+}
+
+TEST_F(ProxyApplication, LocalBypassComesAndGoesInTheUsersOverrideList) {
+  auto list = [&] { return UserValue(kInternetSettings, "ProxyOverride")->Text; };
+  fake.Registry.PutValue(sys::RootKey::CurrentUser, kInternetSettings, "ProxyOverride",
+                         {sys::ValueKind::String, "*.corp.example; 10.*", 0});
+  Apply({true, "p", true, "proxy", "80", true});
+  EXPECT_EQ(list(), "*.corp.example; 10.*;<local>");
+  Apply({true, "p", true, "proxy", "80", false});
+  EXPECT_EQ(list(), "*.corp.example;10.*");
+  EXPECT_EQ(shown->Icon, ui::IDI_Asterisk);  // read back as written
+  // Written by another program, in its own letters: already in force, left alone.
+  fake.Registry.PutValue(sys::RootKey::CurrentUser, kInternetSettings, "ProxyOverride",
+                         {sys::ValueKind::String, "<LOCAL>", 0});
+  Apply({true, "p", true, "proxy", "80", true});
+  EXPECT_EQ(list(), "<LOCAL>");
+  Apply({true, "p", true, "proxy", "80", false});
+  EXPECT_EQ(list(), "");
 }
 
 TEST_F(ProxyApplication, ServerTextFollowsThePortTextExactly) {
   Apply({true, "p", true, "192.168.0.1", "", false});
   EXPECT_EQ(Server(), "192.168.0.1");
-  EXPECT_EQ(Dword(kZoneMap, "ProxyByPass"), 0u);  // written, never deleted
+  EXPECT_EQ(Dword(kZoneMap, "ProxyByPass"), 0u);                // written, never deleted
+  EXPECT_FALSE(UserValue(kInternetSettings, "ProxyOverride"));  // no list made to say no
   Apply({true, "p", true, "192.168.0.1", "  ", false});
   EXPECT_EQ(Server(), "192.168.0.1:  ");
   Apply({true, "p", true, "", "", false});
