@@ -65,7 +65,7 @@ bool TFormQuonthary::ApplyIPProfile(int slot) {
   // Each file is replaced whole, so a write that fails leaves no half script to run later.
   try {
     sys::files::WriteReplacing(TempFolder + profiles::kBatchFileName,
-                               profiles::NetshBatchText(TempFolder));
+                               Sys.Env.OemFromAnsi(profiles::NetshBatchText(TempFolder)));
     sys::files::WriteReplacing(TempFolder + profiles::kScriptFileName,
                                profiles::NetshScriptText(ip));
   } catch (const sys::FileCreateError&) {

@@ -5,6 +5,8 @@ namespace profiles {
 namespace {
 
 const char kEol[] = "\r\n";
+// Expanded by the command interpreter when the batch runs.
+const char kNetsh[] = "\"%SystemRoot%\\System32\\netsh.exe\"";
 
 bool HasLineBreak(const std::string& text) {
   return text.find_first_of("\r\n") != std::string::npos;
@@ -23,11 +25,11 @@ std::string QuotedScriptPath(const std::string& scriptDir) {
 }  // namespace
 
 std::string NetshBatchText(const std::string& scriptDir) {
-  return "netsh.exe -f " + QuotedScriptPath(scriptDir) + kEol;
+  return std::string(kNetsh) + " -f " + QuotedScriptPath(scriptDir) + kEol;
 }
 
 std::string NetshDumpBatchText(const std::string& scriptDir) {
-  return "netsh -c interface dump > " + QuotedScriptPath(scriptDir) + kEol;
+  return std::string(kNetsh) + " -c interface dump > " + QuotedScriptPath(scriptDir) + kEol;
 }
 
 std::string NetshScriptText(const IPProfileRecord& p) {

@@ -320,7 +320,8 @@ TEST_F(IPApplication, DhcpScriptHasFiveLines) {
             "set dns name=\"Local Area Connection\" source=dhcp register=PRIMARY\r\n"
             "set wins name=\"Local Area Connection\" source=dhcp\r\n"
             "popd\r\n");
-  EXPECT_EQ(batchAtRun, "netsh.exe -f \"" + Temp() + "qth_run.txt\"\r\n");
+  EXPECT_EQ(batchAtRun,
+            "\"%SystemRoot%\\System32\\netsh.exe\" -f \"" + Temp() + "qth_run.txt\"\r\n");
   ASSERT_EQ(fake.Processes.ExecuteCalls.size(), 1u);
   const auto& call = fake.Processes.ExecuteCalls[0];
   EXPECT_EQ(call.File, Temp() + "qth_run.bat");
@@ -558,16 +559,23 @@ TEST_F(IPApplication, ScriptThatCannotBeWrittenIsNotRun) {
   EXPECT_EQ(shown->Icon, ui::IDI_Exclamation);
 }
 
+// A German account's folder, "Jürgen" in Windows-1252.
 class IPApplicationInFolderWithBlanks : public IPApplication {
  protected:
-  std::string TempDir() override { return dir.Dir() + "Local Settings" + Sep() + "100%" + Sep(); }
+  std::string TempDir() override {
+    return dir.Dir() + "Local Settings" + Sep() + "J\xFCrgen 100%" + Sep();
+  }
 };
 
-TEST_F(IPApplicationInFolderWithBlanks, BatchQuotesTheScriptPath) {
+TEST_F(IPApplicationInFolderWithBlanks, BatchQuotesTheScriptPathInTheOemCodePage) {
   EXPECT_TRUE(Apply(1));
-  const std::string expected = "netsh.exe -f \"" + dir.Dir() + "Local Settings" + Sep() + "100%%" +
-                               Sep() + "qth_run.txt\"\r\n";
+  // The command interpreter reads the batch in code page 850, where "ü" is 0x81.
+  const std::string expected = "\"%SystemRoot%\\System32\\netsh.exe\" -f \"" + dir.Dir() +
+                               "Local Settings" + Sep() + "J\x81rgen 100%%" + Sep() +
+                               "qth_run.txt\"\r\n";
   EXPECT_EQ(batchAtRun, expected);
+  EXPECT_EQ(fake.Processes.ExecuteCalls[0].File, TempDir() + "qth_run.bat");
+  EXPECT_NE(scriptAtRun, "<missing>");
 }
 
 }  // namespace
