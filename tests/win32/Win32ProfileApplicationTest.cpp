@@ -27,6 +27,8 @@
 #include "tests/win32/StartupEntry.h"
 #include "tests/win32/Win32Fixture.h"
 
+#include <wininet.h>
+
 namespace {
 
 using sys::RootKey;
@@ -210,6 +212,7 @@ class Win32ProfileApplication : public win32test::Win32Ui {
   SavedValue enable{*reg, kInternetSettings, "ProxyEnable"};
   SavedValue server{*reg, kInternetSettings, "ProxyServer"};
   SavedValue bypass{*reg, kZoneMap, "ProxyByPass"};
+  SavedValue overrides{*reg, kInternetSettings, "ProxyOverride"};
   std::unique_ptr<TFormQuontharyMain> owner;
   std::unique_ptr<ui::TTimer> answerer;
 
@@ -241,7 +244,24 @@ std::string Text(sys::Registry& reg, RootKey root, const std::string& path,
   return v ? v->Text : "<none>";
 }
 
+// The bypass list as wine's web components read it.
+std::string WinInetBypass() {
+  INTERNET_PER_CONN_OPTIONA option{};
+  option.dwOption = INTERNET_PER_CONN_PROXY_BYPASS;
+  INTERNET_PER_CONN_OPTION_LISTA list{};
+  list.dwSize = sizeof list;
+  list.dwOptionCount = 1;
+  list.pOptions = &option;
+  DWORD size = sizeof list;
+  if (!InternetQueryOptionA(nullptr, INTERNET_OPTION_PER_CONNECTION_OPTION, &list, &size))
+    return "<failed>";
+  std::string bypass = option.Value.pszValue ? option.Value.pszValue : "";
+  GlobalFree(option.Value.pszValue);
+  return bypass;
+}
+
 TEST_F(Win32ProfileApplication, ProxyProfileWritesTheUsersInternetSettings) {
+  reg->Open(RootKey::CurrentUser, kInternetSettings, true)->SetString("ProxyOverride", "*.test");
   Ind().Profiles.ProxyProfiles[2] = {true, "Loopback proxy", true, "127.0.0.1", "3128", true};
   EXPECT_TRUE(Ind().ApplyProxyProfile(2));
   auto enable = Value(*reg, RootKey::CurrentUser, kInternetSettings, "ProxyEnable");
@@ -255,6 +275,11 @@ TEST_F(Win32ProfileApplication, ProxyProfileWritesTheUsersInternetSettings) {
   // Read back from wine's registry.
   EXPECT_EQ(boxMessage, "Server Proxy was changed!\nThe proxy settings are in force.");
   EXPECT_FALSE(boxRed);
+  // The bypass the web components honour, the user's own entry kept.
+  EXPECT_EQ(WinInetBypass(), "*.test;<local>");
+  Ind().Profiles.ProxyProfiles[2].BypassProxyLCon = false;
+  EXPECT_TRUE(Ind().ApplyProxyProfile(2));
+  EXPECT_EQ(Text(*reg, RootKey::CurrentUser, kInternetSettings, "ProxyOverride"), "*.test");
   // Wine's web components take no refresh without a handle (Windows does); the call must
   // still come back.
   RecordProperty("InternetRefreshAccepted", inet.NotifyChanged() ? "yes" : "no");
