@@ -31,9 +31,10 @@ class ProxyApplication : public ProfileFixture {
     EXPECT_TRUE(Ind().ApplyProxyProfile(9));
     ExpectAllAnswered();
   }
-  std::string Server() {
-    auto v = UserValue(kInternetSettings, "ProxyServer");
-    EXPECT_TRUE(v && v->Kind == sys::ValueKind::String);
+  std::string Server() { return Text("ProxyServer"); }
+  std::string Text(const char* name) {
+    auto v = UserValue(kInternetSettings, name);
+    EXPECT_TRUE(v && v->Kind == sys::ValueKind::String) << name;
     return v ? v->Text : "<none>";
   }
   std::optional<std::uint32_t> Dword(const char* path, const char* name) {
@@ -56,11 +57,11 @@ TEST_F(ProxyApplication, WritesTheValuesAndReports) {
   // The bypass browsers honour, besides the zone map's flag; nothing else is written there.
   EXPECT_EQ(fake.Registry.ValueNames(sys::RootKey::CurrentUser, kInternetSettings),
             (std::vector<std::string>{"ProxyEnable", "ProxyServer", "ProxyOverride"}));
-  EXPECT_EQ(UserValue(kInternetSettings, "ProxyOverride")->Text, "<local>");
+  EXPECT_EQ(Text("ProxyOverride"), "<local>");
 }
 
 TEST_F(ProxyApplication, LocalBypassComesAndGoesInTheUsersOverrideList) {
-  auto list = [&] { return UserValue(kInternetSettings, "ProxyOverride")->Text; };
+  auto list = [&] { return Text("ProxyOverride"); };
   fake.Registry.PutValue(sys::RootKey::CurrentUser, kInternetSettings, "ProxyOverride",
                          {sys::ValueKind::String, "*.corp.example; 10.*", 0});
   Apply({true, "p", true, "proxy", "80", true});

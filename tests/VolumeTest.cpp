@@ -223,21 +223,31 @@ TEST_F(Volume, TheEndpointTakesTheKeysOnItsScaleAndTheMixerIsLeftAlone) {
 }
 
 TEST_F(Volume, AnEndpointThatRefusesGivesTheKeysToTheMixer) {
-  // Wine reads levels and never sets one; a device may also go away while the program runs.
-  enum Refusal { LevelsFromTheStart, LevelsLater, EveryCallLater };
-  for (Refusal refusal : {LevelsFromTheStart, LevelsLater, EveryCallLater}) {
-    SCOPED_TRACE(refusal);
+  // Wine reads levels and never sets one; a device may also refuse or go away later.
+  struct Case {
+    const char* Name;
+    bool LevelsAtStart, Levels, Mute, Every;
+  };
+  const Case cases[] = {{"levels refused from the start", true, true, false, false},
+                        {"levels refused later", false, true, false, false},
+                        {"mute refused later", false, false, true, false},
+                        {"every call fails later", false, false, false, true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
     owner.reset();
     fake.Mixer = sys::FakeMixer{};
     fake.Endpoint = sys::FakeEndpointVolume{};
-    fake.Endpoint.RefuseLevels = refusal == LevelsFromTheStart;
+    fake.Endpoint.RefuseLevels = c.LevelsAtStart;
     TFormQuonthary& f = StartOnEndpoint({0.5f});
-    EXPECT_EQ(f.Volume.UsesEndpoint(), refusal != LevelsFromTheStart);
-    fake.Endpoint.RefuseLevels = refusal != EveryCallLater;
-    fake.Endpoint.FailCalls = refusal == EveryCallLater;
+    EXPECT_EQ(f.Volume.UsesEndpoint(), !c.LevelsAtStart);
+    fake.Endpoint.RefuseLevels = c.Levels;
+    fake.Endpoint.RefuseMute = c.Mute;
+    fake.Endpoint.FailCalls = c.Every;
+    // The refused key first: it is carried out on the mixer, and so is the other.
+    if (c.Mute) f.ToggleMute();
     f.VolumeUp();
+    if (!c.Mute) f.ToggleMute();
     EXPECT_EQ(Level(), 35000u);
-    f.ToggleMute();
     EXPECT_EQ(Mute(), 1u);
     EXPECT_FALSE(f.Volume.UsesEndpoint());
     EXPECT_EQ(EndpointLevel(), 0.5f);

@@ -35,7 +35,7 @@ std::optional<bool> FakeEndpointVolume::Muted() {
 
 bool FakeEndpointVolume::SetMuted(bool muted) {
   Device* d = Current();
-  if (!d) return false;
+  if (!d || RefuseMute) return false;
   d->Muted = muted;
   return true;
 }

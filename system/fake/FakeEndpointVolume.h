@@ -26,6 +26,7 @@ class FakeEndpointVolume : public EndpointVolume {
   std::vector<Device> Devices;  // none: the system has no endpoint
   std::size_t Default = 0;      // the default device, which Open opens
   bool RefuseLevels = false;
+  bool RefuseMute = false;
   bool FailCalls = false;  // every value call fails (the device went away)
   std::optional<std::size_t> Opened;
   WindowHandle NotifyWindow = 0;  // given to the last successful Open
