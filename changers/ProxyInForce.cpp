@@ -1,8 +1,6 @@
 #include "changers/ProxyInForce.h"
 
-#include <algorithm>
-#include <cctype>
-#include <vector>
+#include "system/NoCase.h"
 
 namespace changers {
 
@@ -21,36 +19,32 @@ namespace {
 const char kLocal[] = "<local>";
 const char kSeparators[] = "; \t";
 
-bool IsLocal(const std::string& entry) {
-  if (entry.size() != sizeof kLocal - 1) return false;
-  for (std::size_t i = 0; i < entry.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(entry[i])) != kLocal[i]) return false;
-  return true;
-}
-
-std::vector<std::string> Entries(const std::string& list) {
-  std::vector<std::string> entries;
+// Calls visit(entry) for each entry of the list, in order.
+template <class Visit>
+void ForEachEntry(const std::string& list, Visit visit) {
   for (std::size_t at = list.find_first_not_of(kSeparators); at != std::string::npos;) {
     const std::size_t end = list.find_first_of(kSeparators, at);
-    entries.push_back(list.substr(at, end - at));
+    visit(list.substr(at, end - at));
     at = list.find_first_not_of(kSeparators, end);
   }
-  return entries;
 }
 
 }  // namespace
 
 bool HasLocalBypass(const std::string& overrideList) {
-  const std::vector<std::string> entries = Entries(overrideList);
-  return std::any_of(entries.begin(), entries.end(), IsLocal);
+  bool found = false;
+  ForEachEntry(overrideList,
+               [&](const std::string& entry) { found = found || sys::EqualNoCase(entry, kLocal); });
+  return found;
 }
 
 std::string WithLocalBypass(const std::string& overrideList, bool bypass) {
   if (HasLocalBypass(overrideList) == bypass) return overrideList;
   if (bypass) return overrideList.empty() ? kLocal : overrideList + ";" + kLocal;
   std::string kept;
-  for (const std::string& entry : Entries(overrideList))
-    if (!IsLocal(entry)) kept += (kept.empty() ? "" : ";") + entry;
+  ForEachEntry(overrideList, [&](const std::string& entry) {
+    if (!sys::EqualNoCase(entry, kLocal)) kept += (kept.empty() ? "" : ";") + entry;
+  });
   return kept;
 }
 

@@ -1,7 +1,6 @@
 #include "system/MasterVolume.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace sys {
 
@@ -19,7 +18,7 @@ class NoEndpoint : public EndpointVolume {
 
 std::uint32_t ValueOf(float level) {
   const float clamped = std::min(1.0f, std::max(0.0f, level));
-  return static_cast<std::uint32_t>(std::lround(clamped * float(EndpointLevelMaximum)));
+  return static_cast<std::uint32_t>(clamped * float(EndpointLevelMaximum) + 0.5f);
 }
 
 float LevelOf(std::uint32_t value) { return float(value) / float(EndpointLevelMaximum); }

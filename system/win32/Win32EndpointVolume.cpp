@@ -28,36 +28,46 @@ struct ReleaseInterface {
 template <class Interface>
 using ComPtr = Owned<Interface*, ReleaseInterface>;
 
-// Runs on the audio service's threads: it only posts to the window, and nothing in it
-// throws.
-class Listener : public IAudioEndpointVolumeCallback, public IMMNotificationClient {
+// One COM callback interface. Runs on the audio service's threads: it only posts to the
+// window, and nothing in it throws. It lives as long as the session, which unregisters it
+// before it goes: the count is not its lifetime. (One interface per class: a class with two
+// would bring the run-time type support of multiple inheritance into the program.)
+template <class Interface>
+class Callback : public Interface {
  public:
-  explicit Listener(HWND window) : window_(window) {}
-  // Lives as long as the session, which unregisters it before it goes: the count is not
-  // its lifetime.
+  explicit Callback(HWND window) : window_(window) {}
   ULONG STDMETHODCALLTYPE AddRef() noexcept override { return 2; }
   ULONG STDMETHODCALLTYPE Release() noexcept override { return 1; }
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) noexcept override {
     if (!out) return E_POINTER;
-    if (iid == __uuidof(IUnknown) || iid == __uuidof(IAudioEndpointVolumeCallback))
-      *out = static_cast<IAudioEndpointVolumeCallback*>(this);
-    else if (iid == __uuidof(IMMNotificationClient))
-      *out = static_cast<IMMNotificationClient*>(this);
-    else
-      return (*out = nullptr), E_NOINTERFACE;
-    return S_OK;
+    const bool known = iid == __uuidof(IUnknown) || iid == __uuidof(Interface);
+    *out = known ? this : nullptr;
+    return known ? S_OK : E_NOINTERFACE;
   }
 
+ protected:
+  void Post(WPARAM reason) const { PostMessageA(window_, EndpointChangeMessage, reason, 0); }
+
+ private:
+  HWND window_;
+};
+
+class VolumeListener : public Callback<IAudioEndpointVolumeCallback> {
+ public:
+  using Callback::Callback;
   HRESULT STDMETHODCALLTYPE OnNotify(PAUDIO_VOLUME_NOTIFICATION_DATA data) noexcept override {
-    if (!data || data->guidEventContext != kOwnChange)
-      PostMessageA(window_, EndpointChangeMessage, EndpointVolumeChanged, 0);
+    if (!data || data->guidEventContext != kOwnChange) Post(EndpointVolumeChanged);
     return S_OK;
   }
+};
+
+class DeviceListener : public Callback<IMMNotificationClient> {
+ public:
+  using Callback::Callback;
   HRESULT STDMETHODCALLTYPE OnDefaultDeviceChanged(EDataFlow flow, ERole role,
                                                    LPCWSTR) noexcept override {
     // Told once per role: the console role is the one opened.
-    if (flow == eRender && role == eConsole)
-      PostMessageA(window_, EndpointChangeMessage, EndpointDeviceChanged, 0);
+    if (flow == eRender && role == eConsole) Post(EndpointDeviceChanged);
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE OnDeviceStateChanged(LPCWSTR, DWORD) noexcept override { return S_OK; }
@@ -66,21 +76,19 @@ class Listener : public IAudioEndpointVolumeCallback, public IMMNotificationClie
   HRESULT STDMETHODCALLTYPE OnPropertyValueChanged(LPCWSTR, const PROPERTYKEY) noexcept override {
     return S_OK;
   }
-
- private:
-  HWND window_;
 };
 
 }  // namespace endpoint
 
 // The default device's volume and the two registrations, undone in reverse order.
 struct Win32EndpointVolume::Session {
-  explicit Session(HWND window) : listener(window) {}
+  explicit Session(HWND window) : volumeListener(window), deviceListener(window) {}
   ~Session() {
-    if (deviceNotices) enumerator.get()->UnregisterEndpointNotificationCallback(&listener);
-    if (volumeNotices) volume.get()->UnregisterControlChangeNotify(&listener);
+    if (deviceNotices) enumerator.get()->UnregisterEndpointNotificationCallback(&deviceListener);
+    if (volumeNotices) volume.get()->UnregisterControlChangeNotify(&volumeListener);
   }
-  endpoint::Listener listener;
+  endpoint::VolumeListener volumeListener;
+  endpoint::DeviceListener deviceListener;
   endpoint::ComPtr<IMMDeviceEnumerator> enumerator;
   endpoint::ComPtr<IAudioEndpointVolume> volume;
   bool volumeNotices = false;
@@ -126,9 +134,9 @@ bool Win32EndpointVolume::Open(WindowHandle notifyWindow) {
     return false;
   session->volume = endpoint::ComPtr<IAudioEndpointVolume>(volume);
   // Without notices the keys still work; only changes made elsewhere go unseen.
-  session->volumeNotices = SUCCEEDED(volume->RegisterControlChangeNotify(&session->listener));
+  session->volumeNotices = SUCCEEDED(volume->RegisterControlChangeNotify(&session->volumeListener));
   session->deviceNotices =
-      SUCCEEDED(enumerator->RegisterEndpointNotificationCallback(&session->listener));
+      SUCCEEDED(enumerator->RegisterEndpointNotificationCallback(&session->deviceListener));
   session_ = std::move(session);
   return true;
 }
