@@ -30,8 +30,8 @@ class Volume : public CommandFixture {
   std::uint32_t Mute() { return fake.Mixer.FindById(2)->Value; }
   std::string Shown() { return Ind().LabelTimeToEnd.Caption(); }
   // Vista and later: the default device at a level, with the mixer there too.
-  TFormQuonthary& StartOnEndpoint(std::vector<float> levels, bool muted = false) {
-    for (float level : levels) fake.Endpoint.Devices.push_back({level, muted});
+  TFormQuonthary& StartOnEndpoint(std::vector<float> levels) {
+    for (float level : levels) fake.Endpoint.Devices.push_back({level, false});
     return StartWith(30000);
   }
   float EndpointLevel(std::size_t device = 0) { return fake.Endpoint.Devices[device].Level; }
