@@ -187,6 +187,8 @@ TEST_F(Win32Commands, AHotKeyMessageOpensTheSwitcherOnOnePageWithItsMarks) {
                          {sys::ValueKind::Dword, "", 1});
   fake.Registry.PutValue(sys::RootKey::CurrentUser, kInternetSettings, "ProxyServer",
                          {sys::ValueKind::String, "127.0.0.1:3128", 0});
+  fake.Registry.PutValue(sys::RootKey::CurrentUser, kInternetSettings, "ProxyOverride",
+                         {sys::ValueKind::String, "<local>", 0});
   TFormQuonthary& f = Start();
   profiles::ProfileTables& t = f.Profiles;
   t.ProxyProfiles[0] = {true, "Direct connection", false, "", "", false};
