@@ -1,5 +1,6 @@
 // Every platform adapter the program uses, handed around as one bundle.
 #pragma once
+#include "system/BatteryDevices.h"
 #include "system/Clock.h"
 #include "system/Desktop.h"
 #include "system/EndpointVolume.h"
@@ -32,8 +33,9 @@ struct Platform {
   Desktop& Screen;
   Clock& Time;
   InternetSettings& Inet;
-  // Last, with the system's own as the default: a bundle made without it reads the system.
+  // Last, with the system's own as the default: a bundle made without them reads the system.
   IpHelper& Ip = SystemIpHelper();
+  BatteryDevices& Battery = SystemBatteryDevices();
   // A bundle made without it has the mixer alone, as on Windows XP.
   EndpointVolume& Endpoint = NoEndpointVolume();
 };

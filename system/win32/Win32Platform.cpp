@@ -33,8 +33,22 @@ struct Win32Adapters {
   Win32Clock Time;
   Win32InternetSettings Inet;
   Win32EndpointVolume Endpoint;
-  Platform Bundle{Power, *Reg,   Mix,  Keys, Monitor,          Audio,   Shell, Icmp, Version,
-                  Env,   Screen, Time, Inet, SystemIpHelper(), Endpoint};
+  Platform Bundle{Power,
+                  *Reg,
+                  Mix,
+                  Keys,
+                  Monitor,
+                  Audio,
+                  Shell,
+                  Icmp,
+                  Version,
+                  Env,
+                  Screen,
+                  Time,
+                  Inet,
+                  SystemIpHelper(),
+                  SystemBatteryDevices(),
+                  Endpoint};
 };
 
 }  // namespace

@@ -119,7 +119,7 @@ class Win32Commands : public Win32Ui {
     platform = std::make_unique<sys::Platform>(sys::Platform{
         fake.PowerSource, fake.Registry, mixer, keys, fake.MonitorPower, fake.Sound, fake.Processes,
         fake.IcmpEcho, fake.VersionInfo, fake.Environment, screen ? *screen : desktop, fake.Clock,
-        fake.InternetSettings, sys::SystemIpHelper(), endpoint});
+        fake.InternetSettings, sys::SystemIpHelper(), sys::SystemBatteryDevices(), endpoint});
     owner = std::make_unique<TFormQuontharyMain>(&ui::Application(), *platform);
     ui::Application().SetMainForm(owner.get());
     ui::Application().ShowWindow(ui::SW_Hide);
