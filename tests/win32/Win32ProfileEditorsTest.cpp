@@ -264,14 +264,17 @@ TEST_F(Win32ProfileEditors, ProxyEditorMakesAProfileAndReadsTheSettingsInForce) 
   SavedValue enable{*reg, kInternetSettings, "ProxyEnable"};
   SavedValue server{*reg, kInternetSettings, "ProxyServer"};
   SavedValue bypass{*reg, kZoneMap, "ProxyByPass"};
+  SavedValue overrides{*reg, kInternetSettings, "ProxyOverride"};
   {
     auto settings = reg->Open(RootKey::CurrentUser, kInternetSettings, true);
     ASSERT_TRUE(settings);
     settings->SetDword("ProxyEnable", 1);
     settings->SetString("ProxyServer", "127.0.0.1:3128");
+    // The bypass browsers honour, which the import reads before the zone map's flag.
+    settings->SetString("ProxyOverride", "*.test;<local>");
     auto zones = reg->Open(RootKey::CurrentUser, kZoneMap, true);
     ASSERT_TRUE(zones);
-    zones->SetDword("ProxyByPass", 1);
+    zones->SetDword("ProxyByPass", 0);
   }
   TFormProxy* e = nullptr;
   ui::TForm* shown = nullptr;
