@@ -52,8 +52,27 @@ void TFormQuontharyMain::FormDestroy() {
   }
 }
 
-bool TFormQuontharyMain::FormMessage(unsigned message, std::uintptr_t wParam, std::intptr_t) {
-  if (message != WM_HotKey || !Indicator) return false;
-  Indicator->HandleHotKey(static_cast<int>(wParam));
-  return true;
+bool TFormQuontharyMain::FormMessage(unsigned message, std::uintptr_t wParam,
+                                     std::intptr_t lParam) {
+  if (!Indicator) return false;
+  if (message == WM_HotKey) {
+    Indicator->HandleHotKey(static_cast<int>(wParam));
+    return true;
+  }
+  if (auto command = Indicator->Sys.Instance.Received(message, wParam, lParam)) {
+    Indicator->CarryOutCommandText(*command);
+    return true;
+  }
+  return false;
+}
+
+void TFormQuontharyMain::CarryOutWhenStarted(const app::Command& command) {
+  if (command.What == app::Verb::None) return;
+  startCommand_ = command;
+  startCommandTimer_ = std::make_unique<ui::TTimer>(this, "TimerStartCommand", 1, true);
+  startCommandTimer_->SetOnTimer([this](ui::TObject*) {
+    // Once: the command may run modal windows, in which this timer would tick again.
+    startCommandTimer_->SetEnabled(false);
+    if (Indicator) Indicator->CarryOutCommand(startCommand_, [](int) {});
+  });
 }

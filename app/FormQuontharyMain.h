@@ -1,8 +1,10 @@
 // The hidden owner form: the application's main form. It owns the indicator, keeps the
-// program off the taskbar, and receives the global hot keys.
+// program off the taskbar, and receives the global hot keys and the commands a second start
+// hands over.
 #pragma once
 #include <memory>
 
+#include "app/CommandLine.h"
 #include "app/FormQuonthary.h"
 #include "system/Platform.h"
 #include "ui/Ui.h"
@@ -13,10 +15,17 @@ class TFormQuontharyMain : public ui::TForm {
   ~TFormQuontharyMain() override;
 
   void FormDestroy();
-  // WM_HOTKEY goes to the indicator's hot-key handler.
+  // WM_HOTKEY goes to the indicator's hot-key handler, a command handed over to the
+  // indicator's command handler.
   bool FormMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
+  // This start's own command, carried out once the message loop runs.
+  void CarryOutWhenStarted(const app::Command& command);
 
   std::unique_ptr<TFormQuonthary> Indicator;
+
+ private:
+  app::Command startCommand_;
+  std::unique_ptr<ui::TTimer> startCommandTimer_;
 };
 
 extern TFormQuontharyMain* FormQuontharyMain;

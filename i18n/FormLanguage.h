@@ -156,6 +156,44 @@ class TFormLanguage : public ui::TForm {
       {},
       "The connection list holds at most 30 names; connection names not imported:"};
 
+  // The command line: its usage (after the syntax lines, which stay as they are), a command
+  // that names no profile; and a MAC address that the program started elevated did not write.
+  ui::TLabel LabelCmdFault{this, "LabelCmdFault", this, {}, "Not understood: %1"};
+  ui::TLabel LabelCmdName{this,
+                          "LabelCmdName",
+                          this,
+                          {},
+                          "NAME: a profile's name (letter case does not matter) or its slot "
+                          "number, 0 to 20. A name with blanks goes in double quotes."};
+  ui::TLabel LabelCmdYes{
+      this, "LabelCmdYes", this, {}, "/yes: put the profile in force without asking first."};
+  ui::TLabel LabelCmdRunning{
+      this,
+      "LabelCmdRunning",
+      this,
+      {},
+      "A running Quonthary carries the command out; otherwise Quonthary starts and then does."};
+  ui::TLabel LabelCmdExit{this,
+                          "LabelCmdExit",
+                          this,
+                          {},
+                          "Exit codes: 0 done, 1 no such profile, 2 not understood, 3 not carried "
+                          "out (answered No, failed, or a window of Quonthary is open)."};
+  ui::TLabel LabelCmdNoProfile{
+      this, "LabelCmdNoProfile", this, {}, "%1 %2: there is no such profile."};
+  ui::TLabel LabelMacDeclined{
+      this,
+      "LabelMacDeclined",
+      this,
+      {},
+      "The MAC address was not changed: administrator rights were not given."};
+  ui::TLabel LabelMacInvalid{
+      this,
+      "LabelMacInvalid",
+      this,
+      {},
+      "The MAC address was not changed: it must be 12 hexadecimal digits (0-9, A-F)."};
+
  private:
   std::string languageFile_;
 };

@@ -1,6 +1,7 @@
 // IP profiles: a network shell script run through a batch file, with the proxy and MAC
 // profiles that the IP profile names put in force in the same step.
 #include "app/FormQuonthary.h"
+#include "app/NetworkAddressVerb.h"
 #include "changers/ReadBack.h"
 #include "i18n/FormLanguage.h"
 #include "profiles/FormMessageChanger.h"
@@ -47,7 +48,14 @@ bool TFormQuonthary::ApplyIPProfile(int slot) {
       fail(Msg("LabelProxyNotWritten"));
   }
   bool macWritten = false;
-  if (mac) {
+  // Without rights the elevated batch writes the adapter value too, through the program's
+  // own verb: one question to the user covers both.
+  std::optional<app::Command> macVerb =
+      mac && elevate ? app::NetworkAddressCommand(*mac) : std::nullopt;
+  if (mac && elevate && !macVerb) {
+    fail(MacNotWritten(
+        *mac, app::AdapterLinkFits(mac->LinkInRegistry) ? MacWrite::Refused : MacWrite::Failed));
+  } else if (mac && !elevate) {
     if (!WriteMacSetting(*mac)) {
       fail(changers::MacWriteFailure(Sys.Reg, *mac, *FormLanguage));
     } else {
@@ -64,8 +72,10 @@ bool TFormQuonthary::ApplyIPProfile(int slot) {
 
   // Each file is replaced whole, so a write that fails leaves no half script to run later.
   try {
-    sys::files::WriteReplacing(TempFolder + profiles::kBatchFileName,
-                               profiles::NetshBatchText(TempFolder));
+    sys::files::WriteReplacing(
+        TempFolder + profiles::kBatchFileName,
+        (macVerb ? app::NetworkAddressBatchLine(Sys.Env.ExePath(), *macVerb) : std::string()) +
+            profiles::NetshBatchText(TempFolder));
     sys::files::WriteReplacing(TempFolder + profiles::kScriptFileName,
                                profiles::NetshScriptText(ip));
   } catch (const sys::FileCreateError&) {
@@ -86,6 +96,13 @@ bool TFormQuonthary::ApplyIPProfile(int slot) {
   if (declined) {
     Profiles.AppliedMarks = marksBefore;
     ShowAppliedMarks();
+  }
+  if (macVerb && declined) {
+    fail(Msg("LabelMacDeclined"));
+  } else if (macVerb && launch > 32) {
+    const std::string readBack = changers::MacReadBack(Sys.Reg, *mac, *FormLanguage);
+    macWritten = readBack.empty();
+    fail(readBack);
   }
   SaveSettings();
 

@@ -5,6 +5,7 @@
 #include "system/Environment.h"
 #include "system/HotKeys.h"
 #include "system/IcmpEcho.h"
+#include "system/Instances.h"
 #include "system/InternetSettings.h"
 #include "system/IpHelper.h"
 #include "system/Mixer.h"
@@ -31,8 +32,9 @@ struct Platform {
   Desktop& Screen;
   Clock& Time;
   InternetSettings& Inet;
-  // Last, with the system's own as the default: a bundle made without it reads the system.
+  // Last, with the system's own as the default: a bundle made without them uses the system's.
   IpHelper& Ip = SystemIpHelper();
+  Instances& Instance = SystemInstances();
 };
 
 }  // namespace sys

@@ -9,7 +9,7 @@ FakePlatform::FakePlatform() {
 sys::Platform FakePlatform::Platform() {
   return sys::Platform{PowerSource,      Registry, Mixer,       HotKeys,     MonitorPower, Sound,
                        Processes,        IcmpEcho, VersionInfo, Environment, Desktop,      Clock,
-                       InternetSettings, IpHelper};
+                       InternetSettings, IpHelper, Instances};
 }
 
 }  // namespace sys

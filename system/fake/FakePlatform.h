@@ -8,6 +8,7 @@
 #include "system/fake/FakeEnvironment.h"
 #include "system/fake/FakeHotKeys.h"
 #include "system/fake/FakeIcmpEcho.h"
+#include "system/fake/FakeInstances.h"
 #include "system/fake/FakeInternetSettings.h"
 #include "system/fake/FakeIpHelper.h"
 #include "system/fake/FakeMixer.h"
@@ -42,6 +43,7 @@ struct FakePlatform {
   FakeClock Clock;
   FakeInternetSettings InternetSettings;
   FakeIpHelper IpHelper;
+  FakeInstances Instances;
 };
 
 }  // namespace sys

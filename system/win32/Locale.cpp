@@ -12,4 +12,9 @@ std::string DecimalSeparator() {
   return std::string(text, std::size_t(length - 1));
 }
 
+bool SameTextIgnoringCase(const std::string& a, const std::string& b) {
+  return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(), int(a.size()), b.data(),
+                        int(b.size())) == CSTR_EQUAL;
+}
+
 }  // namespace sys
