@@ -97,13 +97,7 @@ class TranslatedWindows : public win32test::Win32Ui {
   void CheckMacEditor() {
     profiles::ProfileTables tables;
     tables.MacProfiles[0] = {true, "Card", "Adapter", true, "0001", "001A2B3C4D5E"};
-    auto adapters = [] {
-      changers::NetworkAdapters found;
-      found.Links = {"0001"};
-      found.Descriptions = {"Adapter"};
-      found.Addresses = {""};
-      return found;
-    };
+    auto adapters = [] { return changers::NetworkAdapters{{"0001"}, {"Adapter"}, {""}}; };
     auto e = std::make_unique<TFormMacChanger>(&ui::Application(), *env_, tables, adapters,
                                                profiles::OrderDialogRunner{});
     e->Show();
