@@ -11,33 +11,54 @@ using profiles::ProfileKind;
 
 bool Blank(char c) { return c == ' ' || c == '\t'; }
 
-// "/yes" and "-YES" are the option "yes"; anything else is no option ("" for a lone "/").
-std::string OptionName(const std::string& argument) {
-  if (argument.size() < 2 || (argument[0] != '/' && argument[0] != '-')) return {};
-  return sys::FoldCase(argument.substr(1));
+// The options, as CommandText writes them; the first three also name the switcher's pages.
+struct Option {
+  const char* Text;
+  Verb What;  // None: an option that goes with a command ("/yes", "/delete")
+  ProfileKind Kind;
+};
+const Option kOptions[] = {
+    {"/ip", Verb::ApplyProfile, ProfileKind::IP},
+    {"/proxy", Verb::ApplyProfile, ProfileKind::Proxy},
+    {"/mac", Verb::ApplyProfile, ProfileKind::Mac},
+    {"/switcher", Verb::OpenSwitcher, ProfileKind::IP},
+    {"/settings", Verb::OpenSettings, ProfileKind::IP},
+    {"/history", Verb::OpenHistory, ProfileKind::IP},
+    {"/networkaddress", Verb::NetworkAddress, ProfileKind::IP},
+    {"/?", Verb::Usage, ProfileKind::IP},
+    {"/yes", Verb::None, ProfileKind::IP},
+    {"/delete", Verb::None, ProfileKind::IP},
+};
+const Option& kYes = kOptions[8];
+const Option& kDelete = kOptions[9];
+
+// Whether text is the word, letter case aside.
+bool SameWord(const std::string& text, std::size_t from, const char* word) {
+  std::size_t i = from;
+  for (; *word; ++word, ++i)
+    if (i >= text.size() || sys::FoldCase(text[i]) != sys::FoldCase(*word)) return false;
+  return i == text.size();
 }
 
-bool KindFromName(const std::string& name, ProfileKind& kind) {
-  for (ProfileKind k : profiles::kProfileKinds) {
-    if (name == sys::FoldCase(KindOption(k) + 1)) {
-      kind = k;
-      return true;
-    }
-  }
-  return false;
+// The option an argument is: "/" or "-" and its name.
+const Option* FindOption(const std::string& argument) {
+  if (argument.empty() || (argument[0] != '/' && argument[0] != '-')) return nullptr;
+  for (const Option& option : kOptions)
+    if (SameWord(argument, 1, option.Text + 1)) return &option;
+  return nullptr;
 }
 
-bool KnownOption(const std::string& argument) {
-  static const char* const kOptions[] = {
-      "IP", "PROXY",          "MAC",   "YES", "SWITCHER", "SETTINGS", "HISTORY",
-      "?",  "NETWORKADDRESS", "DELETE"};
-  const std::string name = OptionName(argument);
-  for (const char* option : kOptions)
-    if (name == option) return true;
-  return false;
+const Option* FindPage(const std::string& word) {
+  for (int i = 0; i < 3; ++i)
+    if (SameWord(word, 0, kOptions[i].Text + 1)) return &kOptions[i];
+  return nullptr;
 }
 
-const char kDelete[] = "/delete";
+ParsedCommand Fault(const std::string& argument) {
+  ParsedCommand parsed;
+  parsed.Fault = argument;
+  return parsed;
+}
 
 // A quoted argument where it holds blanks or quotes (or is empty); backslashes are doubled
 // only before a quote, as the runtime reads them.
@@ -107,7 +128,7 @@ std::vector<std::string> SplitArguments(const std::string& text) {
         argument += text[i++];
       }
     }
-    arguments.push_back(argument);
+    arguments.push_back(std::move(argument));
   }
 }
 
@@ -129,111 +150,82 @@ ParsedCommand ParseArguments(const std::vector<std::string>& arguments) {
   Command& c = parsed.Cmd;
   // Asking for the usage overrides whatever else stands there.
   for (const std::string& argument : arguments) {
-    if (OptionName(argument) == "?") {
+    if (const Option* option = FindOption(argument); option && option->What == Verb::Usage) {
       c.What = Verb::Usage;
       return parsed;
     }
   }
   bool yes = false;
-  for (std::size_t i = 0; i < arguments.size() && parsed.Ok(); ++i) {
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
-    const std::string name = OptionName(argument);
-    // The value an option takes: the next argument, which may not be missing or an option.
-    auto value = [&]() -> const std::string* {
-      if (i + 1 >= arguments.size() || KnownOption(arguments[i + 1])) return nullptr;
-      return &arguments[++i];
-    };
-    if (name == "YES") {
-      if (yes) parsed.Fault = argument;
+    const Option* option = FindOption(argument);
+    if (option == &kYes && !yes) {
       yes = true;
       continue;
     }
-    // Everything else starts the one command a line may hold.
-    if (c.What != Verb::None) {
-      parsed.Fault = argument;
-      break;
-    }
-    ProfileKind kind = ProfileKind::IP;
-    if (KindFromName(name, kind)) {
-      const std::string* profile = value();
-      if (!profile) {
-        parsed.Fault = argument;
+    // One command a line; a word that is no option is one only as an option's value.
+    if (!option || option->What == Verb::None || c.What != Verb::None) return Fault(argument);
+    c.What = option->What;
+    c.Kind = option->Kind;
+    // An option's value: the next argument, which may be neither missing nor an option.
+    const std::string* value =
+        i + 1 < arguments.size() && !FindOption(arguments[i + 1]) ? &arguments[i + 1] : nullptr;
+    switch (c.What) {
+      case Verb::ApplyProfile:
+        if (!value) return Fault(argument);
+        c.Profile = *value;
+        ++i;
+        break;
+      case Verb::OpenSwitcher: {
+        const Option* page = value ? FindPage(*value) : nullptr;
+        if (!page) return Fault(value ? *value : argument);
+        c.Kind = page->Kind;
+        ++i;
         break;
       }
-      c.What = Verb::ApplyProfile;
-      c.Kind = kind;
-      c.Profile = *profile;
-    } else if (name == "SWITCHER") {
-      const std::string* page = value();
-      if (!page || !KindFromName(sys::FoldCase(*page), kind)) {
-        parsed.Fault = page ? *page : argument;
+      case Verb::NetworkAddress: {
+        // The verb's own start: the adapter's link, then the address or "/delete".
+        if (!value || i + 2 >= arguments.size()) return Fault(argument);
+        const std::string& address = arguments[i + 2];
+        if (FindOption(address) != &kDelete && (address.empty() || FindOption(address)))
+          return Fault(argument);
+        c.Link = *value;
+        if (FindOption(address) != &kDelete) c.Address = address;
+        i += 2;
         break;
       }
-      c.What = Verb::OpenSwitcher;
-      c.Kind = kind;
-    } else if (name == "SETTINGS") {
-      c.What = Verb::OpenSettings;
-    } else if (name == "HISTORY") {
-      c.What = Verb::OpenHistory;
-    } else if (name == "NETWORKADDRESS") {
-      // The verb's own start: the adapter's link, then the address or "/delete".
-      const std::string* link = value();
-      const bool remove =
-          link && i + 1 < arguments.size() && OptionName(arguments[i + 1]) == "DELETE";
-      if (remove) ++i;
-      const std::string* address = link && !remove ? value() : nullptr;
-      if (!link || (!remove && (!address || address->empty()))) {
-        parsed.Fault = argument;
+      default:
         break;
-      }
-      c.What = Verb::NetworkAddress;
-      c.Link = *link;
-      c.Address = remove ? std::string() : *address;
-    } else {
-      parsed.Fault = argument;
     }
   }
-  if (parsed.Ok() && yes) {
-    if (c.What != Verb::ApplyProfile)
-      parsed.Fault = "/yes";
-    else
-      c.Yes = true;
-  }
-  if (!parsed.Ok()) parsed.Cmd = Command{};
+  if (yes && c.What != Verb::ApplyProfile) return Fault(kYes.Text);
+  c.Yes = yes;
   return parsed;
 }
 
-const char* KindOption(ProfileKind kind) {
-  switch (kind) {
-    case ProfileKind::IP:
-      return "/ip";
-    case ProfileKind::Proxy:
-      return "/proxy";
-    case ProfileKind::Mac:
-      break;
-  }
-  return "/mac";
-}
+const char* KindOption(ProfileKind kind) { return kOptions[profiles::KindIndex(kind)].Text; }
 
 std::string CommandText(const Command& c) {
-  switch (c.What) {
-    case Verb::None:
-      return {};
-    case Verb::Usage:
-      return "/?";
-    case Verb::ApplyProfile:
-      return std::string(KindOption(c.Kind)) + " " + Quoted(c.Profile) + (c.Yes ? " /yes" : "");
-    case Verb::OpenSwitcher:
-      return std::string("/switcher ") + (KindOption(c.Kind) + 1);
-    case Verb::OpenSettings:
-      return "/settings";
-    case Verb::OpenHistory:
-      return "/history";
-    case Verb::NetworkAddress:
+  std::string text;
+  if (c.What == Verb::None) return text;
+  for (const Option& option : kOptions) {
+    if (option.What == c.What && (c.What != Verb::ApplyProfile || option.Kind == c.Kind)) {
+      text = option.Text;
       break;
+    }
   }
-  return "/networkaddress " + Quoted(c.Link) + " " +
-         (c.Address.empty() ? std::string(kDelete) : Quoted(c.Address));
+  // Each piece appended on its own: the program is kept small.
+  auto add = [&text](const std::string& piece) { (text += ' ') += piece; };
+  if (c.What == Verb::ApplyProfile) {
+    add(Quoted(c.Profile));
+    if (c.Yes) add(kYes.Text);
+  } else if (c.What == Verb::OpenSwitcher) {
+    add(KindOption(c.Kind) + 1);
+  } else if (c.What == Verb::NetworkAddress) {
+    add(Quoted(c.Link));
+    add(c.Address.empty() ? kDelete.Text : Quoted(c.Address));
+  }
+  return text;
 }
 
 int FindProfile(const profiles::ProfileTables& tables, ProfileKind kind,

@@ -9,36 +9,18 @@
 
 using app::Verb;
 
-namespace {
-
-// Undoes a command's setting on every way out of it.
-template <class T>
-class Scoped {
- public:
-  Scoped(T& field, T value) : field_(field), before_(std::exchange(field, std::move(value))) {}
-  ~Scoped() { field_ = std::move(before_); }
-  Scoped(const Scoped&) = delete;
-  Scoped& operator=(const Scoped&) = delete;
-
- private:
-  T& field_;
-  T before_;
-};
-
-}  // namespace
-
 void TFormQuonthary::CarryOutCommandText(const std::string& text) {
-  auto reply = [this](int code) { Sys.Instance.Reply(code); };
   const app::ParsedCommand parsed = app::ParseCommandText(text);
-  // The elevated verb and the usage belong to a start of their own.
-  if (!parsed.Ok() || parsed.Cmd.What == Verb::Usage || parsed.Cmd.What == Verb::NetworkAddress) {
-    reply(app::kExitBadArguments);
-    return;
-  }
-  CarryOutCommand(parsed.Cmd, reply);
+  if (parsed.Ok())
+    CarryOutCommand(parsed.Cmd, true);
+  else
+    Sys.Instance.Reply(app::kExitBadArguments);
 }
 
-void TFormQuonthary::CarryOutCommand(const app::Command& c, std::function<void(int)> answer) {
+void TFormQuonthary::CarryOutCommand(const app::Command& c, bool handedOver) {
+  auto answer = [this, handedOver](int code) {
+    if (handedOver) Sys.Instance.Reply(code);
+  };
   // The menu's enabled rule, as at this moment; and never over a confirmation window or a
   // result box, whose place a second one would take.
   auto allowed = [this](ui::TMenuItem& item) {
@@ -68,8 +50,16 @@ void TFormQuonthary::CarryOutCommand(const app::Command& c, std::function<void(i
         answer(app::kExitNotCarriedOut);
         return;
       }
-      Scoped<std::function<void(int)>> pending(CommandAnswer, answer);
-      Scoped<bool> yes(ConfirmedBeforehand, c.Yes);
+      // While it is put in force; nothing else can be (the rule above), so nothing nests.
+      struct InProgress {
+        TFormQuonthary& f;
+        ~InProgress() {
+          f.CommandAnswerPending = false;
+          f.ConfirmedBeforehand = false;
+        }
+      } inProgress{*this};
+      CommandAnswerPending = handedOver;
+      ConfirmedBeforehand = c.Yes;
       const bool confirmed = ApplyProfile(c.Kind, slot);
       AnswerCommand(confirmed ? app::kExitDone : app::kExitNotCarriedOut);
       return;
@@ -96,10 +86,10 @@ void TFormQuonthary::CarryOutCommand(const app::Command& c, std::function<void(i
     case Verb::NetworkAddress:
       break;
   }
+  // The usage and the elevated verb belong to a start of their own.
   answer(app::kExitBadArguments);
 }
 
 void TFormQuonthary::AnswerCommand(int exitCode) {
-  if (!CommandAnswer) return;
-  std::exchange(CommandAnswer, nullptr)(exitCode);
+  if (std::exchange(CommandAnswerPending, false)) Sys.Instance.Reply(exitCode);
 }

@@ -1,7 +1,6 @@
 #include "app/CommandLineStart.h"
 
 #include "app/NetworkAddressVerb.h"
-#include "i18n/FillIn.h"
 #include "i18n/FormLanguage.h"
 #include "i18n/Translate.h"
 #include "settings/SettingsStore.h"
@@ -32,10 +31,10 @@ void ShowUsage(const sys::Platform& platform, const std::string& fault) {
   texts.SetLanguageFile(store.ReadSettingString(sys::RootKey::CurrentUser, "\\Software\\Quonthary",
                                                 "LanguageFile", store.ReadStorageSwitch()));
   TranslateForm(texts, texts, sys::DirectoryOf(exe));
-  std::string text = fault.empty() ? "" : FillIn(texts.Message("LabelCmdFault"), {fault}) + "\n\n";
+  std::string text;
+  if (!fault.empty()) ((text = texts.Message("LabelCmdFault")) += ' ') += fault + "\n\n";
   text += kSyntax;
-  for (const char* label : {"LabelCmdName", "LabelCmdYes", "LabelCmdRunning", "LabelCmdExit"})
-    text += "\n" + texts.Message(label);
+  for (const char* label : {"LabelCmdName", "LabelCmdExit"}) (text += '\n') += texts.Message(label);
   ui::Application().MessageBox(text, "Quonthary",
                                fault.empty() ? ui::MB_IconInformation : ui::MB_IconExclamation);
 }

@@ -239,8 +239,9 @@ class TFormQuonthary : public ui::TForm {
   bool WriteMacSetting(const profiles::MacProfileRecord& mac);
   // The MAC write as this start may make it: itself, or, where the machine's registry needs
   // administrator rights it lacks, through the program started elevated (one question to the
-  // user, who may decline). The elevated write takes only an address of 12 hexadecimal digits.
-  enum class MacWrite { Written, Failed, Declined, Refused };
+  // user, who may decline). The elevated write takes only a link of letters and digits and an
+  // address of 12 hexadecimal digits (Unfit: not asked).
+  enum class MacWrite { Written, Failed, Declined, Unfit };
   MacWrite PutMacSetting(const profiles::MacProfileRecord& mac);
   // Why a MAC write that did not happen did not.
   const std::string& MacNotWritten(const profiles::MacProfileRecord& mac, MacWrite write);
@@ -289,15 +290,15 @@ class TFormQuonthary : public ui::TForm {
 
   // ---- the command line ----
   // A command of the command line (handed over by a second start, or this start's own once
-  // it is up), carried out on the paths the menu takes and under its enabled rule; answer gets
-  // the exit code as soon as it is known.
-  void CarryOutCommand(const app::Command& command, std::function<void(int)> answer);
-  // The text of a handed-over command: its sender gets the answer.
+  // it is up), carried out on the paths the menu takes and under its enabled rule. A start
+  // that handed it over gets the exit code as soon as it is known (Sys.Instance.Reply).
+  void CarryOutCommand(const app::Command& command, bool handedOver);
+  // The text of a handed-over command.
   void CarryOutCommandText(const std::string& text);
   // The answer of the profile command in progress, given once: when its result is shown,
   // else when it ends.
   void AnswerCommand(int exitCode);
-  std::function<void(int)> CommandAnswer;
+  bool CommandAnswerPending = false;
   // "/yes": the confirmation window is left out, as if answered Yes.
   bool ConfirmedBeforehand = false;
 

@@ -73,6 +73,6 @@ void TFormQuontharyMain::CarryOutWhenStarted(const app::Command& command) {
   startCommandTimer_->SetOnTimer([this](ui::TObject*) {
     // Once: the command may run modal windows, in which this timer would tick again.
     startCommandTimer_->SetEnabled(false);
-    if (Indicator) Indicator->CarryOutCommand(startCommand_, [](int) {});
+    if (Indicator) Indicator->CarryOutCommand(startCommand_, false);
   });
 }

@@ -1,6 +1,7 @@
 #include "app/NetworkAddressVerb.h"
 
 #include "changers/NetworkAdapters.h"
+#include "profiles/NetshScript.h"
 
 namespace app {
 
@@ -30,23 +31,21 @@ bool NetworkAddressFits(const std::string& address) {
   return true;
 }
 
-std::optional<Command> NetworkAddressCommand(const profiles::MacProfileRecord& mac) {
-  if (!AdapterLinkFits(mac.LinkInRegistry)) return std::nullopt;
-  if (mac.UseOtherMAC && !NetworkAddressFits(mac.MacAddress)) return std::nullopt;
+std::string NetworkAddressArguments(const profiles::MacProfileRecord& mac) {
+  if (!AdapterLinkFits(mac.LinkInRegistry)) return {};
+  if (mac.UseOtherMAC && !NetworkAddressFits(mac.MacAddress)) return {};
   Command verb;
   verb.What = Verb::NetworkAddress;
   verb.Link = mac.LinkInRegistry;
   if (mac.UseOtherMAC) verb.Address = mac.MacAddress;
-  return verb;
+  return CommandText(verb);
 }
 
-std::string NetworkAddressBatchLine(const std::string& exePath, const Command& verb) {
-  std::string path;
-  for (char c : exePath) {
-    if (c == '%') path += '%';
-    path += c;
-  }
-  return "\"" + path + "\" " + CommandText(verb) + "\r\n";
+std::string NetworkAddressBatchLine(const std::string& exePath,
+                                    const profiles::MacProfileRecord& mac) {
+  std::string arguments = NetworkAddressArguments(mac);
+  if (arguments.empty()) return arguments;
+  return profiles::BatchQuoted(exePath) + " " + arguments + "\r\n";
 }
 
 int SetNetworkAddress(sys::Registry& registry, const std::string& link,

@@ -3,7 +3,6 @@
 // ("/networkaddress 0007 00AABBCCDDEE", or "/delete" for the built-in address) that changes
 // that one value of one network adapter, and nothing else, and ends.
 #pragma once
-#include <optional>
 #include <string>
 
 #include "app/CommandLine.h"
@@ -18,12 +17,14 @@ namespace app {
 bool AdapterLinkFits(const std::string& link);
 bool NetworkAddressFits(const std::string& address);
 
-// The verb that puts the MAC profile in force; nullopt when its link or address does not fit.
-std::optional<Command> NetworkAddressCommand(const profiles::MacProfileRecord& mac);
+// The verb's arguments that put the MAC profile in force ("/networkaddress 0007
+// 00AABBCCDDEE"); empty when its link or address does not fit.
+std::string NetworkAddressArguments(const profiles::MacProfileRecord& mac);
 
-// The batch line that runs the verb with the program at exePath (the path quoted, its percent
-// signs doubled), CR LF ended.
-std::string NetworkAddressBatchLine(const std::string& exePath, const Command& verb);
+// The batch line that runs them with the program at exePath (the path quoted, its percent
+// signs doubled), CR LF ended; empty likewise.
+std::string NetworkAddressBatchLine(const std::string& exePath,
+                                    const profiles::MacProfileRecord& mac);
 
 // Carries the verb out: the link must name a network adapter (a subkey of the class key with
 // a "BusType") and the address fit; then the value is written, or deleted for an empty

@@ -1,5 +1,7 @@
 #include "changers/FormMacChanger.h"
 
+#include <cstring>
+
 #include "changers/MacAddressText.h"
 #include "dialogs/DialogLayout.h"
 
@@ -139,8 +141,7 @@ void TFormMacChanger::CheckAddress() {
   const std::string& address = EditMacAddress.Text();
   const bool used = CheckBoxUseMacChanger.Checked();
   LabelWrongMAC.SetVisible(address.size() != kAddressLength && used);
-  LabelMacFirstByte.SetVisible(used && address.size() >= 2 &&
-                               std::string("26AE").find(address[1]) == std::string::npos);
+  LabelMacFirstByte.SetVisible(used && address.size() >= 2 && !std::strchr("26AE", address[1]));
 }
 
 void TFormMacChanger::CheckBoxUseMacChangerClick(ui::TObject* sender) {

@@ -56,10 +56,10 @@ TFormQuonthary::MacWrite TFormQuonthary::PutMacSetting(const profiles::MacProfil
   if (!Sys.Shell.ElevationNeeded())
     return WriteMacSetting(mac) ? MacWrite::Written : MacWrite::Failed;
   // Nothing to ask the user about for a link or an address the verb would refuse.
-  const std::optional<app::Command> verb = app::NetworkAddressCommand(mac);
-  if (!verb) return app::AdapterLinkFits(mac.LinkInRegistry) ? MacWrite::Refused : MacWrite::Failed;
-  const std::intptr_t launch = Sys.Shell.ShellExecuteElevatedAndWait(
-      Sys.Env.ExePath(), app::CommandText(*verb), "", sys::ShowNormal, true);
+  const std::string verb = app::NetworkAddressArguments(mac);
+  if (verb.empty()) return MacWrite::Unfit;
+  const std::intptr_t launch =
+      Sys.Shell.ShellExecuteElevatedAndWait(Sys.Env.ExePath(), verb, "", sys::ShowNormal, true);
   Sys.Screen.SetForegroundWindow(Handle());
   if (launch == sys::LaunchDeclined) return MacWrite::Declined;
   // Whether the elevated start wrote the value, the read-back tells.
@@ -71,11 +71,14 @@ const std::string& TFormQuonthary::MacNotWritten(const profiles::MacProfileRecor
   switch (write) {
     case MacWrite::Declined:
       return Msg("LabelMacDeclined");
-    case MacWrite::Refused:
-      return Msg("LabelMacInvalid");
+    case MacWrite::Unfit:
+      // A link that does not name one adapter subkey counts as an adapter not found.
+      if (app::AdapterLinkFits(mac.LinkInRegistry)) return Msg("LabelMacInvalid");
+      break;
     default:
-      return changers::MacWriteFailure(Sys.Reg, mac, *FormLanguage);
+      break;
   }
+  return changers::MacWriteFailure(Sys.Reg, mac, *FormLanguage);
 }
 
 bool TFormQuonthary::ApplyMacProfile(int slot) {

@@ -9,6 +9,8 @@
 class TFormLanguage : public ui::TForm {
  public:
   explicit TFormLanguage(ui::TComponent* owner);
+  // Out of line: its many labels' destruction is made once, not wherever a holder ends.
+  ~TFormLanguage() override;
 
   // The language file's name in the "language\" folder; empty = the built-in English texts.
   const std::string& LanguageFile() const { return languageFile_; }
@@ -158,21 +160,14 @@ class TFormLanguage : public ui::TForm {
 
   // The command line: its usage (after the syntax lines, which stay as they are), a command
   // that names no profile; and a MAC address that the program started elevated did not write.
-  ui::TLabel LabelCmdFault{this, "LabelCmdFault", this, {}, "Not understood: %1"};
+  ui::TLabel LabelCmdFault{this, "LabelCmdFault", this, {}, "Not understood:"};
   ui::TLabel LabelCmdName{this,
                           "LabelCmdName",
                           this,
                           {},
                           "NAME: a profile's name (letter case does not matter) or its slot "
-                          "number, 0 to 20. A name with blanks goes in double quotes."};
-  ui::TLabel LabelCmdYes{
-      this, "LabelCmdYes", this, {}, "/yes: put the profile in force without asking first."};
-  ui::TLabel LabelCmdRunning{
-      this,
-      "LabelCmdRunning",
-      this,
-      {},
-      "A running Quonthary carries the command out; otherwise Quonthary starts and then does."};
+                          "number, 0 to 20; a name with blanks in double quotes. /yes: without "
+                          "asking first."};
   ui::TLabel LabelCmdExit{this,
                           "LabelCmdExit",
                           this,

@@ -50,11 +50,10 @@ bool TFormQuonthary::ApplyIPProfile(int slot) {
   bool macWritten = false;
   // Without rights the elevated batch writes the adapter value too, through the program's
   // own verb: one question to the user covers both.
-  std::optional<app::Command> macVerb =
-      mac && elevate ? app::NetworkAddressCommand(*mac) : std::nullopt;
-  if (mac && elevate && !macVerb) {
-    fail(MacNotWritten(
-        *mac, app::AdapterLinkFits(mac->LinkInRegistry) ? MacWrite::Refused : MacWrite::Failed));
+  const std::string macLine =
+      mac && elevate ? app::NetworkAddressBatchLine(Sys.Env.ExePath(), *mac) : std::string();
+  if (mac && elevate && macLine.empty()) {
+    fail(MacNotWritten(*mac, MacWrite::Unfit));
   } else if (mac && !elevate) {
     if (!WriteMacSetting(*mac)) {
       fail(changers::MacWriteFailure(Sys.Reg, *mac, *FormLanguage));
@@ -72,10 +71,8 @@ bool TFormQuonthary::ApplyIPProfile(int slot) {
 
   // Each file is replaced whole, so a write that fails leaves no half script to run later.
   try {
-    sys::files::WriteReplacing(
-        TempFolder + profiles::kBatchFileName,
-        (macVerb ? app::NetworkAddressBatchLine(Sys.Env.ExePath(), *macVerb) : std::string()) +
-            profiles::NetshBatchText(TempFolder));
+    sys::files::WriteReplacing(TempFolder + profiles::kBatchFileName,
+                               macLine + profiles::NetshBatchText(TempFolder));
     sys::files::WriteReplacing(TempFolder + profiles::kScriptFileName,
                                profiles::NetshScriptText(ip));
   } catch (const sys::FileCreateError&) {
@@ -97,9 +94,9 @@ bool TFormQuonthary::ApplyIPProfile(int slot) {
     Profiles.AppliedMarks = marksBefore;
     ShowAppliedMarks();
   }
-  if (macVerb && declined) {
+  if (!macLine.empty() && declined) {
     fail(Msg("LabelMacDeclined"));
-  } else if (macVerb && launch > 32) {
+  } else if (!macLine.empty() && launch > 32) {
     const std::string readBack = changers::MacReadBack(Sys.Reg, *mac, *FormLanguage);
     macWritten = readBack.empty();
     fail(readBack);

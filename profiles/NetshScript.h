@@ -10,6 +10,10 @@ namespace profiles {
 inline const char kBatchFileName[] = "qth_run.bat";
 inline const char kScriptFileName[] = "qth_run.txt";
 
+// A path as a batch line writes it: quoted, since it may contain blanks, and its percent
+// signs doubled, so that the command interpreter takes them literally.
+std::string BatchQuoted(const std::string& path);
+
 // The batch line for a script in scriptDir (which ends with a backslash). The path is
 // quoted, since the folder may contain blanks, and percent signs are doubled so that the
 // command interpreter takes them literally.

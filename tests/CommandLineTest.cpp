@@ -221,6 +221,7 @@ TEST_F(HandedCommand, WindowsOpenAfterTheAnswerAndTheFirstStartsCommandOnceUp) {
   Tick();
   Tick();
   EXPECT_EQ(switcherRuns, 1);
+  EXPECT_EQ(fake.Instances.Replies, std::vector<int>{0}) << "this start's own answers nobody";
   ExpectAllAnswered();
 }
 
