@@ -30,7 +30,7 @@ void TFormQuonthary::CarryOutCommand(const app::Command& c, bool handedOver) {
   switch (c.What) {
     case Verb::None:
       // A start without a command: the gauge, and the windows it has open, to the front.
-      BringToFront();
+      GaugeToFront();
       for (ui::TForm* dialog : Dialogs.InRaiseOrder())
         Sys.Screen.SetForegroundWindow(dialog->Handle());
       answer(app::kExitDone);

@@ -9,10 +9,12 @@
 #include <utility>
 #include <vector>
 
+#include "app/TaskbarDock.h"
 #include "changers/NetworkAdapters.h"
 #include "dialogs/Dialog.h"
 #include "dialogs/DialogRunner.h"
 #include "dialogs/ResultLine.h"
+#include "indicator/ChargeAlerts.h"
 #include "profiles/ProfileKinds.h"
 #include "profiles/ProfileRecords.h"
 #include "settings/Settings.h"
@@ -98,13 +100,18 @@ class TFormQuonthary : public ui::TForm {
   // The speakers line's mute switch and volume; not usable until the mixer is opened.
   sys::MixerControl MuteMixer;
   sys::MixerControl VolumeMixer;
+  // The taskbar (one that shows), its notification area (one with a size) and Windows 11's
+  // XAML face in it; 0 where there is none (see TaskbarWindows).
   sys::WindowHandle TaskbarWindow = 0;
   sys::WindowHandle TrayNotifyWindow = 0;
-  // Taskbar mode on a taskbar without a notification area: a topmost window over the
-  // taskbar's right end instead of a child inside it.
+  sys::WindowHandle ContentBridgeWindow = 0;
+  // Taskbar mode on another shell's taskbar (no notification area, no XAML face): a topmost
+  // window over the taskbar's right end instead of a child inside it.
   bool FloatsOverTaskbar = false;
-  // Taskbar mode on a desktop without a taskbar: the window stays where window mode puts it.
+  // Taskbar mode while there is no taskbar: the window is where window mode puts it
+  // (FreePlace), on top.
   bool NoTaskbar = false;
+  sys::Point FreePlace;
   sys::WindowHandle OwnerWindow = 0;
   std::string TempFolder;
   bool FirstShowPending = true;
@@ -136,6 +143,13 @@ class TFormQuonthary : public ui::TForm {
   int FullBlinkCount = 0;
   // Connection check.
   int ConnectionFailures = 0;
+  // Battery care: the charge alerts' crossings; the health line's schedule (the day last
+  // looked at, the power source then, a look waiting for the start to be over).
+  indicator::ChargeAlerts ChargeAlertState;
+  int HealthDay = 0;
+  bool HealthOnBattery = false;
+  bool HealthDue = false;
+  int HealthWaitTicks = 0;
 
   // The language holder, and each dialog's reference (null while it is closed). Dialogs run
   // through dialogs::DialogRun, which also keeps the list of open dialogs.
@@ -170,6 +184,11 @@ class TFormQuonthary : public ui::TForm {
   void TimerTimer(ui::TObject* sender);
   void UpdateTimeText();
   void TrackPowerSource(bool onBattery, int percent);
+  // A word on the gauge for the next two seconds: the plug messages and the charge alerts.
+  void ShowPowerMessage(const std::string& text, ui::TColor colour);
+  void CheckChargeAlerts(int percent);
+  // A line in discharging_log\health.txt once a day and when a battery period begins.
+  void LogBatteryHealth(bool onBattery);
 
   // ---- gauge ----
   void UpdateGauge(int percent);
@@ -188,8 +207,19 @@ class TFormQuonthary : public ui::TForm {
   void ApplyCurrentScale() { ApplyScale(Cfg.BatteryScale); }
   // Taskbar mode begins: the window goes into the taskbar (see FloatsOverTaskbar).
   void EnterTaskbar();
+  // Into the taskbar found, over it, or free without one; a window that went with a taskbar
+  // that ended is made afresh.
+  void DockInto(const TaskbarWindows& taskbar);
+  TaskbarWindows DockedTaskbar() const {
+    return {TaskbarWindow, TrayNotifyWindow, ContentBridgeWindow};
+  }
+  // Every tick in taskbar mode: follows the taskbar (a new one, or none), then docks.
   void DockToTray();
+  // A new taskbar announced itself (the shell restarted): docks into it at once.
+  void TaskbarCreated();
   void ApplyWindowOptions(bool stayOnTop);
+  // Stay-on-top as set, and always while floating over a taskbar or without one.
+  void ApplyFormStyle(bool stayOnTop);
   void ApplyAlpha(int alpha);
   bool IsShown();
   void ShowIndicator();
@@ -216,6 +246,8 @@ class TFormQuonthary : public ui::TForm {
   void PlayVolumeUpAlert();
   void PlayVolumeDownAlert();
   void PlayConnectionLostAlert();
+  void PlayLowChargeAlert();
+  void PlayUnplugAlert();
   std::string NewLogFileName();
   void AppendLogLine(const std::string& fileName, int seconds, int percent);
   void TimerIcmpTimer(ui::TObject* sender);
@@ -306,7 +338,7 @@ class TFormQuonthary : public ui::TForm {
   void RegisterHotKeys();
   void HandleHotKey(int id);
   // Win+F12: the floating gauge to the front; a full battery's hidden one blinks once more.
-  void BringToFront();
+  void GaugeToFront();
   void OpenMixers();
   void ReadVolumeQuietly();
   void VolumeUp();

@@ -18,6 +18,8 @@ TFormQuontharyMain::TFormQuontharyMain(ui::TComponent* owner, const sys::Platfor
   OnMessage = [this](unsigned m, std::uintptr_t w, std::intptr_t l) {
     return FormMessage(m, w, l);
   };
+  // Broadcast to the top-level windows, this hidden one among them, when Explorer starts.
+  TaskbarCreatedMessage = platform.Screen.RegisterShellMessage("TaskbarCreated");
 
   // The indicator is created with this form's window as its owner.
   Indicator = std::make_unique<TFormQuonthary>(*this, platform);
@@ -57,6 +59,10 @@ bool TFormQuontharyMain::FormMessage(unsigned message, std::uintptr_t wParam,
   if (!Indicator) return false;
   if (message == WM_HotKey) {
     Indicator->HandleHotKey(static_cast<int>(wParam));
+    return true;
+  }
+  if (message == TaskbarCreatedMessage && message != 0) {
+    Indicator->TaskbarCreated();
     return true;
   }
   if (auto command = Indicator->Sys.Instance.Received(message, wParam, lParam)) {

@@ -15,13 +15,16 @@ class TFormQuontharyMain : public ui::TForm {
   ~TFormQuontharyMain() override;
 
   void FormDestroy();
-  // WM_HOTKEY goes to the indicator's hot-key handler, a command handed over to the
+  // WM_HOTKEY goes to the indicator's hot-key handler; the shell's "TaskbarCreated" (a
+  // restarted Explorer) to its docking; a command a second start hands over to the
   // indicator's command handler.
   bool FormMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
   // This start's own command, carried out once the message loop runs.
   void CarryOutWhenStarted(const app::Command& command);
 
   std::unique_ptr<TFormQuonthary> Indicator;
+  // The number of the registered message "TaskbarCreated".
+  unsigned TaskbarCreatedMessage = 0;
 
  private:
   app::Command startCommand_;

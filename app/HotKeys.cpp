@@ -51,7 +51,7 @@ void TFormQuonthary::RegisterHotKeys() {
 void TFormQuonthary::HandleHotKey(int id) {
   switch (id) {
     case 44200:
-      BringToFront();
+      GaugeToFront();
       break;
     case 44201:
       MonitorOff();
@@ -84,7 +84,7 @@ void TFormQuonthary::HandleHotKey(int id) {
   }
 }
 
-void TFormQuonthary::BringToFront() {
+void TFormQuonthary::GaugeToFront() {
   if (!TaskbarMode()) Sys.Screen.SetForegroundWindow(Handle());
   // A full battery's indicator shows and blinks once more.
   FullBlinkCount = 0;

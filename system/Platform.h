@@ -1,5 +1,6 @@
 // Every platform adapter the program uses, handed around as one bundle.
 #pragma once
+#include "system/BatteryDevices.h"
 #include "system/Clock.h"
 #include "system/Desktop.h"
 #include "system/Environment.h"
@@ -34,6 +35,7 @@ struct Platform {
   InternetSettings& Inet;
   // Last, with the system's own as the default: a bundle made without them uses the system's.
   IpHelper& Ip = SystemIpHelper();
+  BatteryDevices& Battery = SystemBatteryDevices();
   Instances& Instance = SystemInstances();
 };
 
