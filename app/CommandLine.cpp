@@ -90,12 +90,14 @@ int SlotNumber(const std::string& text) {
   return slot < profiles::SlotCount ? slot : -1;
 }
 
+// The used profiles' names by slot, null for a free slot.
+using SlotNames = std::array<const std::string*, profiles::SlotCount>;
 template <class Record>
-int FindIn(const std::array<Record, profiles::SlotCount>& records, const std::string& text) {
+SlotNames NamesOf(const std::array<Record, profiles::SlotCount>& records) {
+  SlotNames names{};
   for (std::size_t i = 0; i < records.size(); ++i)
-    if (records[i].Used && sys::SameTextIgnoringCase(records[i].ProfileName, text)) return int(i);
-  const int slot = SlotNumber(text);
-  return slot >= 0 && records[std::size_t(slot)].Used ? slot : -1;
+    if (records[i].Used) names[i] = &records[i].ProfileName;
+  return names;
 }
 
 }  // namespace
@@ -203,8 +205,6 @@ ParsedCommand ParseArguments(const std::vector<std::string>& arguments) {
   return parsed;
 }
 
-const char* KindOption(ProfileKind kind) { return kOptions[profiles::KindIndex(kind)].Text; }
-
 std::string CommandText(const Command& c) {
   std::string text;
   if (c.What == Verb::None) return text;
@@ -230,15 +230,13 @@ std::string CommandText(const Command& c) {
 
 int FindProfile(const profiles::ProfileTables& tables, ProfileKind kind,
                 const std::string& nameOrSlot) {
-  switch (kind) {
-    case ProfileKind::IP:
-      return FindIn(tables.IPProfiles, nameOrSlot);
-    case ProfileKind::Proxy:
-      return FindIn(tables.ProxyProfiles, nameOrSlot);
-    case ProfileKind::Mac:
-      break;
-  }
-  return FindIn(tables.MacProfiles, nameOrSlot);
+  const SlotNames names = kind == ProfileKind::IP      ? NamesOf(tables.IPProfiles)
+                          : kind == ProfileKind::Proxy ? NamesOf(tables.ProxyProfiles)
+                                                       : NamesOf(tables.MacProfiles);
+  for (std::size_t i = 0; i < names.size(); ++i)
+    if (names[i] && sys::SameTextIgnoringCase(*names[i], nameOrSlot)) return int(i);
+  const int slot = SlotNumber(nameOrSlot);
+  return slot >= 0 && names[std::size_t(slot)] ? slot : -1;
 }
 
 }  // namespace app

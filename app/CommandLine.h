@@ -66,7 +66,10 @@ inline ParsedCommand ParseCommandText(const std::string& text) {
 std::string CommandText(const Command& command);
 
 // The option that names a kind: "/ip", "/proxy", "/mac".
-const char* KindOption(profiles::ProfileKind kind);
+inline const char* KindOption(profiles::ProfileKind kind) {
+  static const char* const kKindOptions[] = {"/ip", "/proxy", "/mac"};
+  return kKindOptions[profiles::KindIndex(kind)];
+}
 
 // The slot of the profile a command names: the first used profile of the kind whose name is
 // the text without regard to case, else the used profile whose slot number the text is

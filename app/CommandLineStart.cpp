@@ -16,12 +16,9 @@ constexpr int kWindowWaitMs = 10000;
 constexpr int kWindowWaitStepMs = 100;
 
 const char kSyntax[] =
-    "Quonthary.exe /ip NAME [/yes]\n"
-    "Quonthary.exe /proxy NAME [/yes]\n"
-    "Quonthary.exe /mac NAME [/yes]\n"
+    "Quonthary.exe /ip|/proxy|/mac NAME [/yes]\n"
     "Quonthary.exe /switcher ip|proxy|mac\n"
-    "Quonthary.exe /settings\n"
-    "Quonthary.exe /history\n";
+    "Quonthary.exe /settings|/history\n";
 
 // The usage in the user's language: the holder translated from the file the settings name.
 void ShowUsage(const sys::Platform& platform, const std::string& fault) {

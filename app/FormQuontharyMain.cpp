@@ -71,14 +71,3 @@ bool TFormQuontharyMain::FormMessage(unsigned message, std::uintptr_t wParam,
   }
   return false;
 }
-
-void TFormQuontharyMain::CarryOutWhenStarted(const app::Command& command) {
-  if (command.What == app::Verb::None) return;
-  startCommand_ = command;
-  startCommandTimer_ = std::make_unique<ui::TTimer>(this, "TimerStartCommand", 1, true);
-  startCommandTimer_->SetOnTimer([this](ui::TObject*) {
-    // Once: the command may run modal windows, in which this timer would tick again.
-    startCommandTimer_->SetEnabled(false);
-    if (Indicator) Indicator->CarryOutCommand(startCommand_, false);
-  });
-}

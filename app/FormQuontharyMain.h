@@ -4,7 +4,6 @@
 #pragma once
 #include <memory>
 
-#include "app/CommandLine.h"
 #include "app/FormQuonthary.h"
 #include "system/Platform.h"
 #include "ui/Ui.h"
@@ -19,16 +18,10 @@ class TFormQuontharyMain : public ui::TForm {
   // restarted Explorer) to its docking; a command a second start hands over to the
   // indicator's command handler.
   bool FormMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
-  // This start's own command, carried out once the message loop runs.
-  void CarryOutWhenStarted(const app::Command& command);
 
   std::unique_ptr<TFormQuonthary> Indicator;
   // The number of the registered message "TaskbarCreated".
   unsigned TaskbarCreatedMessage = 0;
-
- private:
-  app::Command startCommand_;
-  std::unique_ptr<ui::TTimer> startCommandTimer_;
 };
 
 extern TFormQuontharyMain* FormQuontharyMain;

@@ -38,7 +38,9 @@ int main() {
     owner->SetVisible(false);
     app.SetShowMainForm(true);
     app.SetExStyle(app.ExStyle() | ui::WS_EX_ToolWindow);
-    owner->CarryOutWhenStarted(command);
+    // Start-up is done (a first-run about dialog included): this start's own command, whose
+    // windows run modally as that dialog does, before the message loop.
+    if (command.What != app::Verb::None) owner->Indicator->CarryOutCommand(command, false);
     app.Run();
   });
   return exitCode;

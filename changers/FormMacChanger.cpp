@@ -1,7 +1,5 @@
 #include "changers/FormMacChanger.h"
 
-#include <cstring>
-
 #include "changers/MacAddressText.h"
 #include "dialogs/DialogLayout.h"
 
@@ -141,7 +139,9 @@ void TFormMacChanger::CheckAddress() {
   const std::string& address = EditMacAddress.Text();
   const bool used = CheckBoxUseMacChanger.Checked();
   LabelWrongMAC.SetVisible(address.size() != kAddressLength && used);
-  LabelMacFirstByte.SetVisible(used && address.size() >= 2 && !std::strchr("26AE", address[1]));
+  const char second = address.size() >= 2 ? address[1] : '2';
+  LabelMacFirstByte.SetVisible(used && second != '2' && second != '6' && second != 'A' &&
+                               second != 'E');
 }
 
 void TFormMacChanger::CheckBoxUseMacChangerClick(ui::TObject* sender) {

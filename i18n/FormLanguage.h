@@ -181,15 +181,14 @@ class TFormLanguage : public ui::TForm {
                           "LabelCmdName",
                           this,
                           {},
-                          "NAME: a profile's name (letter case does not matter) or its slot "
-                          "number, 0 to 20; a name with blanks in double quotes. /yes: without "
-                          "asking first."};
+                          "NAME: a profile's name (letter case aside) or slot number, 0-20; quoted "
+                          "if it has blanks. /yes: without asking first."};
   ui::TLabel LabelCmdExit{this,
                           "LabelCmdExit",
                           this,
                           {},
                           "Exit codes: 0 done, 1 no such profile, 2 not understood, 3 not carried "
-                          "out (answered No, failed, or a window of Quonthary is open)."};
+                          "out (No, a failure, or a window of Quonthary open)."};
   ui::TLabel LabelCmdNoProfile{
       this, "LabelCmdNoProfile", this, {}, "%1 %2: there is no such profile."};
   ui::TLabel LabelMacDeclined{
@@ -198,12 +197,11 @@ class TFormLanguage : public ui::TForm {
       this,
       {},
       "The MAC address was not changed: administrator rights were not given."};
-  ui::TLabel LabelMacInvalid{
-      this,
-      "LabelMacInvalid",
-      this,
-      {},
-      "The MAC address was not changed: it must be 12 hexadecimal digits (0-9, A-F)."};
+  ui::TLabel LabelMacInvalid{this,
+                             "LabelMacInvalid",
+                             this,
+                             {},
+                             "The MAC address was not changed: it is not 12 hexadecimal digits."};
 
  private:
   std::string languageFile_;

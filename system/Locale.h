@@ -10,7 +10,7 @@ namespace sys {
 std::string DecimalSeparator();
 
 // Whether two texts of the ANSI code page are the same but for letter case, as the user's
-// locale pairs its capitals and small letters (CompareStringA with NORM_IGNORECASE).
+// locale pairs its capitals and small letters (lstrcmpiA).
 bool SameTextIgnoringCase(const std::string& a, const std::string& b);
 
 }  // namespace sys

@@ -126,7 +126,7 @@ TEST_F(ProgramStart, TheUsageAFaultAndTheVerbEndTheStartThemselves) {
   EXPECT_TRUE(fake.Instances.HandOvers.empty());
   const auto& boxes = ui_->MessageBoxes();
   ASSERT_EQ(boxes.size(), 2u);
-  EXPECT_EQ(boxes[0].Text.find("Quonthary.exe /ip NAME [/yes]\n"), 0u);
+  EXPECT_EQ(boxes[0].Text.find("Quonthary.exe /ip|/proxy|/mac NAME [/yes]\n"), 0u);
   EXPECT_EQ(boxes[1].Text.find("Not understood: /ip\n\nQuonthary.exe"), 0u);
 }
 
@@ -203,7 +203,7 @@ TEST_F(HandedCommand, NoAnUnknownNameAndAnOpenWindowAreAnsweredAndChangeNothing)
   ExpectAllAnswered();
 }
 
-TEST_F(HandedCommand, WindowsOpenAfterTheAnswerAndTheFirstStartsCommandOnceUp) {
+TEST_F(HandedCommand, WindowsOpenAfterTheAnswerAndAStartsOwnCommandAnswersNobody) {
   OnSwitcher([this](TFormChanger& w) {
     EXPECT_EQ(fake.Instances.Replies, std::vector<int>{0});
     EXPECT_TRUE(w.TabSheetProxy.TabVisible());
@@ -216,10 +216,7 @@ TEST_F(HandedCommand, WindowsOpenAfterTheAnswerAndTheFirstStartsCommandOnceUp) {
   });
   app::Command history;
   history.What = app::Verb::OpenHistory;
-  owner->CarryOutWhenStarted(history);
-  EXPECT_EQ(ui_->PendingModals(), 1u) << "not before the message loop runs";
-  Tick();
-  Tick();
+  Ind().CarryOutCommand(history, false);  // as the first start does with its own
   EXPECT_EQ(switcherRuns, 1);
   EXPECT_EQ(fake.Instances.Replies, std::vector<int>{0}) << "this start's own answers nobody";
   ExpectAllAnswered();

@@ -13,8 +13,8 @@ std::string DecimalSeparator() {
 }
 
 bool SameTextIgnoringCase(const std::string& a, const std::string& b) {
-  return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(), int(a.size()), b.data(),
-                        int(b.size())) == CSTR_EQUAL;
+  // lstrcmpiA compares in the user's locale as CompareStringA with NORM_IGNORECASE does.
+  return a.size() == b.size() && lstrcmpiA(a.c_str(), b.c_str()) == 0;
 }
 
 }  // namespace sys
