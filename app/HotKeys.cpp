@@ -51,9 +51,7 @@ void TFormQuonthary::RegisterHotKeys() {
 void TFormQuonthary::HandleHotKey(int id) {
   switch (id) {
     case 44200:
-      if (!TaskbarMode()) Sys.Screen.SetForegroundWindow(Handle());
-      // A full battery's indicator shows and blinks once more.
-      FullBlinkCount = 0;
+      GaugeToFront();
       break;
     case 44201:
       MonitorOff();
@@ -84,6 +82,12 @@ void TFormQuonthary::HandleHotKey(int id) {
     default:
       break;
   }
+}
+
+void TFormQuonthary::GaugeToFront() {
+  if (!TaskbarMode()) Sys.Screen.SetForegroundWindow(Handle());
+  // A full battery's indicator shows and blinks once more.
+  FullBlinkCount = 0;
 }
 
 namespace {

@@ -12,17 +12,20 @@ bool HasLineBreak(const std::string& text) {
   return text.find_first_of("\r\n") != std::string::npos;
 }
 
-// The script file's path as a batch line writes it: quoted, percent signs doubled.
 std::string QuotedScriptPath(const std::string& scriptDir) {
-  std::string path;
-  for (char c : scriptDir + kScriptFileName) {
-    if (c == '%') path += '%';
-    path += c;
-  }
-  return "\"" + path + "\"";
+  return BatchQuoted(scriptDir + kScriptFileName);
 }
 
 }  // namespace
+
+std::string BatchQuoted(const std::string& path) {
+  std::string quoted = "\"";
+  for (char c : path) {
+    if (c == '%') quoted += '%';
+    quoted += c;
+  }
+  return quoted + "\"";
+}
 
 std::string NetshBatchText(const std::string& scriptDir) {
   return std::string(kNetsh) + " -f " + QuotedScriptPath(scriptDir) + kEol;

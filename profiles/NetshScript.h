@@ -12,6 +12,10 @@ namespace profiles {
 inline const char kBatchFileName[] = "qth_run.bat";
 inline const char kScriptFileName[] = "qth_run.txt";
 
+// A path as a batch line writes it: quoted, since it may contain blanks, and its percent
+// signs doubled, so that the command interpreter takes them literally.
+std::string BatchQuoted(const std::string& path);
+
 // The batch line for a script in scriptDir (which ends with a backslash). The network shell
 // is named by its full path, so that no netsh.exe in the current folder or on the search
 // path runs instead, with administrator rights. The script path is quoted, since the folder

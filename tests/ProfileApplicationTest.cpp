@@ -1,6 +1,7 @@
 // Putting proxy, MAC and IP profiles in force on fakes: registry values, script and batch
 // bytes, applied marks, reports, refusals and failed writes.
 #include "changers/NetworkAdapters.h"
+#include "profiles/NetshScript.h"
 #include "system/Files.h"
 #include "tests/ProfileFixture.h"
 
@@ -271,6 +272,30 @@ TEST_F(MacApplication, DecliningChangesNothing) {
   EXPECT_EQ(AdapterValue("0007", "NetworkAddress")->Text, "001122334455");
 }
 
+TEST_F(MacApplication, WithoutRightsTheProgramWritesElevatedAndADeclineChangesNothing) {
+  AddAdapter("0007", "Fast Ethernet", std::string("001122334455"));
+  fake.Processes.NeedsElevation = true;
+  fake.Processes.RunAsProcess = [this](const sys::FakeProcesses::ExecuteCall& call) {
+    EXPECT_TRUE(call.Elevated);
+    EXPECT_EQ(call.File, fake.Environment.Exe);
+    RunVerb(call.Params);
+  };
+  EXPECT_TRUE(Apply({true, "Spoof", "Fast Ethernet", true, "0007", "02AABBCCDDEE"}));
+  EXPECT_EQ(AdapterValue("0007", "NetworkAddress")->Text, "02AABBCCDDEE");
+  EXPECT_EQ(shown->Message, "MAC Address was changed!");
+  EXPECT_TRUE(shown->RedVisible);
+  fake.Processes.ElevatedResult = sys::LaunchDeclined;
+  EXPECT_TRUE(Apply({true, "Default", "Fast Ethernet", false, "0007", ""}));
+  EXPECT_EQ(AdapterValue("0007", "NetworkAddress")->Text, "02AABBCCDDEE");
+  EXPECT_EQ(shown->Message, Msg("LabelMacDeclined"));
+  ASSERT_EQ(fake.Processes.ExecuteCalls.size(), 2u);
+  EXPECT_EQ(fake.Processes.ExecuteCalls[1].Params, "/networkaddress 0007 /delete");
+  // What the elevated verb would refuse is not asked about.
+  EXPECT_TRUE(Apply({true, "Dashes", "Fast Ethernet", true, "0007", "02-AA-BB-CC"}));
+  EXPECT_EQ(shown->Message, Msg("LabelMacInvalid"));
+  EXPECT_EQ(fake.Processes.ExecuteCalls.size(), 2u);
+}
+
 // ---- IP ----
 
 class IPApplication : public ProfileFixture {
@@ -423,6 +448,31 @@ TEST_F(IPApplication, LinkedDefaultMacDeletesTheValueAndAddsTheRedLine) {
   EXPECT_FALSE(AdapterValue("0001", "NetworkAddress"));
   EXPECT_TRUE(shown->RedVisible);
   EXPECT_EQ(shown->Red, Msg("LabelDisEnab"));
+}
+
+TEST_F(IPApplication, WithoutRightsTheElevatedBatchWritesTheLinkedMacAfterOneQuestion) {
+  AddAdapter("0001", "Fast Ethernet");
+  Ind().Profiles.IPProfiles[1].MacProfile = 6;
+  Ind().Profiles.MacProfiles[6] = {true, "m", "Fast Ethernet", true, "0001", "02AABBCCDDEE"};
+  fake.Processes.NeedsElevation = true;
+  auto batch = fake.Processes.RunAsProcess;
+  fake.Processes.RunAsProcess = [this, batch](const sys::FakeProcesses::ExecuteCall& call) {
+    batch(call);
+    RunVerb(app::CommandText(  // the batch's first line, as the program would read it
+        app::ParseArguments(app::ArgumentsOf(batchAtRun.substr(0, batchAtRun.find('\r')))).Cmd));
+  };
+  EXPECT_TRUE(Apply(1));
+  EXPECT_EQ(batchAtRun, "\"" + fake.Environment.Exe + "\" /networkaddress 0001 02AABBCCDDEE\r\n" +
+                            profiles::NetshBatchText(Temp()));
+  EXPECT_FALSE(macAtRun) << "written by the batch, not before";
+  EXPECT_EQ(fake.Processes.ExecuteCalls.size(), 1u);
+  EXPECT_EQ(AdapterValue("0001", "NetworkAddress")->Text, "02AABBCCDDEE");
+  EXPECT_TRUE(shown->RedVisible);
+  fake.Processes.ElevatedResult = sys::LaunchDeclined;
+  Ind().Profiles.MacProfiles[6].MacAddress = "02FFFFFFFFFF";
+  EXPECT_TRUE(Apply(1));
+  EXPECT_EQ(AdapterValue("0001", "NetworkAddress")->Text, "02AABBCCDDEE");
+  EXPECT_EQ(shown->Message, Msg("LabelIPNotApplied") + "\n" + Msg("LabelMacDeclined"));
 }
 
 TEST_F(IPApplication, LinkToAnUnusedSlotIsNotWritten) {

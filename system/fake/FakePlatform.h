@@ -10,6 +10,7 @@
 #include "system/fake/FakeEnvironment.h"
 #include "system/fake/FakeHotKeys.h"
 #include "system/fake/FakeIcmpEcho.h"
+#include "system/fake/FakeInstances.h"
 #include "system/fake/FakeInternetSettings.h"
 #include "system/fake/FakeIpHelper.h"
 #include "system/fake/FakeMixer.h"
@@ -46,6 +47,7 @@ struct FakePlatform {
   FakeIpHelper IpHelper;
   FakeBatteryDevices BatteryDevices;
   FakeEndpointVolume Endpoint;
+  FakeInstances Instances;
 };
 
 }  // namespace sys
