@@ -1,6 +1,7 @@
 // IP profiles: a network shell script run through a batch file, with the proxy and MAC
 // profiles that the IP profile names put in force in the same step.
 #include "app/FormQuonthary.h"
+#include "app/NetworkAddressVerb.h"
 #include "changers/ReadBack.h"
 #include "i18n/FormLanguage.h"
 #include "profiles/FormMessageChanger.h"
@@ -47,7 +48,13 @@ bool TFormQuonthary::ApplyIPProfile(int slot) {
       fail(Msg("LabelProxyNotWritten"));
   }
   bool macWritten = false;
-  if (mac) {
+  // Without rights the elevated batch writes the adapter value too, through the program's
+  // own verb: one question to the user covers both.
+  const std::string macLine =
+      mac && elevate ? app::NetworkAddressBatchLine(Sys.Env.ExePath(), *mac) : std::string();
+  if (mac && elevate && macLine.empty()) {
+    fail(MacNotWritten(*mac, MacWrite::Unfit));
+  } else if (mac && !elevate) {
     if (!WriteMacSetting(*mac)) {
       fail(changers::MacWriteFailure(Sys.Reg, *mac, *FormLanguage));
     } else {
@@ -65,7 +72,7 @@ bool TFormQuonthary::ApplyIPProfile(int slot) {
   // Each file is replaced whole, so a write that fails leaves no half script to run later.
   try {
     sys::files::WriteReplacing(TempFolder + profiles::kBatchFileName,
-                               profiles::NetshBatchText(TempFolder));
+                               Sys.Env.OemFromAnsi(macLine + profiles::NetshBatchText(TempFolder)));
     sys::files::WriteReplacing(TempFolder + profiles::kScriptFileName,
                                profiles::NetshScriptText(ip));
   } catch (const sys::FileCreateError&) {
@@ -86,6 +93,13 @@ bool TFormQuonthary::ApplyIPProfile(int slot) {
   if (declined) {
     Profiles.AppliedMarks = marksBefore;
     ShowAppliedMarks();
+  }
+  if (!macLine.empty() && declined) {
+    fail(Msg("LabelMacDeclined"));
+  } else if (!macLine.empty() && launch > 32) {
+    const std::string readBack = changers::MacReadBack(Sys.Reg, *mac, *FormLanguage);
+    macWritten = readBack.empty();
+    fail(readBack);
   }
   SaveSettings();
 

@@ -184,19 +184,22 @@ TEST_F(ProfileVerification, ADeclinedElevationIsReportedAsNotApplied) {
 }
 
 TEST_F(ProfileVerification, ProxyValuesAreReadBackAfterTheyAreWritten) {
-  Ind().Profiles.ProxyProfiles[3] = {true, "Office", true, "10.0.0.1", "8080", false};
-  // Another program (or a policy) puts its own server back as soon as programs are told.
+  Ind().Profiles.ProxyProfiles[3] = {true, "Office", true, "10.0.0.1", "8080", true};
+  // Another program (or a policy) puts its own server and list back as soon as programs are
+  // told.
   fake.InternetSettings.OnNotify = [this] {
     fake.Registry.PutValue(sys::RootKey::CurrentUser, kInternetSettings, "ProxyServer",
                            {sys::ValueKind::String, "10.0.0.9:80", 0});
+    fake.Registry.PutValue(sys::RootKey::CurrentUser, kInternetSettings, "ProxyOverride",
+                           {sys::ValueKind::String, "*.corp", 0});
   };
   AnswerConfirmation(true);
   RecordTimedMessage();
   EXPECT_TRUE(Ind().ApplyProxyProfile(3));
   ExpectAllAnswered();
-  EXPECT_EQ(
-      shown->Message,
-      "The proxy settings did not hold:\nProxyServer reads 10.0.0.9:80, expected 10.0.0.1:8080");
+  EXPECT_EQ(shown->Message,
+            "The proxy settings did not hold:\nProxyServer reads 10.0.0.9:80, expected "
+            "10.0.0.1:8080\nProxyOverride reads *.corp, expected *.corp;<local>");
   EXPECT_EQ(shown->Icon, ui::IDI_Exclamation);
 
   // Linked to an IP profile: the line joins the IP result.
@@ -207,7 +210,8 @@ TEST_F(ProfileVerification, ProxyValuesAreReadBackAfterTheyAreWritten) {
   EXPECT_TRUE(Ind().ApplyIPProfile(1));
   EXPECT_EQ(shown->Message,
             "Adress IP was changed!\nProxyServer reads 10.0.0.9:80, expected 10.0.0.1:8080\n"
-            "The settings are in force on Local Area Connection.");
+            "ProxyOverride reads *.corp, expected *.corp;<local>\nThe settings are in force on "
+            "Local Area Connection.");
   EXPECT_EQ(shown->Icon, ui::IDI_Exclamation);
 }
 
