@@ -43,22 +43,23 @@ bool Measure(BuiltMenu& built, MEASUREITEMSTRUCT& mis) {
     for (int i = 0; i < parent->Count() && parent->Item(i) != item; ++i) {
       TMenuItem* above = parent->Item(i);
       if (!above->Visible()) continue;
-      if (!built.DrawnItem(reinterpret_cast<ULONG_PTR>(above))) {
+      BuiltMenu::Place* known = built.PlaceOf(above);
+      if (!known) {
         top = 0;
         break;
       }
       // The system measures from the top down: the items above are known by now.
-      int w = 0, h = built.PlaceOf(above).Height;
-      if (!built.Measured(above)) measure(*above, w, h);
-      top += h;
+      int w = 0;
+      if (known->Height < 0) measure(*above, w, known->Height);
+      top += known->Height;
     }
-  built.SetPlace(item, {top, height});
+  *built.PlaceOf(item) = {top, height};
   mis.itemWidth = UINT(scale.ToPixels(width));
   mis.itemHeight = UINT(scale.ToPixels(top + height) - scale.ToPixels(top));
   return true;
 }
 
-bool Draw(const BuiltMenu& built, const DRAWITEMSTRUCT& dis) {
+bool Draw(BuiltMenu& built, const DRAWITEMSTRUCT& dis) {
   TMenuItem* item = built.DrawnItem(dis.itemData);
   Win32Backend* backend = Win32Backend::Current();
   if (!item || !backend) return false;
@@ -71,7 +72,7 @@ bool Draw(const BuiltMenu& built, const DRAWITEMSTRUCT& dis) {
   {
     // The column's design coordinates, put so that this item's top falls on its pixels.
     const Scaling scale{built.Dpi()};
-    const BuiltMenu::Place place = built.PlaceOf(item);
+    const BuiltMenu::Place place = *built.PlaceOf(item);
     DcCanvas canvas(dis.hDC, *backend, scale, POINT{r.left, r.top - scale.ToPixels(place.Top)});
     IntersectClipRect(dis.hDC, r.left, r.top, r.right, r.bottom);
     const int height = place.Height > 0 ? place.Height : scale.DesignLength(r.bottom - r.top);
@@ -122,9 +123,9 @@ TMenuItem* BuiltMenu::DrawnItem(ULONG_PTR data) const {
   return std::find(drawn_.begin(), drawn_.end(), item) != drawn_.end() ? item : nullptr;
 }
 
-BuiltMenu::Place BuiltMenu::PlaceOf(const TMenuItem* item) const {
-  auto it = places_.find(item);
-  return it == places_.end() ? Place{} : it->second;
+BuiltMenu::Place* BuiltMenu::PlaceOf(const TMenuItem* item) {
+  const auto it = std::find(drawn_.begin(), drawn_.end(), item);
+  return it == drawn_.end() ? nullptr : &places_[std::size_t(it - drawn_.begin())];
 }
 
 const TMenuItem* BuiltMenu::ParentOf(HMENU menu) const {
@@ -139,7 +140,10 @@ void BuiltMenu::Append(HMENU menu, const TMenuItem& parent) {
     if (!item->Visible()) continue;
     // An owner-drawn item carries its model item as its data instead of a text.
     const bool ownerDrawn = drawer_ && drawer_->OwnerDraws(*item);
-    if (ownerDrawn) drawn_.push_back(item);
+    if (ownerDrawn) {
+      drawn_.push_back(item);
+      places_.emplace_back();
+    }
     const UINT drawn = ownerDrawn ? UINT(MF_OWNERDRAW) : 0u;
     std::string text = item->Caption();
     if (item->ShortCut()) text += "\t" + ShortCutToText(item->ShortCut());

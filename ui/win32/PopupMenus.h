@@ -33,18 +33,17 @@ class BuiltMenu {
   // it, so that the column scales as one piece (a side bar drawn across items stays whole).
   struct Place {
     int Top = 0;
-    int Height = 0;
+    int Height = -1;  // not measured yet
   };
-  void SetPlace(const TMenuItem* item, Place place) { places_[item] = place; }
-  Place PlaceOf(const TMenuItem* item) const;
-  bool Measured(const TMenuItem* item) const { return places_.count(item) != 0; }
+  // Null for an item the system draws.
+  Place* PlaceOf(const TMenuItem* item);
 
  private:
   void Append(HMENU menu, const TMenuItem& parent);
   HMENU menu_;
   const TPopupMenu* drawer_;
   int dpi_;
-  std::map<const TMenuItem*, Place> places_;
+  std::vector<Place> places_;  // of each drawn item
   std::vector<TMenuItem*> items_;
   std::vector<TMenuItem*> drawn_;
   std::map<HMENU, const TMenuItem*> parents_;
