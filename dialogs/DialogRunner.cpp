@@ -18,6 +18,10 @@ bool OpenDialogs::BlocksCommands() const {
   return false;
 }
 
+bool OpenDialogs::ChangeRunning() const {
+  return IsOpen(DialogKind::MessageChanger) || IsOpen(DialogKind::MsgBox);
+}
+
 std::vector<ui::TForm*> OpenDialogs::InRaiseOrder() const {
   auto sorted = open_;
   std::stable_sort(sorted.begin(), sorted.end(),
