@@ -114,9 +114,10 @@ TFormSettings::TFormSettings(ui::TComponent* owner, const dialogs::DialogEnv& en
   }
   // The marks too: a skin's picture of another size shows whole in its preview place.
   for (ui::TImage* image :
-       {&ImageBatt, &ImagePrRed, &ImagePrGreen, &Image3, &Image4, &Image5, &Image6, &Image7,
-        &Image9, &Image11, &Image12, &Image13, &Image14, &Image15, &Image16, &Image17, &Image1,
-        &Image2, &Image8, &Image10, &ImageACPlug, &ImageNoInternet})
+       {&ImageBatt, &ImagePrRed, &ImagePrGreen, &Image3,         &Image4,  &Image5,
+        &Image6,    &Image7,     &Image9,       &Image11,        &Image12, &Image13,
+        &Image14,   &Image15,    &Image16,      &Image17,        &Image1,  &Image2,
+        &Image8,    &Image10,    &ImageACPlug,  &ImageNoInternet})
     image->SetStretch(true);
   for (ui::TImage* mark : {&Image1, &Image2, &ImageACPlug, &ImageNoInternet, &ImageVolume,
                            &ImageVolumeMute, &Image8, &Image10, &Image14})
@@ -191,6 +192,7 @@ std::string TFormSettings::SkinFolder() const {
 }
 
 void TFormSettings::FormShow() {
+  ownColours_ = LabelColours();
   // Translated by now: the second restart notice takes the first one's text.
   LabelRestartReq2.SetCaption(LabelRestartRequired.Caption());
   tbarWindowHeightChange(this);
@@ -341,6 +343,7 @@ void TFormSettings::tbarDistanceChange(ui::TObject*) {
 void TFormSettings::CheckBoxExtImagesClick(ui::TObject*) {
   LabelRestartReq2.Show();
   ComboBoxGraphics.SetEnabled(CheckBoxExtImages.Checked());
+  ShowSkinColours();
 }
 
 void TFormSettings::CheckBoxCheckConnectionClick(ui::TObject*) {
@@ -372,18 +375,25 @@ void TFormSettings::ComboBoxGraphicsChange(ui::TObject*) {
   skins::LoadPictures(folder, [this](skins::Part part, const ui::PictureRef& picture) {
     for (ui::TImage* image : Previews(part)) image->SetPicture(picture);
   });
-  skins::Colours colours = LabelColours();
-  skins::ReadColours(folder, colours);
+  ShowSkinColours();
+}
+
+void TFormSettings::ShowSkinColours() {
+  skins::Colours colours = ownColours_;
+  if (CheckBoxExtImages.Checked()) skins::ReadColours(SkinFolder(), colours);
   SetLabelColours(colours);
 }
 
 void TFormSettings::ButtonColClick(ui::TLabel& label) {
   ColorDialog.Color = label.Font().Color;
-  if (ColorDialog.Execute()) label.SetFontColor(ColorDialog.Color);
+  if (!ColorDialog.Execute()) return;
+  label.SetFontColor(ColorDialog.Color);
+  if (!CheckBoxExtImages.Checked()) ownColours_ = LabelColours();
 }
 
 void TFormSettings::ButtonDefaultClick(ui::TObject*) {
   SetLabelColours({kWhite, kWhite, kYellow, kWhite});
+  if (!CheckBoxExtImages.Checked()) ownColours_ = LabelColours();
 }
 
 void TFormSettings::ButtonSaveWithClick(ui::TObject*) {
