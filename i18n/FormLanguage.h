@@ -156,6 +156,31 @@ class TFormLanguage : public ui::TForm {
       {},
       "The connection list holds at most 30 names; connection names not imported:"};
 
+  // Results that say what did not happen: an IP profile that does not hold, an address
+  // another computer holds, the proxy put back after a declined change, a connection the
+  // network shell's dump does not describe.
+  ui::TLabel LabelIPNotHeld{
+      this, "LabelIPNotHeld", this, {}, "Not all settings of the IP profile took effect:"};
+  ui::TLabel LabelIPDuplicate{
+      this,
+      "LabelIPDuplicate",
+      this,
+      {},
+      "%1: the address %2 is already in use by another computer on the network."};
+  ui::TLabel LabelProxyRestored{
+      this, "LabelProxyRestored", this, {}, "The proxy settings were put back as they were."};
+  ui::TLabel LabelProxyNotRestored{this,
+                                   "LabelProxyNotRestored",
+                                   this,
+                                   {},
+                                   "The previous proxy settings could not be put back!"};
+  ui::TLabel LabelImportNotFound{
+      this,
+      "LabelImportNotFound",
+      this,
+      {},
+      "The connection %1 was not found in the output of NETSH.EXE; nothing was changed."};
+
  private:
   std::string languageFile_;
 };
