@@ -197,11 +197,46 @@ TEST_F(ContextMenu, GeneralCommandsReachTheirHandlers) {
   ui_->ClickMenu(f.mnuBatteryHistory);
   EXPECT_EQ(opened, (Names({"FormAbout", "FormSettings", "FormBatteryHistory"})));
   EXPECT_TRUE(f.Dialogs.Empty());
-  for (ui::TMenuItem* item : {&f.mnuIPConfigure, &f.mnuProxy, &f.mnuMacConfigure})
-    EXPECT_TRUE(item->OnClick) << item->Name();
   ExpectAllAnswered();
   ui_->ClickMenu(f.mnuClose);
   EXPECT_TRUE(ui::Application().Terminated());
+}
+
+// Each "Configure" runs its own editor; afterwards the items of the kinds it may have
+// changed follow the tables, and everything is saved.
+TEST_F(ContextMenu, EachConfigureItemRunsItsEditorAndTheMenuFollowsWhatItChanged) {
+  Store("ShowMenuChange", "1");
+  TFormQuonthary& f = Start();
+  struct Case {
+    ui::TMenuItem& Item;
+    std::string Editor;
+    bool IP, Proxy, Mac;  // the items refreshed
+  };
+  for (const Case& c : {Case{f.mnuIPConfigure, "FormIPChanger", true, true, true},
+                        Case{f.mnuProxy, "FormProxy", false, true, false},
+                        Case{f.mnuMacConfigure, "FormMacChanger", false, false, true}}) {
+    SCOPED_TRACE(c.Editor);
+    ui_->OnModal([&](ui::TForm& editor) {
+      EXPECT_EQ(editor.Name(), c.Editor);
+      // What Save in the editor (or an editor it opened) leaves in the tables.
+      f.Profiles.IPProfiles[1] = testing_support::OfficeProfile();
+      f.Profiles.ProxyProfiles[1] = {true, "", false, "", "", false};
+      f.Profiles.MacProfiles[1] = {true, "", "NIC", false, "0001", ""};
+      for (std::string* name :
+           {&f.Profiles.IPProfiles[1].ProfileName, &f.Profiles.ProxyProfiles[1].ProfileName,
+            &f.Profiles.MacProfiles[1].ProfileName})
+        *name = c.Editor;
+      editor.Close();
+    });
+    ui_->ClickMenu(c.Item);
+    EXPECT_EQ(f.mnuIP[1]->Caption() == c.Editor, c.IP);
+    EXPECT_EQ(f.mnuPX[1]->Caption() == c.Editor, c.Proxy);
+    EXPECT_EQ(f.mnuMAC[1]->Caption() == c.Editor, c.Mac);
+    EXPECT_EQ(f.mnuPX[1]->Visible(), c.Proxy);
+    EXPECT_EQ(Stored("ProfileName", "\\Software\\Quonthary\\MacChanger1"), c.Editor);
+    ExpectAllAnswered();
+    UseProfiles({});
+  }
 }
 
 TEST_F(ContextMenu, DoubleClickBeepsOnceAndOpensTheIPSwitcher) {
