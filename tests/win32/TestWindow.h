@@ -1,5 +1,5 @@
 // A hidden window of the test's own class that records the system commands it receives and
-// does not act on them.
+// does not act on them, and the registered messages (broadcasts) that reach it.
 #pragma once
 #include <string>
 #include <utility>
@@ -36,6 +36,8 @@ class TestWindow {
   sys::WindowHandle Handle() const { return reinterpret_cast<sys::WindowHandle>(hwnd_); }
   // (wParam, lParam) of every WM_SYSCOMMAND.
   std::vector<std::pair<WPARAM, LPARAM>> SysCommands;
+  // Every registered message (RegisterWindowMessage) it received.
+  std::vector<UINT> RegisteredMessages;
 
  private:
   static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -44,6 +46,7 @@ class TestWindow {
       self->SysCommands.emplace_back(wp, lp);
       return 0;
     }
+    if (msg >= 0xC000 && msg <= 0xFFFF && self) self->RegisteredMessages.push_back(msg);
     return DefWindowProcA(hwnd, msg, wp, lp);
   }
 

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "system/win32/Win32Desktop.h"
 #include "system/win32/Win32MonitorPower.h"
+#include "tests/win32/StandInTaskbar.h"
 #include "tests/win32/TestWindow.h"
 
 namespace {
@@ -42,6 +45,65 @@ TEST(Win32Desktop, ForegroundWindow) {
   if (!desktop.SetForegroundWindow(window.Handle()))
     GTEST_SKIP() << "the desktop refuses to change the foreground window";
   EXPECT_EQ(desktop.ForegroundWindow(), window.Handle());
+}
+
+// The stand-in taskbar is the one the program finds, in each of its faces, and a restart
+// announces itself as Explorer's does.
+TEST(Win32Desktop, FindsTheStandInTaskbarAndHearsItsRestart) {
+  using win32test::StandInTaskbar;
+  sys::Win32Desktop desktop;
+  TestWindow listener;
+  const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+  StandInTaskbar bar;
+  ASSERT_TRUE(bar.Running());
+  const HWND first = bar.Window();
+  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+  EXPECT_EQ(desktop.FindWindow("Shell_TrayWnd"), sys::WindowHandle(first));
+  EXPECT_EQ(desktop.WindowRect(sys::WindowHandle(first)),
+            (sys::Rect{0, height - 40, width, height}));
+  const sys::WindowHandle tray = desktop.FindChildWindow(sys::WindowHandle(first), "TrayNotifyWnd");
+  EXPECT_EQ(tray, sys::WindowHandle(bar.NotificationArea()));
+  EXPECT_EQ(desktop.WindowRect(tray), (sys::Rect{width - 160, height - 40, width, height}));
+  EXPECT_NE(FindWindowExA(bar.NotificationArea(), nullptr, "TrayClockWClass", nullptr), nullptr);
+
+  // Closed, it is gone; started again, a new taskbar says so to every top-level window.
+  ASSERT_TRUE(bar.Close());
+  EXPECT_FALSE(IsWindow(first));
+  EXPECT_NE(desktop.FindWindow("Shell_TrayWnd"), sys::WindowHandle(first));
+  listener.RegisteredMessages.clear();
+  ASSERT_TRUE(bar.Start());
+  EXPECT_EQ(desktop.FindWindow("Shell_TrayWnd"), sys::WindowHandle(bar.Window()));
+  MSG msg;
+  for (int waited = 0; waited < 2000 && listener.RegisteredMessages.empty(); waited += 10) {
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    Sleep(10);
+  }
+  EXPECT_EQ(listener.RegisteredMessages, std::vector<UINT>{taskbarCreated});
+  bar.Close();
+
+  // Windows 11's face: the content bridge over all of it, raised on request.
+  StandInTaskbar::Options win11;
+  win11.Height = 48;
+  win11.Windows11 = true;
+  StandInTaskbar eleven(win11);
+  ASSERT_TRUE(eleven.Running());
+  EXPECT_EQ(desktop.WindowRect(sys::WindowHandle(eleven.Bridge())),
+            (sys::Rect{0, height - 48, width, height}));
+  SetWindowPos(eleven.NotificationArea(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  EXPECT_EQ(GetWindow(eleven.Window(), GW_CHILD), eleven.NotificationArea());
+  eleven.RaiseBridge();
+  EXPECT_EQ(GetWindow(eleven.Window(), GW_CHILD), eleven.Bridge());
+  eleven.Close();
+
+  // Hidden and zero-sized, still the one found.
+  StandInTaskbar::Options hidden;
+  hidden.Hidden = true;
+  StandInTaskbar none(hidden);
+  ASSERT_TRUE(none.Running());
+  EXPECT_EQ(desktop.FindWindow("Shell_TrayWnd"), sys::WindowHandle(none.Window()));
+  EXPECT_FALSE(IsWindowVisible(none.Window()));
+  const RECT r = none.Rect();
+  EXPECT_TRUE(IsRectEmpty(&r));
 }
 
 TEST(Win32MonitorPower, SendsTheSystemCommandToTheWindow) {
