@@ -15,7 +15,7 @@ enum class DadState { Invalid = 0, Tentative = 1, Duplicate = 2, Deprecated = 3,
 struct Ipv4Unicast {
   std::string Address;   // dotted, "192.168.1.7"
   int PrefixLength = 0;  // 24 for a mask of 255.255.255.0
-  DadState Dad = DadState::Preferred;
+  DadState Dad = DadState::Invalid;
 };
 
 // One connection ("Local Area Connection"), IPv4 only, each list in the system's order.
