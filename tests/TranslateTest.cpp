@@ -147,7 +147,7 @@ TEST_F(ShippedLanguage, TheSampleFileTranslatesIndicatorAndMessages) {
   TranslateForm(ind, *ind.FormLanguage, ind.ProgramDir());
   TranslateForm(*ind.FormLanguage, *ind.FormLanguage, ind.ProgramDir());
   Tick();
-  EXPECT_EQ(ind.LabelTimeToEnd.Caption(), "Kein Akku");
+  EXPECT_EQ(ind.LabelTimeToEnd.Caption(), "o. Akku");
   EXPECT_EQ(ind.ImageBatt.Hint(), "Kein Akku vorhanden");
   EXPECT_EQ(ind.mnuClose.Caption(), "Beenden");
   EXPECT_EQ(ind.mnuAbout.Caption(),
