@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
+#include "system/Environment.h"
 #include "system/fake/FakePlatform.h"
 #include "system/win32/Win32Desktop.h"
-#include "system/Environment.h"
 #include "system/win32/Win32Environment.h"
 #include "tests/IndicatorDefaults.h"
 #include "tests/IndicatorFixture.h"
@@ -101,7 +101,6 @@ class Win32Indicator : public Win32Ui {
            f.Cfg.LogWorkTime = false;
          }},
         {"volume", [&] { f.ShowVolume(45, 100, true); }},
-        {"volume-low", [&] { f.ShowVolume(75, 1000, true); }},
         {"mute", [&] { f.ShowMute(true, true); }},
         {"unmute", [&] { f.ShowMute(false, true); }},
         {"monitor-off", [&] { f.MonitorOff(); }},
