@@ -136,8 +136,10 @@ void TFormQuonthary::FormCreate() {
   UseRegistry = Store.ReadStorageSwitch();
   FormLanguage = std::make_unique<TFormLanguage>(&ui::Application());
 
-  TaskbarWindow = Sys.Screen.FindWindow("Shell_TrayWnd");
-  TrayNotifyWindow = TaskbarWindow ? Sys.Screen.FindChildWindow(TaskbarWindow, "TrayNotifyWnd") : 0;
+  const TaskbarWindows taskbar = FindTaskbar(Sys.Screen);
+  TaskbarWindow = taskbar.Bar;
+  TrayNotifyWindow = taskbar.Tray;
+  ContentBridgeWindow = taskbar.Bridge;
 
   OpenMixers();
   VolumePopupTimer.reset();

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/TaskbarDock.h"
 #include "changers/NetworkAdapters.h"
 #include "dialogs/Dialog.h"
 #include "dialogs/DialogRunner.h"
@@ -95,13 +96,18 @@ class TFormQuonthary : public ui::TForm {
   // The speakers line's mute switch and volume; not usable until the mixer is opened.
   sys::MixerControl MuteMixer;
   sys::MixerControl VolumeMixer;
+  // The taskbar (one that shows), its notification area (one with a size) and Windows 11's
+  // XAML face in it; 0 where there is none (see TaskbarWindows).
   sys::WindowHandle TaskbarWindow = 0;
   sys::WindowHandle TrayNotifyWindow = 0;
-  // Taskbar mode on a taskbar without a notification area: a topmost window over the
-  // taskbar's right end instead of a child inside it.
+  sys::WindowHandle ContentBridgeWindow = 0;
+  // Taskbar mode on another shell's taskbar (no notification area, no XAML face): a topmost
+  // window over the taskbar's right end instead of a child inside it.
   bool FloatsOverTaskbar = false;
-  // Taskbar mode on a desktop without a taskbar: the window stays where window mode puts it.
+  // Taskbar mode while there is no taskbar: the window is where window mode puts it
+  // (FreePlace), on top.
   bool NoTaskbar = false;
+  sys::Point FreePlace;
   sys::WindowHandle OwnerWindow = 0;
   std::string TempFolder;
   bool FirstShowPending = true;
@@ -185,8 +191,19 @@ class TFormQuonthary : public ui::TForm {
   void ApplyCurrentScale() { ApplyScale(Cfg.BatteryScale); }
   // Taskbar mode begins: the window goes into the taskbar (see FloatsOverTaskbar).
   void EnterTaskbar();
+  // Into the taskbar found, over it, or free without one; a window that went with a taskbar
+  // that ended is made afresh.
+  void DockInto(const TaskbarWindows& taskbar);
+  TaskbarWindows DockedTaskbar() const {
+    return {TaskbarWindow, TrayNotifyWindow, ContentBridgeWindow};
+  }
+  // Every tick in taskbar mode: follows the taskbar (a new one, or none), then docks.
   void DockToTray();
+  // A new taskbar announced itself (the shell restarted): docks into it at once.
+  void TaskbarCreated();
   void ApplyWindowOptions(bool stayOnTop);
+  // Stay-on-top as set, and always while floating over a taskbar or without one.
+  void ApplyFormStyle(bool stayOnTop);
   void ApplyAlpha(int alpha);
   bool IsShown();
   void ShowIndicator();

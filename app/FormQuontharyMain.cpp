@@ -18,6 +18,8 @@ TFormQuontharyMain::TFormQuontharyMain(ui::TComponent* owner, const sys::Platfor
   OnMessage = [this](unsigned m, std::uintptr_t w, std::intptr_t l) {
     return FormMessage(m, w, l);
   };
+  // Broadcast to the top-level windows, this hidden one among them, when Explorer starts.
+  TaskbarCreatedMessage = platform.Screen.RegisterShellMessage("TaskbarCreated");
 
   // The indicator is created with this form's window as its owner.
   Indicator = std::make_unique<TFormQuonthary>(*this, platform);
@@ -53,7 +55,14 @@ void TFormQuontharyMain::FormDestroy() {
 }
 
 bool TFormQuontharyMain::FormMessage(unsigned message, std::uintptr_t wParam, std::intptr_t) {
-  if (message != WM_HotKey || !Indicator) return false;
-  Indicator->HandleHotKey(static_cast<int>(wParam));
-  return true;
+  if (!Indicator) return false;
+  if (message == WM_HotKey) {
+    Indicator->HandleHotKey(static_cast<int>(wParam));
+    return true;
+  }
+  if (message == TaskbarCreatedMessage && message != 0) {
+    Indicator->TaskbarCreated();
+    return true;
+  }
+  return false;
 }

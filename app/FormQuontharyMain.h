@@ -13,10 +13,13 @@ class TFormQuontharyMain : public ui::TForm {
   ~TFormQuontharyMain() override;
 
   void FormDestroy();
-  // WM_HOTKEY goes to the indicator's hot-key handler.
+  // WM_HOTKEY goes to the indicator's hot-key handler; the shell's "TaskbarCreated" (a
+  // restarted Explorer) to its docking.
   bool FormMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
 
   std::unique_ptr<TFormQuonthary> Indicator;
+  // The number of the registered message "TaskbarCreated".
+  unsigned TaskbarCreatedMessage = 0;
 };
 
 extern TFormQuontharyMain* FormQuontharyMain;

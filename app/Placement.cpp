@@ -72,53 +72,79 @@ void TFormQuonthary::ApplyScale(float factor) {
 }
 
 void TFormQuonthary::EnterTaskbar() {
-  // No taskbar at all (a shell replacement, Wine's default desktop): there is nothing to dock
-  // into or beside. The gauge keeps the place window mode gave it (the first placement or
-  // the stored place, clamped), on top, so that it is seen at all.
-  if (!TaskbarWindow) {
-    NoTaskbar = true;
-    SetFormStyle(ui::TFormStyle::StayOnTop);
-    return;
+  // Where window mode put it (the first placement or the stored place, clamped): its place
+  // whenever there is no taskbar.
+  FreePlace = {Left(), Top()};
+  DockInto(DockedTaskbar());
+  // Out of sight until the next tick docks it.
+  if (!NoTaskbar) SetLeft(10000);
+}
+
+void TFormQuonthary::DockInto(const TaskbarWindows& taskbar) {
+  const bool wasFree = NoTaskbar;
+  TaskbarWindow = taskbar.Bar;
+  TrayNotifyWindow = taskbar.Tray;
+  ContentBridgeWindow = taskbar.Bridge;
+  // No taskbar at all (a shell replacement, Wine's desktop, a shell restarting): nothing to
+  // dock into or beside. A taskbar without a notification area or XAML face is not
+  // Explorer's (Wine's): it would not draw a window of this program inside it, so the
+  // indicator floats over its right end. Either way on top, to be seen at all.
+  NoTaskbar = !taskbar.Bar;
+  FloatsOverTaskbar = taskbar.Bar && !taskbar.TakesChildren();
+  // The window went with a taskbar that ended (Explorer restarting destroys every window
+  // inside it): made afresh from the model as the top-level window it was at start, then put
+  // where it belongs as at start. The mixer's notices go to the new window.
+  if (WindowLost()) {
+    SetParentWindow(0);
+    RecreateWindow();
+    OpenMixers();
   }
-  // A taskbar without a notification area is not Explorer's: Wine's desktop taskbar is one,
-  // and Wine never draws a window of this program inside a window of another. There the
-  // indicator floats over the taskbar's right end, above it.
-  if (!TrayNotifyWindow) {
-    FloatsOverTaskbar = true;
-    SetFormStyle(ui::TFormStyle::StayOnTop);
-  } else {
+  ApplyFormStyle(Cfg.StayOnTop);
+  if (taskbar.TakesChildren()) {
     SetParentWindow(OwnerWindow);
     SetParentWindow(TaskbarWindow);
+  } else {
+    SetParentWindow(0);
   }
-  // Out of sight until the next tick docks it.
-  SetLeft(10000);
+  if (NoTaskbar && !wasFree) {
+    // The stored scale, not the taskbar's height.
+    ApplyCurrentScale();
+    SetBounds(FreePlace.X, FreePlace.Y, Width(), Height());
+    ClampToScreen();
+  }
 }
 
 void TFormQuonthary::DockToTray() {
-  // Left of the notification area; without one, at the taskbar's right end; with no taskbar
-  // at all the window stays where it is.
-  std::optional<sys::Rect> area = Sys.Screen.WindowRect(TrayNotifyWindow);
-  int left;
-  if (area) {
-    left = area->Left - Width() - Cfg.PositionFromTray;
-  } else {
-    area = Sys.Screen.WindowRect(TaskbarWindow);
-    if (!area) return;
-    left = area->Right - Width() - Cfg.PositionFromTray;
-  }
-  // Inside the taskbar the screen x serves as the x in it (the taskbar starts at the screen's
-  // left edge); floating over it, the top counts from the taskbar's top.
-  const int inset = 2;
-  SetBounds(left, FloatsOverTaskbar ? area->Top + inset : inset, Width(), Height());
+  // The taskbar is looked up afresh: a restarted shell makes a new one, and one may come or
+  // go, be hidden or shown.
+  const TaskbarWindows taskbar = FindTaskbar(Sys.Screen);
+  if (taskbar != DockedTaskbar()) DockInto(taskbar);
+  const std::optional<sys::Rect> bar = Sys.Screen.WindowRect(TaskbarWindow);
+  if (NoTaskbar || !bar) return;
+  const bool inside = !FloatsOverTaskbar;
+  const std::optional<sys::Rect> tray = Sys.Screen.WindowRect(TrayNotifyWindow);
+  const DockPlace place =
+      DockedPlace(*bar, tray, ContentBridgeWindow != 0, inside, Width(), Cfg.PositionFromTray);
+  SetBounds(place.Left, place.Top, Width(), Height());
   if (Cfg.AutoHeightOnTaskBar && ImageBatt.PictureHeight() > 0)
-    ApplyScale(static_cast<float>(double(area->Bottom - area->Top - 2 * inset) /
-                                  ImageBatt.PictureHeight()));
+    ApplyScale(static_cast<float>(double(place.Room) / ImageBatt.PictureHeight()));
+  // Explorer re-orders the taskbar's children (Windows 11 puts its XAML face over them all):
+  // the gauge goes back on top at every dock. Already there, nothing happens.
+  if (inside) BringToFront();
 }
 
-void TFormQuonthary::ApplyWindowOptions(bool stayOnTop) {
+void TFormQuonthary::TaskbarCreated() {
+  if (TaskbarMode()) DockToTray();
+}
+
+void TFormQuonthary::ApplyFormStyle(bool stayOnTop) {
   // Floating over the taskbar, or without one, it must stay on top to be seen at all.
   SetFormStyle(stayOnTop || FloatsOverTaskbar || NoTaskbar ? ui::TFormStyle::StayOnTop
                                                            : ui::TFormStyle::Normal);
+}
+
+void TFormQuonthary::ApplyWindowOptions(bool stayOnTop) {
+  ApplyFormStyle(stayOnTop);
   RegisterHotKeys();
   ApplyCurrentScale();
   ApplyAlpha(Cfg.Alpha);

@@ -116,9 +116,15 @@ TEST(FakeDesktop, FindsWindowsByClassAndParent) {
   EXPECT_EQ(desktop.WindowRect(tray), (sys::Rect{874, 740, 1022, 766}));
   EXPECT_FALSE(desktop.WindowRect(0));
 
+  // A child shows only while its parents do, as IsWindowVisible says.
+  EXPECT_TRUE(desktop.WindowVisible(tray));
+  desktop.Find(bar)->Visible = false;
+  EXPECT_FALSE(desktop.WindowVisible(tray));
+
   desktop.RemoveWindow(bar);
   EXPECT_EQ(desktop.FindWindow("Shell_TrayWnd"), 0u);
   EXPECT_FALSE(desktop.WindowRect(tray));  // children go with their parent
+  EXPECT_FALSE(desktop.WindowVisible(tray));
 }
 
 TEST(FakePlatform, WiresEveryFakeAndRecordsPausesAmongSounds) {

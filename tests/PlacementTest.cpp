@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "dialogs/FormMsgBox.h"
@@ -32,6 +33,13 @@ class Placement : public IndicatorFixture {
     return Ind();
   }
   void Power(const sys::SystemPowerStatus& status) { fake.PowerSource.Status = status; }
+  // Explorer ends: its taskbar goes, and with it every window inside it.
+  void EndShell(sys::WindowHandle bar) {
+    fake.Desktop.RemoveWindow(bar);
+    if (Ind().ParentWindow() == bar) ui_->DestroyFromOutside(Ind());
+  }
+  // A new Explorer's broadcast, as the hidden owner form receives it.
+  void AnnounceTaskbar() { owner->FormMessage(owner->TaskbarCreatedMessage, 0, 0); }
 };
 
 TEST_F(Placement, StartCutsTheWindowToTheGauge) {
@@ -185,11 +193,14 @@ TEST_F(Placement, WithoutANotificationAreaFloatsOverTheTaskbarEnd) {
   EXPECT_NEAR(f.Height(), 24, 1);  // 28 - 2 * 2 of 27 pixels
   EXPECT_EQ(f.Top(), 742);
 
-  // The taskbar goes away: the window stays where it was.
+  // The taskbar goes away: the gauge is where window mode puts it, at the stored size.
   fake.Desktop.RemoveWindow(bar);
   Tick();
-  EXPECT_EQ(f.Left(), 954);
-  EXPECT_EQ(f.Top(), 742);
+  EXPECT_TRUE(f.NoTaskbar);
+  EXPECT_EQ(f.Height(), 14);
+  EXPECT_EQ(f.Left(), 5);
+  EXPECT_EQ(f.Top(), 768 - 14 - 33);
+  EXPECT_EQ(f.FormStyle(), ui::TFormStyle::StayOnTop);
 }
 
 TEST_F(Placement, WithoutAnyTaskbarTheGaugeStaysInSightOnTop) {
@@ -222,6 +233,114 @@ TEST_F(Placement, WithoutAnyTaskbarAStoredPlaceIsKeptOnTheScreen) {
   f.ShowIndicator();
   EXPECT_EQ(f.Left(), 1024 - 50);
   EXPECT_EQ(f.Top(), 300);
+}
+
+TEST_F(Placement, ARestartedShellGetsTheGaugeBackMadeAfresh) {
+  sys::WindowHandle bar = fake.Desktop.AddWindow("Shell_TrayWnd", {0, 738, 1024, 768});
+  fake.Desktop.AddWindow("TrayNotifyWnd", {1000, 740, 1022, 768}, bar);
+  fake.Mixer.AddSpeakerControls();
+  TFormQuonthary& f = StartInTaskbarMode();
+  f.Cfg.StayOnTop = false;
+  Tick();
+  ASSERT_EQ(f.ParentWindow(), bar);
+  const sys::WindowHandle first = f.Handle();
+
+  // Gone with the taskbar: made afresh at the next tick, free, where window mode puts it.
+  EndShell(bar);
+  EXPECT_TRUE(f.WindowLost());
+  Tick();
+  EXPECT_FALSE(f.WindowLost());
+  EXPECT_NE(f.Handle(), first);
+  EXPECT_TRUE(f.NoTaskbar);
+  EXPECT_EQ(f.ParentWindow(), 0u);
+  EXPECT_EQ(f.FormStyle(), ui::TFormStyle::StayOnTop);
+  EXPECT_EQ(f.Left(), 5);
+  EXPECT_EQ(f.Top(), 768 - 14 - 33);
+  EXPECT_EQ(fake.Mixer.NotifyWindow, f.Handle());  // volume notices reach the new window
+
+  // A new taskbar announces itself: docked at once, without waiting for a tick.
+  fake.Desktop.AddTaskbar();
+  bar = fake.Desktop.FindWindow("Shell_TrayWnd");
+  AnnounceTaskbar();
+  EXPECT_EQ(f.ParentWindow(), bar);
+  EXPECT_EQ(f.Left(), 1024 - 150 - 50 - 20);
+  EXPECT_EQ(f.Top(), 2);
+  EXPECT_EQ(f.FormStyle(), ui::TFormStyle::Normal);
+
+  // The shell ends before a tick noticed: its broadcast alone makes the window again.
+  const sys::WindowHandle second = f.Handle();
+  EndShell(bar);
+  fake.Desktop.AddTaskbar();
+  bar = fake.Desktop.FindWindow("Shell_TrayWnd");
+  AnnounceTaskbar();
+  EXPECT_NE(f.Handle(), second);
+  EXPECT_EQ(f.ParentWindow(), bar);
+}
+
+// Wine's desktop (and some shell replacements) keep a "Shell_TrayWnd" that shows nothing.
+TEST_F(Placement, ATaskbarThatShowsNothingCountsAsNone) {
+  for (const bool hidden : {true, false}) {
+    SCOPED_TRACE(hidden ? "hidden" : "empty");
+    const sys::WindowHandle bar = fake.Desktop.AddWindow(
+        "Shell_TrayWnd", hidden ? sys::Rect{0, 738, 1024, 768} : sys::Rect{0, 0, 0, 0});
+    fake.Desktop.Find(bar)->Visible = !hidden;
+    fake.Desktop.AddWindow("TrayNotifyWnd", {1000, 740, 1022, 768}, bar);
+    TFormQuonthary& f = StartInTaskbarMode();
+    Tick();
+    EXPECT_TRUE(f.NoTaskbar);
+    EXPECT_EQ(f.ParentWindow(), 0u);
+    EXPECT_EQ(f.FormStyle(), ui::TFormStyle::StayOnTop);
+    EXPECT_EQ(f.Left(), 5);
+    EXPECT_EQ(f.Top(), 768 - 14 - 33);
+
+    // Shown and sized later: docked at the next tick.
+    fake.Desktop.Find(bar)->Visible = true;
+    fake.Desktop.Find(bar)->Bounds = {0, 738, 1024, 768};
+    Tick();
+    EXPECT_EQ(f.ParentWindow(), bar);
+    EXPECT_EQ(f.Left(), 930);
+    owner.reset();
+    fake.Desktop.RemoveWindow(bar);
+  }
+}
+
+TEST_F(Placement, OnTheWindows11TaskbarTheGaugeStaysAboveItsFace) {
+  using Tray = sys::FakeDesktop::Windows11Tray;
+  struct Case {
+    Tray Kind;
+    int Left;
+  };
+  // Left of a notification area with a size; else at the right end, less the part of the
+  // face that draws the notification area (six taskbar heights) and the gap.
+  for (const Case& c :
+       {Case{Tray::Sized, 1024 - 240 - 50 - 20}, Case{Tray::Empty, 1024 - 6 * 48 - 50 - 20},
+        Case{Tray::None, 1024 - 6 * 48 - 50 - 20}}) {
+    SCOPED_TRACE(int(c.Kind));
+    const sys::WindowHandle bar = fake.Desktop.AddWindows11Taskbar(c.Kind);
+    TFormQuonthary& f = StartInTaskbarMode();
+    f.Cfg.AutoHeightOnTaskBar = true;
+    const int raised = ui_->RaiseCount(f);
+    Tick(3);
+    EXPECT_FALSE(f.FloatsOverTaskbar);
+    EXPECT_EQ(f.ParentWindow(), bar);
+    EXPECT_EQ(f.Left(), c.Left);
+    EXPECT_EQ(f.Top(), 2);
+    EXPECT_NEAR(f.Height(), 48 - 2 * 2, 1);
+    // Explorer re-orders the taskbar's children: every dock puts the gauge back on top.
+    EXPECT_EQ(ui_->RaiseCount(f), raised + 3);
+    owner.reset();
+    fake.Desktop.RemoveWindow(bar);
+  }
+}
+
+// A taskbar on a second screen: inside, the place counts from its own corner.
+TEST(DockedPlace, CountsFromTheTaskbarInsideAndFromTheScreenOver) {
+  const sys::Rect bar{1024, 738, 2048, 768}, tray{2000, 738, 2048, 768};
+  const DockPlace inside = DockedPlace(bar, tray, false, true, 50, 20);
+  EXPECT_EQ(std::make_pair(inside.Left, inside.Top), std::make_pair(2000 - 70 - 1024, 2));
+  const DockPlace over = DockedPlace(bar, std::nullopt, false, false, 50, 20);
+  EXPECT_EQ(std::make_pair(over.Left, over.Top), std::make_pair(2048 - 70, 740));
+  EXPECT_EQ(over.Room, 26);
 }
 
 TEST_F(Placement, WindowOptionsSetStyleAndClampedAlpha) {

@@ -63,7 +63,11 @@ class Peer {
   virtual void SetFocus() = 0;
   // Forms only: SetLayeredWindowAttributes(window, 0, alpha, LWA_ALPHA); its result.
   virtual bool SetLayeredAlpha(std::uint8_t /*alpha*/) { return true; }
+  // Raises the window above its siblings (for a free form, the other top-level windows).
   virtual void BringToFront() {}
+  // Whether the window went away without the model asking: destroyed from outside, as the
+  // children of a window of another process are when that process ends.
+  virtual bool Lost() const { return false; }
 };
 
 // Non-client thickness of a form for a border style.

@@ -269,6 +269,11 @@ void TWinControl::CreatePeers() {
     if (auto* win = dynamic_cast<TWinControl*>(child)) win->CreatePeers();
 }
 
+void TWinControl::RecreateWindow() {
+  DestroyPeers();
+  CreatePeers();
+}
+
 void TWinControl::DestroyPeers() {
   for (TControl* child : controls_)
     if (auto* win = dynamic_cast<TWinControl*>(child)) win->DestroyPeers();

@@ -149,6 +149,11 @@ class TWinControl : public TControl {
   sys::WindowHandle Handle();
   bool HandleAllocated() const { return peer_ != nullptr; }
   Peer* GetPeer() const { return peer_.get(); }
+  // The window was destroyed from outside (its parent, a window of another process, went
+  // away); the model still holds everything it showed.
+  bool WindowLost() const { return peer_ && peer_->Lost(); }
+  // Makes the window, and its windowed children's, afresh from the model.
+  void RecreateWindow();
 
   bool TabStop() const { return tabStop_; }
   void SetTabStop(bool tabStop) { tabStop_ = tabStop; }

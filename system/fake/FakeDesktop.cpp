@@ -33,6 +33,19 @@ std::optional<Rect> FakeDesktop::WindowRect(WindowHandle window) {
   return found->Bounds;
 }
 
+bool FakeDesktop::WindowVisible(WindowHandle window) {
+  for (const Window* w = window ? Find(window) : nullptr; w;
+       w = w->Parent ? Find(w->Parent) : nullptr)
+    if (!w->Visible) return false;
+  return window && Find(window);
+}
+
+unsigned FakeDesktop::RegisterShellMessage(const std::string& name) {
+  auto known = std::find(ShellMessages.begin(), ShellMessages.end(), name);
+  if (known == ShellMessages.end()) known = ShellMessages.insert(known, name);
+  return 0xC000u + unsigned(known - ShellMessages.begin());
+}
+
 WindowHandle FakeDesktop::AddWindow(const std::string& className, const Rect& bounds,
                                     WindowHandle parent) {
   next_ += 0x10;
@@ -62,6 +75,17 @@ FakeDesktop::Window* FakeDesktop::Find(WindowHandle window) {
 WindowHandle FakeDesktop::AddTaskbar() {
   WindowHandle bar = AddWindow("Shell_TrayWnd", {0, Height - 30, Width, Height});
   return AddWindow("TrayNotifyWnd", {Width - 150, Height - 28, Width - 2, Height - 2}, bar);
+}
+
+WindowHandle FakeDesktop::AddWindows11Taskbar(Windows11Tray tray) {
+  const Rect face{0, Height - 48, Width, Height};
+  WindowHandle bar = AddWindow("Shell_TrayWnd", face);
+  if (tray != Windows11Tray::None)
+    AddWindow("TrayNotifyWnd",
+              tray == Windows11Tray::Sized ? Rect{Width - 240, Height - 48, Width, Height} : Rect{},
+              bar);
+  AddWindow("Windows.UI.Composition.DesktopWindowContentBridge", face, bar);
+  return bar;
 }
 
 WindowHandle FakeDesktop::FindIn(WindowHandle parent, const std::string& className) const {

@@ -40,4 +40,21 @@ std::optional<Rect> Win32Desktop::WindowRect(WindowHandle window) {
               static_cast<int>(rect.bottom)};
 }
 
+bool Win32Desktop::WindowVisible(WindowHandle window) {
+  return window && IsWindowVisible(AsHwnd(window)) != FALSE;
+}
+
+unsigned Win32Desktop::RegisterShellMessage(const std::string& name) {
+  const UINT message = RegisterWindowMessageA(name.c_str());
+  // Vista on: a program started with administrator rights hears the shell's broadcasts only
+  // through the message filter. Looked up by name, since XP's user32 lacks the call.
+  using Filter = BOOL(WINAPI*)(UINT, DWORD);
+  constexpr DWORD kAllow = 1;  // MSGFLT_ADD
+  if (message)
+    if (auto allow = reinterpret_cast<Filter>(reinterpret_cast<void*>(
+            GetProcAddress(GetModuleHandleA("user32.dll"), "ChangeWindowMessageFilter"))))
+      allow(message, kAllow);
+  return message;
+}
+
 }  // namespace sys

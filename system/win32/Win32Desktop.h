@@ -14,6 +14,8 @@ class Win32Desktop : public Desktop {
   WindowHandle FindWindow(const std::string& className) override;
   WindowHandle FindChildWindow(WindowHandle parent, const std::string& className) override;
   std::optional<Rect> WindowRect(WindowHandle window) override;
+  bool WindowVisible(WindowHandle window) override;
+  unsigned RegisterShellMessage(const std::string& name) override;
 };
 
 }  // namespace sys

@@ -21,12 +21,15 @@
 #include "tests/IndicatorDefaults.h"
 #include "tests/IndicatorFixture.h"
 #include "tests/win32/Screenshot.h"
+#include "tests/win32/StandInTaskbar.h"
 #include "tests/win32/Win32Fixture.h"
+#include "ui/win32/Peers.h"
 #include "ui/win32/Win32Backend.h"
 
 namespace {
 
 using namespace win32test;
+using Taskbar = StandInTaskbar::Options;
 
 std::string ShotPath(const std::string& name) { return "..\\screenshots\\" + name + ".png"; }
 
@@ -314,6 +317,103 @@ TEST_F(Win32Indicator, ATickThatChangesNothingPaintsNothing) {
   Paint();
   EXPECT_GE(ui::win32::Traffic().Paints, 1);
   EXPECT_GE(ui::win32::Traffic().Changes, 1);
+}
+
+// Explorer restarting: the gauge goes with its taskbar, floats meanwhile, and a new taskbar's
+// broadcast alone (the timer stopped) docks it again, made afresh from the model.
+TEST_F(Win32Indicator, ARestartedTaskbarGetsTheGaugeBackDocked) {
+  StandInTaskbar bar;
+  ASSERT_TRUE(bar.Running());
+  TFormQuonthary& f = Start(true);
+  f.TimerTimer(&f);
+  const HWND first = Hwnd(f);
+  ASSERT_EQ(GetParent(first), bar.Window());
+
+  ASSERT_TRUE(bar.Close());
+  EXPECT_FALSE(IsWindow(first)) << "it went with the taskbar, as inside Explorer's";
+  f.TimerTimer(&f);
+  EXPECT_EQ(GetAncestor(Hwnd(f), GA_PARENT), GetDesktopWindow());
+  EXPECT_TRUE(IsWindowVisible(Hwnd(f)));
+
+  f.Timer.SetEnabled(false);
+  const DWORD started = GetTickCount();
+  ASSERT_TRUE(bar.Start());
+  while (GetParent(Hwnd(f)) != bar.Window() && GetTickCount() - started < 2000) {
+    Settle();
+    Sleep(10);
+  }
+  const HWND window = Hwnd(f);
+  ASSERT_EQ(GetParent(window), bar.Window()) << "docked within two seconds";
+  RECT tray, rect;
+  GetWindowRect(bar.NotificationArea(), &tray);
+  GetWindowRect(window, &rect);
+  EXPECT_EQ(rect.left, tray.left - 50 - 20);
+  EXPECT_EQ(rect.right - rect.left, 50);
+  EXPECT_TRUE(IsWindowVisible(window));
+  EXPECT_TRUE(GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_LAYERED);
+  ExpectBatteryRegion(window, 50, 14);
+  // Its tips come with the pointer, as on the first window.
+  Send(window, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+  EXPECT_GT(static_cast<ui::win32::FormPeer*>(f.GetPeer())->Hints().ToolCount(), 0);
+  Paint();
+  EXPECT_TRUE(
+      screenshot::PrintClient(f.Handle()).Scaled(8).SavePng(ShotPath("indicator-redocked")));
+}
+
+TEST_F(Win32Indicator, StaysAboveTheWindows11TaskbarFace) {
+  Taskbar eleven;
+  eleven.Height = 48;
+  eleven.Windows11 = true;
+  eleven.EmptyNotificationArea = true;
+  StandInTaskbar bar(eleven);
+  ASSERT_TRUE(bar.Running());
+  TFormQuonthary& f = Start(true);
+  f.TimerTimer(&f);
+  ASSERT_EQ(GetParent(Hwnd(f)), bar.Window());
+  EXPECT_EQ(GetWindow(bar.Window(), GW_CHILD), Hwnd(f));
+  // Right end, less the notification area that the face draws there and the gap.
+  RECT rect;
+  GetWindowRect(Hwnd(f), &rect);
+  EXPECT_EQ(rect.left, GetSystemMetrics(SM_CXSCREEN) - 6 * 48 - 50 - 20);
+  // Explorer puts its face back on top; the next dock puts the gauge over it again.
+  for (int again = 0; again < 2; ++again) {
+    bar.RaiseBridge();
+    ASSERT_EQ(GetWindow(bar.Window(), GW_CHILD), bar.Bridge());
+    f.TimerTimer(&f);
+    EXPECT_EQ(GetWindow(bar.Window(), GW_CHILD), Hwnd(f));
+  }
+}
+
+// Wine's desktop without a virtual desktop keeps such a taskbar: the gauge must not dock to it.
+TEST_F(Win32Indicator, ATaskbarThatShowsNothingLeavesTheGaugeOnScreen) {
+  auto expectFree = [](HWND window) {
+    EXPECT_EQ(GetAncestor(window, GA_PARENT), GetDesktopWindow());
+    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_TRUE(GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    RECT rect;
+    GetWindowRect(window, &rect);
+    EXPECT_EQ(rect.left, 5);
+    EXPECT_EQ(rect.bottom, GetSystemMetrics(SM_CYSCREEN) - 33);
+  };
+  Taskbar hidden;
+  hidden.Hidden = true;
+  auto bar = std::make_unique<StandInTaskbar>(hidden);
+  ASSERT_TRUE(bar->Running());
+  TFormQuonthary& f = Start(true);
+  f.TimerTimer(&f);
+  Paint();
+  expectFree(Hwnd(f));
+  EXPECT_TRUE(screenshot::SaveScreenPng(ShotPath("indicator-no-taskbar")));
+
+  // A taskbar hidden while the gauge is inside it: out again, on top.
+  bar.reset();
+  bar = std::make_unique<StandInTaskbar>();
+  f.TimerTimer(&f);
+  ASSERT_EQ(GetParent(Hwnd(f)), bar->Window());
+  EXPECT_FALSE(GetWindowLongPtrA(Hwnd(f), GWL_EXSTYLE) & WS_EX_TOPMOST);
+  ShowWindow(bar->Window(), SW_HIDE);
+  f.TimerTimer(&f);
+  expectFree(Hwnd(f));
 }
 
 // The translated gauge words fit at the default height. The English ones, the designed

@@ -39,7 +39,8 @@ class HeadlessPeer : public Peer {
  public:
   HeadlessPeer(HeadlessBackend& backend, TWinControl& control)
       : backend_(backend), control_(control), handle_(backend.NewHandle()) {}
-  sys::WindowHandle Handle() const override { return handle_; }
+  // A window destroyed from outside has no handle any more, as on Windows.
+  sys::WindowHandle Handle() const override { return lost_ ? 0 : handle_; }
   void Changed(Change what) override { backend_.NoteChange(control_.Name(), what); }
   void GraphicChanged(TControl& child, Change what) override {
     backend_.NoteChange(child.Name(), what);
@@ -50,11 +51,15 @@ class HeadlessPeer : public Peer {
   }
   void SetFocus() override {}
   bool SetLayeredAlpha(std::uint8_t) override { return !backend_.alphaFails_; }
+  void BringToFront() override { backend_.raises_[&control_] += 1; }
+  bool Lost() const override { return lost_; }
+  void Lose() { lost_ = true; }
 
  private:
   HeadlessBackend& backend_;
   TWinControl& control_;
   sys::WindowHandle handle_;
+  bool lost_ = false;
 };
 
 HeadlessBackend::HeadlessBackend() { appHandle_ = NewHandle(); }
@@ -324,6 +329,17 @@ void HeadlessBackend::SetApplicationHint(const std::string& hint) {
 int HeadlessBackend::RepaintCount(const TControl& control) const {
   auto it = repaints_.find(&control);
   return it == repaints_.end() ? 0 : it->second;
+}
+
+int HeadlessBackend::RaiseCount(const TControl& control) const {
+  auto it = raises_.find(&control);
+  return it == raises_.end() ? 0 : it->second;
+}
+
+void HeadlessBackend::DestroyFromOutside(TWinControl& control) {
+  if (auto* peer = dynamic_cast<HeadlessPeer*>(control.GetPeer())) peer->Lose();
+  for (TControl* child : control.Controls())
+    if (auto* win = dynamic_cast<TWinControl*>(child)) DestroyFromOutside(*win);
 }
 
 void HeadlessBackend::SetHintTimings(int pauseMs, int hidePauseMs) {

@@ -95,6 +95,12 @@ class HeadlessBackend : public Backend {
   TCursor Cursor() const { return cursor_; }
   bool LoopEnded() const { return loopEnded_; }
   void SetScreenSize(int width, int height) { screen_ = {width, height}; }
+  // Destroys a window, and its windowed children's, from outside, as Windows does with the
+  // children of a window whose process ended: the control keeps its peer, now without a
+  // window (WindowLost).
+  void DestroyFromOutside(TWinControl& control);
+  // How often the program raised the control's window above its siblings (BringToFront).
+  int RaiseCount(const TControl& control) const;
   // Whether the form's last layered alpha call is to fail (as on a system that refuses it).
   void SetLayeredAlphaFails(bool fails) { alphaFails_ = fails; }
   bool LayeredAlphaFails() const { return alphaFails_; }
@@ -165,6 +171,7 @@ class HeadlessBackend : public Backend {
   std::uint64_t scheduled_ = 0;
   std::uint64_t now_ = 0;
   std::map<const TControl*, int> repaints_;
+  std::map<const TControl*, int> raises_;
   PeerTraffic traffic_;
   TPopupMenu* lastPopup_ = nullptr;
   sys::Point lastPopupPos_;

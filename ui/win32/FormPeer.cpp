@@ -81,7 +81,9 @@ FormStyles FormPeer::CurrentStyles() const {
   s.Style |= WS_CLIPCHILDREN;
   if (form_.ParentWindow()) s.Style = (s.Style & ~WS_POPUP) | WS_CHILD | WS_CLIPSIBLINGS;
   s.ExStyle |= form_.ExStyle();
-  if (form_.FormStyle() == TFormStyle::StayOnTop) s.ExStyle |= WS_EX_TOPMOST;
+  // Above other top-level windows: a form inside another window has only its siblings.
+  if (form_.FormStyle() == TFormStyle::StayOnTop && !form_.ParentWindow())
+    s.ExStyle |= WS_EX_TOPMOST;
   return s;
 }
 
@@ -113,7 +115,7 @@ void FormPeer::ApplyVisible() {
                      form_.BorderStyle() == TBorderStyle::None || form_.ParentWindow();
   const bool activate = form_.Modal() || !quiet;
   ShowWindow(hwnd_, activate ? SW_SHOW : SW_SHOWNOACTIVATE);
-  if (form_.FormStyle() == TFormStyle::StayOnTop)
+  if (CurrentStyles().ExStyle & WS_EX_TOPMOST)
     SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   if (activate) RestoreFocus();
 }
@@ -160,7 +162,9 @@ void FormPeer::ApplyParentWindow() {
   HWND parent = reinterpret_cast<HWND>(form_.ParentWindow());
   DWORD keep = DWORD(GetWindowLongPtrA(hwnd_, GWL_STYLE)) & (WS_VISIBLE | WS_DISABLED);
   if (parent) {
-    // A child now: the style changes before the parent does.
+    // A child now: the style changes before the parent does, and a topmost window stops
+    // being one while still top-level (a topmost child would stay above its new siblings).
+    ApplyTopmost();
     SetWindowLongPtrA(hwnd_, GWL_STYLE, LONG_PTR(CurrentStyles().Style | keep));
     SetParent(hwnd_, parent);
   } else {
@@ -170,10 +174,18 @@ void FormPeer::ApplyParentWindow() {
     HWND owner = reinterpret_cast<HWND>(form_.WndParent());
     SetWindowLongPtrA(hwnd_, GWLP_HWNDPARENT,
                       reinterpret_cast<LONG_PTR>(owner ? owner : backend_.AppWindow()));
+    ApplyTopmost();
   }
   SetWindowPos(hwnd_, nullptr, form_.Left(), form_.Top(), form_.Width(), form_.Height(),
                SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
   ApplyRegion();
+}
+
+void FormPeer::ApplyTopmost() {
+  const bool topmost = (CurrentStyles().ExStyle & WS_EX_TOPMOST) != 0;
+  if (topmost == ((GetWindowLongPtrA(hwnd_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0)) return;
+  SetWindowPos(hwnd_, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void FormPeer::ApplyKind(Change what) {
@@ -202,7 +214,11 @@ bool FormPeer::SetLayeredAlpha(std::uint8_t alpha) {
 
 void FormPeer::BringToFront() {
   if (!hwnd_) return;
-  HWND after = form_.FormStyle() == TFormStyle::StayOnTop ? HWND_TOPMOST : HWND_TOP;
+  // A form inside another window (the indicator in the taskbar) goes above its siblings;
+  // already there, it is left alone, so that raising it often costs nothing.
+  const bool child = form_.ParentWindow() != 0;
+  if (child && GetWindow(GetParent(hwnd_), GW_CHILD) == hwnd_) return;
+  HWND after = form_.FormStyle() == TFormStyle::StayOnTop && !child ? HWND_TOPMOST : HWND_TOP;
   SetWindowPos(hwnd_, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 

@@ -46,6 +46,8 @@ class FormPeer : public WindowPeer {
   void ApplyStyles();
   void ApplyRegion();
   void ApplyParentWindow();
+  // The topmost bit as the form's style and place want it (only through SetWindowPos).
+  void ApplyTopmost();
   void SyncBoundsFromWindow();
 
   TForm& form_;

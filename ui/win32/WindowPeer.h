@@ -26,6 +26,8 @@ class WindowPeer : public Peer {
   void GraphicChanged(TControl& child, Change what) override;
   void Repaint(TControl& what) override;
   void SetFocus() override;
+  // The window went with a parent of another process (its handle no longer names it).
+  bool Lost() const override { return !hwnd_ || !IsWindow(hwnd_); }
 
   // Sets everything from the model; the backend calls it once the peer is made.
   void Start() { ApplyAll(); }
