@@ -42,6 +42,9 @@ void TFormQuonthary::TimerTimer(ui::TObject*) {
       UpdateTimeText();
       UpdateHideWhenFull();
       TrackPowerSource(!PowerStatus->IsOnMains(), p);
+      // A plug message shown in this tick keeps its two seconds; an alert follows it.
+      if (DisplaySkipTicks == 0) CheckChargeAlerts(p);
+      LogBatteryHealth(!PowerStatus->IsOnMains());
     } else {
       UpdateGauge(0);
       ImageStatusLow.Hide();
@@ -96,11 +99,7 @@ void TFormQuonthary::TrackPowerSource(bool onBattery, int percent) {
   bool writeLine = false;
   int lineSeconds = 0;
   if (onBattery && !LastOnBattery) {
-    ShowALabel();
-    ui::TLabel& label = PickInfoLabel(false, Cfg.WhenDischarging);
-    label.SetCaption(Msg("LabelZasilanieBateria"));
-    label.Repaint();
-    DisplaySkipTicks = 1;
+    ShowPowerMessage(Msg("LabelZasilanieBateria"), Cfg.WhenDischarging);
     PlayPlugOutAlert();
     TickCounter = 0;
     LogFileName = NewLogFileName();
@@ -108,11 +107,7 @@ void TFormQuonthary::TrackPowerSource(bool onBattery, int percent) {
     lineSeconds = TickCounter;
   } else if (!onBattery && LastOnBattery && LogFileName.size() > 5) {
     OnBatteryOverride.clear();
-    ShowALabel();
-    ui::TLabel& label = PickInfoLabel(false, Cfg.WhenCharging);
-    label.SetCaption(Msg("LabelZasilanieSiec"));
-    label.Repaint();
-    DisplaySkipTicks = 1;
+    ShowPowerMessage(Msg("LabelZasilanieSiec"), Cfg.WhenCharging);
     PlayPlugInAlert();
     writeLine = true;  // the closing line of that file
     lineSeconds = TickCounter;
@@ -124,4 +119,25 @@ void TFormQuonthary::TrackPowerSource(bool onBattery, int percent) {
   LastOnBattery = onBattery;
   LastPercent = percent;
   if (writeLine) AppendLogLine(LogFileName, lineSeconds, percent);
+}
+
+void TFormQuonthary::ShowPowerMessage(const std::string& text, ui::TColor colour) {
+  ShowALabel();
+  ui::TLabel& label = PickInfoLabel(false, colour);
+  label.SetCaption(text);
+  label.Repaint();
+  DisplaySkipTicks = 1;
+}
+
+void TFormQuonthary::CheckChargeAlerts(int percent) {
+  const indicator::ChargeAlert alert = ChargeAlertState.Update(
+      {Cfg.AlertLowCharge, Cfg.AlertLowChargeAt, Cfg.AlertUnplug, Cfg.AlertUnplugAt},
+      PowerStatus->IsOnMains(), PowerStatus->IsCharging(), percent);
+  if (alert == indicator::ChargeAlert::LowCharge) {
+    ShowPowerMessage(Msg("LabelAlertLow"), Cfg.WhenDischarging);
+    PlayLowChargeAlert();
+  } else if (alert == indicator::ChargeAlert::Unplug) {
+    ShowPowerMessage(Msg("LabelAlertUnplug"), Cfg.WhenCharging);
+    PlayUnplugAlert();
+  }
 }

@@ -14,6 +14,7 @@
 #include "dialogs/Dialog.h"
 #include "dialogs/DialogRunner.h"
 #include "dialogs/ResultLine.h"
+#include "indicator/ChargeAlerts.h"
 #include "profiles/ProfileKinds.h"
 #include "profiles/ProfileRecords.h"
 #include "settings/Settings.h"
@@ -139,6 +140,13 @@ class TFormQuonthary : public ui::TForm {
   int FullBlinkCount = 0;
   // Connection check.
   int ConnectionFailures = 0;
+  // Battery care: the charge alerts' crossings; the health line's schedule (the day last
+  // looked at, the power source then, a look waiting for the start to be over).
+  indicator::ChargeAlerts ChargeAlertState;
+  int HealthDay = 0;
+  bool HealthOnBattery = false;
+  bool HealthDue = false;
+  int HealthWaitTicks = 0;
 
   // The language holder, and each dialog's reference (null while it is closed). Dialogs run
   // through dialogs::DialogRun, which also keeps the list of open dialogs.
@@ -173,6 +181,11 @@ class TFormQuonthary : public ui::TForm {
   void TimerTimer(ui::TObject* sender);
   void UpdateTimeText();
   void TrackPowerSource(bool onBattery, int percent);
+  // A word on the gauge for the next two seconds: the plug messages and the charge alerts.
+  void ShowPowerMessage(const std::string& text, ui::TColor colour);
+  void CheckChargeAlerts(int percent);
+  // A line in discharging_log\health.txt once a day and when a battery period begins.
+  void LogBatteryHealth(bool onBattery);
 
   // ---- gauge ----
   void UpdateGauge(int percent);
@@ -230,6 +243,8 @@ class TFormQuonthary : public ui::TForm {
   void PlayVolumeUpAlert();
   void PlayVolumeDownAlert();
   void PlayConnectionLostAlert();
+  void PlayLowChargeAlert();
+  void PlayUnplugAlert();
   std::string NewLogFileName();
   void AppendLogLine(const std::string& fileName, int seconds, int percent);
   void TimerIcmpTimer(ui::TObject* sender);

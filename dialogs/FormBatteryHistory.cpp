@@ -3,6 +3,7 @@
 #include <cmath>
 #include <utility>
 
+#include "dialogs/HealthChart.h"
 #include "dialogs/HistoryChart.h"
 #include "i18n/FillIn.h"
 #include "i18n/FormLanguage.h"
@@ -11,7 +12,7 @@
 
 namespace {
 
-constexpr int kFirstRow = 302;
+constexpr int kFirstRow = 262;
 constexpr int kRowHeight = 18;
 
 std::string Hours(int seconds, bool withSeconds) {
@@ -42,15 +43,33 @@ std::string PeriodSummary(const indicator::DischargePeriod& period, const TFormL
                 {start, length, used, rateText, Hours(*period.RuntimeFromFullSeconds(), false)});
 }
 
+std::string HealthSummary(const std::optional<indicator::HealthReading>& reading,
+                          const TFormLanguage& texts) {
+  if (!reading) return texts.Message("LabelHealthNone");
+  using settings::ZeroPadded;
+  const std::string day = ZeroPadded(reading->Year, 4) + "-" + ZeroPadded(reading->Month, 2) + "-" +
+                          ZeroPadded(reading->Day, 2);
+  const std::string designed = std::to_string(reading->DesignedMWh);
+  const std::string full = std::to_string(reading->FullMWh);
+  const std::string wear = std::to_string(reading->WearPercent());
+  if (reading->Cycles == 0)
+    return FillIn(texts.Message("LabelHealthNoCycles"), {day, designed, full, wear});
+  return FillIn(texts.Message("LabelHealth"),
+                {day, designed, full, wear, std::to_string(reading->Cycles)});
+}
+
 TFormBatteryHistory::TFormBatteryHistory(ui::TComponent* owner, const dialogs::DialogEnv& env,
-                                         std::string logFolder, bool logging)
+                                         std::string logFolder, bool logging,
+                                         std::optional<indicator::HealthReading> healthNow)
     : dialogs::TDialog(owner, "FormBatteryHistory", env),
-      reader_(std::move(logFolder), kPeriods),
-      logging_(logging) {
+      reader_(logFolder, kPeriods),
+      logging_(logging),
+      logFolder_(std::move(logFolder)),
+      healthNow_(healthNow) {
   SetCaption("Battery history");
   SetBorderIcons(ui::biSystemMenu | ui::biMaximize);
   SetPosition(ui::TPosition::ScreenCenter);
-  SetClientSize(560, 430);
+  SetClientSize(560, 516);
   SetResizable();
 
   for (std::size_t i = 0; i < kPeriods; ++i) {
@@ -70,6 +89,7 @@ TFormBatteryHistory::TFormBatteryHistory(ui::TComponent* owner, const dialogs::D
   LabelTime.SetAutoSize(false);
   LabelTime.SetAlignment(ui::TAlignment::RightJustify);
   LabelNote.SetAutoSize(false);
+  LabelHealth.SetAutoSize(false);
   ui::TFont grey = LabelNote.Font();
   grey.Color = ui::clGray;
   for (ui::TLabel* axis : {&LabelCharge, &LabelTime}) axis->SetFont(grey);
@@ -79,11 +99,14 @@ TFormBatteryHistory::TFormBatteryHistory(ui::TComponent* owner, const dialogs::D
   PaintBoxChart.SetAnchors(ui::akLeft | ui::akTop | ui::akRight | ui::akBottom);
   LabelTime.SetAnchors(ui::akRight | ui::akBottom);
   LabelNote.SetAnchors(ui::akLeft | ui::akRight | ui::akBottom);
+  LabelHealth.SetAnchors(ui::akLeft | ui::akRight | ui::akBottom);
+  PaintBoxHealth.SetAnchors(ui::akLeft | ui::akRight | ui::akBottom);
   ButtonClose.SetAnchors(ui::akRight | ui::akBottom);
   ButtonClose.SetDefault(true);
   ButtonClose.SetCancel(true);
 
   PaintBoxChart.OnPaint = [this](ui::TObject* s, ui::TCanvas& c) { PaintBoxChartPaint(s, c); };
+  PaintBoxHealth.OnPaint = [this](ui::TObject* s, ui::TCanvas& c) { PaintBoxHealthPaint(s, c); };
   TimerRefresh.SetOnTimer([this](ui::TObject* s) { TimerRefreshTimer(s); });
   ButtonClose.OnClick = [this](ui::TObject* s) { ButtonCloseClick(s); };
 }
@@ -93,7 +116,25 @@ void TFormBatteryHistory::FormShow() {
   SetCaption(Msg("LabelHistoryCaption"));
   reader_.Refresh();
   ShowPeriods();
+  ShowHealth();
   TimerRefresh.SetEnabled(true);
+}
+
+void TFormBatteryHistory::ShowHealth() {
+  health_ = indicator::ReadHealthFile(logFolder_);
+  std::optional<indicator::HealthReading> newest = healthNow_;
+  if (!newest && !health_.empty()) newest = health_.back();
+  LabelHealth.SetCaption(HealthSummary(newest, Env().Language));
+  if (!health_.empty() || !PaintBoxHealth.Visible()) return;
+  // No chart: the charge chart grows into its room, and what lies between moves down.
+  const int room =
+      PaintBoxHealth.Top() + PaintBoxHealth.Height() - LabelHealth.Top() - LabelHealth.Height();
+  PaintBoxHealth.Hide();
+  PaintBoxChart.SetHeight(PaintBoxChart.Height() + room);
+  std::vector<ui::TControl*> below{&LabelTime, &LabelHealth};
+  below.insert(below.end(), ShapePeriod.begin(), ShapePeriod.end());
+  below.insert(below.end(), LabelPeriod.begin(), LabelPeriod.end());
+  for (ui::TControl* c : below) c->SetTop(c->Top() + room);
 }
 
 void TFormBatteryHistory::ShowPeriods() {
@@ -123,6 +164,11 @@ void TFormBatteryHistory::ShowPeriods() {
 void TFormBatteryHistory::PaintBoxChartPaint(ui::TObject*, ui::TCanvas& canvas) {
   dialogs::DrawHistoryChart(canvas, PaintBoxChart.Width(), PaintBoxChart.Height(), History(),
                             PaintBoxChart.Font());
+}
+
+void TFormBatteryHistory::PaintBoxHealthPaint(ui::TObject*, ui::TCanvas& canvas) {
+  dialogs::DrawHealthChart(canvas, PaintBoxHealth.Width(), PaintBoxHealth.Height(), health_,
+                           PaintBoxHealth.Font());
 }
 
 void TFormBatteryHistory::TimerRefreshTimer(ui::TObject*) {

@@ -155,6 +155,22 @@ class TFormLanguage : public ui::TForm {
       this,
       {},
       "The connection list holds at most 30 names; connection names not imported:"};
+  // Battery care: the charge alerts' words on the gauge, and the battery's health in the
+  // battery history ("%1" the day of the reading, then its capacities, wear and cycles).
+  ui::TLabel LabelAlertLow{this, "LabelAlertLow", this, {}, "LOW"};
+  ui::TLabel LabelAlertUnplug{this, "LabelAlertUnplug", this, {}, "UNPLUG"};
+  ui::TLabel LabelHealth{
+      this,
+      "LabelHealth",
+      this,
+      {},
+      "Battery health on %1: designed %2 mWh, full %3 mWh, wear %4 %, %5 cycles"};
+  ui::TLabel LabelHealthNoCycles{this,
+                                 "LabelHealthNoCycles",
+                                 this,
+                                 {},
+                                 "Battery health on %1: designed %2 mWh, full %3 mWh, wear %4 %"};
+  ui::TLabel LabelHealthNone{this, "LabelHealthNone", this, {}, "Battery health: not available"};
 
   // Results that say what did not happen: an IP profile that does not hold, an address
   // another computer holds, the proxy put back after a declined change, a connection the

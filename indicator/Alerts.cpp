@@ -1,4 +1,5 @@
-// The four alerts: silence, the event's sound file, or a built-in pattern of tones.
+// The alerts of the plug, the volume, the connection and the charge: silence, the event's sound
+// file, or a built-in pattern of tones.
 #include <vector>
 
 #include "app/FormQuonthary.h"
@@ -63,4 +64,15 @@ void TFormQuonthary::PlayConnectionLostAlert() {
   std::vector<Tone> falling;
   for (unsigned f = 1500; f >= 600; f -= 100) falling.push_back({f, 20, 0});
   alerts::Play(Sys, ProgramDir(), Cfg.SoundOption4, Cfg.SoundNoConn, falling);
+}
+
+void TFormQuonthary::PlayLowChargeAlert() {
+  // Three falling notes: it asks for the charger.
+  alerts::Play(Sys, ProgramDir(), Cfg.SoundOption5, Cfg.SoundLowCharge,
+               {{1200, 120, 60}, {900, 120, 60}, {600, 240, 0}});
+}
+
+void TFormQuonthary::PlayUnplugAlert() {
+  alerts::Play(Sys, ProgramDir(), Cfg.SoundOption6, Cfg.SoundUnplug,
+               {{1400, 80, 60}, {1400, 80, 0}});
 }

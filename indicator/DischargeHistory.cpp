@@ -6,6 +6,7 @@
 #include <tuple>
 #include <utility>
 
+#include "indicator/BatteryHealth.h"
 #include "system/NoCase.h"
 
 namespace indicator {
@@ -131,7 +132,10 @@ bool DischargeLogReader::Refresh() {
   // The periods by name: each ".txt", and a ".txt.bak" whose ".txt" is missing just now.
   std::set<std::string> names, backups;
   for (const sys::DirEntry& e : sys::files::List(folder_ + "*")) {
-    if (e.Attributes & sys::FileAttrDirectory) continue;
+    // The battery's health lives beside the periods: no period, and no file of another kind.
+    if ((e.Attributes & sys::FileAttrDirectory) ||
+        sys::EqualNoCase(e.Name.substr(0, sizeof kHealthFileName - 1), kHealthFileName))
+      continue;
     if (EndsWithNoCase(e.Name, ".txt"))
       names.insert(e.Name);
     else if (EndsWithNoCase(e.Name, std::string(".txt") + kBackup))

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/FormQuonthary.h"
+#include "indicator/LogFile.h"
 #include "settings/IntegerText.h"
 #include "system/Files.h"
 
@@ -12,44 +13,12 @@ namespace {
 
 const char kHeader[] = "Perc[%]\tTime[s]\tTime";
 
-std::vector<std::string> SplitLines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::string::size_type start = 0;
-  while (start < text.size()) {
-    auto end = text.find('\n', start);
-    if (end == std::string::npos) end = text.size();
-    std::string line = text.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-    start = end + 1;
-  }
-  return lines;
-}
-
 std::vector<std::string> PendingLines(
     const std::vector<std::pair<std::string, std::string>>& pending, const std::string& fileName) {
   std::vector<std::string> lines;
   for (const auto& p : pending)
     if (p.first == fileName) lines.push_back(p.second);
   return lines;
-}
-
-// Adds lines to a log file. The file's previous state goes to the backup first, then the new
-// state replaces the file in one step: whichever step fails, the file holds either the
-// lines it had or all of them, and the backup one state less.
-void WriteLogLines(const std::string& path, const std::vector<std::string>& added) {
-  const std::string backup = path + ".bak";
-  // After a write of an older version that failed half-way the lines are in the backup.
-  std::optional<std::string> previous = sys::files::ReadAll(path);
-  if (!previous) previous = sys::files::ReadAll(backup);
-  std::vector<std::string> lines =
-      previous ? SplitLines(*previous) : std::vector<std::string>{kHeader};
-  lines.insert(lines.end(), added.begin(), added.end());
-
-  std::string text;
-  for (const std::string& line : lines) text += line + "\r\n";
-  if (previous) sys::files::WriteReplacing(backup, *previous);
-  sys::files::WriteReplacing(path, text);
 }
 
 }  // namespace
@@ -89,7 +58,7 @@ void TFormQuonthary::AppendLogLine(const std::string& fileName, int seconds, int
   std::optional<sys::FileCreateError> failure;
   for (const std::string& name : files) {
     try {
-      WriteLogLines(folder + "\\" + name, PendingLines(PendingLogLines, name));
+      indicator::AppendLogLines(folder + "\\" + name, kHeader, PendingLines(PendingLogLines, name));
       PendingLogLines.erase(std::remove_if(PendingLogLines.begin(), PendingLogLines.end(),
                                            [&](const auto& p) { return p.first == name; }),
                             PendingLogLines.end());

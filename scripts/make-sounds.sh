@@ -40,4 +40,14 @@ note "$TMP/hi.wav" 988 0.16 0.08
 note "$TMP/lo.wav" 740 0.26 0.2
 sox "$TMP/hi.wav" "$TMP/lo.wav" "${FMT[@]}" -t wavpcm "$OUT/NoConnection.wav" gain -n -4
 
+# Low charge: three bell notes falling, the last one longer (G5, E5, C5).
+note "$TMP/l1.wav" 784 0.18 0.12
+note "$TMP/l2.wav" 659 0.18 0.12
+note "$TMP/l3.wav" 523 0.40 0.34
+sox "$TMP/l1.wav" "$TMP/l2.wav" "$TMP/l3.wav" "${FMT[@]}" -t wavpcm "$OUT/LowCharge.wav" gain -n -4
+
+# Unplug reminder: two short high notes, a gentle knock.
+note "$TMP/u.wav" 1397 0.12 0.08
+sox "$TMP/u.wav" "|sox $TMP/u.wav -p pad 0.06" "${FMT[@]}" -t wavpcm "$OUT/Unplug.wav" gain -n -4
+
 ls -l "$OUT"

@@ -63,19 +63,64 @@ bool ListedLanguageEntry(std::uint32_t attributes) {
 
 // ---- sound panels ----
 
-TSoundPanel::TSoundPanel(TFormSettings* form, ui::TWinControl* sheet, int n, const char* title)
-    : Panel(form, "PanelSound" + std::to_string(n), sheet, {10, 8 + (n - 1) * 92, 512, 86}),
-      LabelSound(form, "LabelSound" + std::to_string(n), &Panel, {10, 6, 0, 13}, title),
-      rbtnBeeper(form, "rbtnBeeper" + std::to_string(n), &Panel, {18, 26, 150, 17},
-                 "Use build-in beep"),
-      rbtnSoundFile(form, "rbtnSoundFile" + std::to_string(n), &Panel, {176, 26, 130, 17},
+namespace {
+// A sound panel's component name: the kind's prefix and the panel's number.
+std::string Numbered(const char* prefix, int n) { return prefix + std::to_string(n); }
+}  // namespace
+
+TSoundPanel::TSoundPanel(TFormSettings* form, ui::TWinControl* sheet, int n, const char* title,
+                         bool alert)
+    : Panel(form, Numbered("PanelSound", n), sheet, {10, 8 + (n - 1) * 60, 512, 54}),
+      LabelSound(alert ? nullptr
+                       : &form->Create<ui::TLabel>(Numbered("LabelSound", n), &Panel,
+                                                   ui::Bounds{10, 6, 0, 13}, title)),
+      cbxAlert(alert ? &form->Create<ui::TCheckBox>(Numbered("cbxAlert", n), &Panel,
+                                                    ui::Bounds{10, 4, 300, 17}, title)
+                     : nullptr),
+      edtAlert(alert ? &form->Create<ui::TEdit>(Numbered("edtAlert", n), &Panel,
+                                                ui::Bounds{314, 2, 28, 21})
+                     : nullptr),
+      LabelPercent(alert ? &form->Create<ui::TLabel>(Numbered("LabelPercent", n), &Panel,
+                                                     ui::Bounds{346, 6, 0, 13}, "%")
+                         : nullptr),
+      rbtnBeeper(form, Numbered("rbtnBeeper", n), &Panel, {10, 30, 120, 17}, "Use build-in beep"),
+      rbtnSoundFile(form, Numbered("rbtnSoundFile", n), &Panel, {134, 30, 104, 17},
                     "Use sound file"),
-      rbtnDisabled(form, "rbtnDisabled" + std::to_string(n), &Panel, {320, 26, 100, 17}, "Disable"),
-      edtSound(form, "edtSound" + std::to_string(n), &Panel, {18, 52, 450, 21}),
-      sbtnOpen(form, "sbtnOpen" + std::to_string(n), &Panel, {474, 51, 23, 23}, "...") {
+      rbtnDisabled(form, Numbered("rbtnDisabled", n), &Panel, {242, 30, 84, 17}, "Disable"),
+      edtSound(form, Numbered("edtSound", n), &Panel, {332, 28, 150, 21}),
+      sbtnOpen(form, Numbered("sbtnOpen", n), &Panel, {486, 27, 23, 23}, "...") {
   for (ui::TRadioButton* radio : {&rbtnBeeper, &rbtnSoundFile, &rbtnDisabled})
     radio->OnClick = [form, this](ui::TObject*) { form->rbtnBeeperClick(*this); };
   sbtnOpen.OnClick = [form, this](ui::TObject*) { form->sbtnOpenClick(*this); };
+  if (alert) {
+    edtAlert->SetMaxLength(2);
+    cbxAlert->OnClick = [form, this](ui::TObject*) { form->cbxAlertClick(*this); };
+  }
+}
+
+void TSoundPanel::Arrange() {
+  auto textWidth = [](const ui::TControl& c) {
+    return ui::CurrentBackend().MeasureText(c.Font(), c.Caption(), 0).Width;
+  };
+  // The room a check mark or a radio circle takes before the text, and after it.
+  constexpr int kMark = 20, kGap = 8;
+  if (cbxAlert) {
+    cbxAlert->SetWidth(textWidth(*cbxAlert) + kMark);
+    edtAlert->SetLeft(cbxAlert->Left() + cbxAlert->Width() + 2);
+    LabelPercent->SetLeft(edtAlert->Left() + edtAlert->Width() + 4);
+  }
+  int left = rbtnBeeper.Left();
+  for (ui::TRadioButton* radio : {&rbtnBeeper, &rbtnSoundFile, &rbtnDisabled}) {
+    radio->SetBounds(left, radio->Top(), textWidth(*radio) + kMark, radio->Height());
+    left = radio->Left() + radio->Width() + kGap;
+  }
+  edtSound.SetBounds(left, edtSound.Top(), sbtnOpen.Left() - 4 - left, edtSound.Height());
+}
+
+std::optional<int> AlertThreshold(const std::string& text) {
+  const std::int64_t value = settings::IntOrDefault(text, -1);
+  if (value < 1 || value > 99) return std::nullopt;
+  return static_cast<int>(value);
 }
 
 // ---- the dialog ----
@@ -202,6 +247,7 @@ void TFormSettings::FormShow() {
     panel.rbtnBeeper.SetCaption(Sounds[0].rbtnBeeper.Caption());
     panel.rbtnSoundFile.SetCaption(Sounds[0].rbtnSoundFile.Caption());
     panel.rbtnDisabled.SetCaption(Sounds[0].rbtnDisabled.Caption());
+    panel.Arrange();
   }
   // A stored file that is no longer there, like the built-in English, selects the first entry.
   const int language = ComboBoxLanguage.IndexOfItem(LabelCurLanguage.Caption());
@@ -214,7 +260,10 @@ void TFormSettings::FormShow() {
   PageControl1.SetActivePage(&TabSheet1);
   FillTimeBoxes();
   tbarTransparencyChange(this);
-  for (TSoundPanel& panel : Sounds) rbtnBeeperClick(panel);
+  for (TSoundPanel& panel : Sounds) {
+    rbtnBeeperClick(panel);
+    if (panel.cbxAlert) cbxAlertClick(panel);
+  }
 
   ListSkins();
   // A skin folder that is gone leaves the list without a selection, its text empty.
@@ -259,6 +308,7 @@ void TFormSettings::FillTimeBoxes() {
 void TFormSettings::ButtonOKClick(ui::TObject*) {
   if (!CheckTimeBoxes()) return;
   if (!CheckConnectionAddress()) return;
+  if (!CheckAlertThresholds()) return;
   SetModalResult(ui::mrOk);
 }
 
@@ -291,6 +341,19 @@ bool TFormSettings::CheckConnectionAddress() {
   ui::Application().MessageBoxWide(i18n::WideFromWindows1250(kShortAddressText), u"Quonthary",
                                    ui::MB_IconInformation | ui::MB_Ok);
   return false;
+}
+
+bool TFormSettings::CheckAlertThresholds() {
+  for (TSoundPanel& panel : Sounds) {
+    if (!panel.cbxAlert || !panel.cbxAlert->Checked()) continue;
+    if (AlertThreshold(panel.edtAlert->Text())) continue;
+    PageControl1.SetActivePage(&TabSheet5);
+    panel.edtAlert->SetFocus();
+    ui::Application().MessageBox(Msg("LabelIncorrectValue"), kCaption,
+                                 ui::MB_IconExclamation | ui::MB_Ok);
+    return false;
+  }
+  return true;
 }
 
 void TFormSettings::ButtonCancelClick(ui::TObject*) { SetModalResult(ui::mrCancel); }
@@ -355,6 +418,10 @@ void TFormSettings::rbtnBeeperClick(TSoundPanel& panel) {
   const bool file = panel.rbtnSoundFile.Checked();
   panel.edtSound.SetEnabled(file);
   panel.sbtnOpen.SetEnabled(file);
+}
+
+void TFormSettings::cbxAlertClick(TSoundPanel& panel) {
+  panel.edtAlert->SetEnabled(panel.cbxAlert->Checked());
 }
 
 void TFormSettings::sbtnOpenClick(TSoundPanel& panel) {

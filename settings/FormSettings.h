@@ -5,6 +5,7 @@
 // colours, picks colours and sound files, and checks the time and the address on OK.
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,17 +18,28 @@ class TFormSettings;
 // Whether a directory entry of "language\*.lng" with these attributes is offered.
 bool ListedLanguageEntry(std::uint32_t attributes);
 
-// One of the four sound panels, N = 1 to 4; its components carry the number in their names.
+// One of the sound panels, N = 1 to 6; its components carry the number in their names. The
+// four event panels (1 to 4) begin with a title; the two charge alerts (5 and 6) with the
+// alert's switch in its place, then its threshold box and "%". Then, in one row, the choice
+// of sound and the sound file.
 struct TSoundPanel {
-  TSoundPanel(TFormSettings* form, ui::TWinControl* sheet, int n, const char* title);
+  TSoundPanel(TFormSettings* form, ui::TWinControl* sheet, int n, const char* title,
+              bool alert = false);
 
   ui::TPanel Panel;
-  ui::TLabel LabelSound;
+  ui::TLabel* LabelSound = nullptr;   // event panels
+  ui::TCheckBox* cbxAlert = nullptr;  // alert panels
+  ui::TEdit* edtAlert = nullptr;
+  ui::TLabel* LabelPercent = nullptr;
   ui::TRadioButton rbtnBeeper;
   ui::TRadioButton rbtnSoundFile;
   ui::TRadioButton rbtnDisabled;
   ui::TEdit edtSound;
   ui::TSpeedButton sbtnOpen;
+
+  // Places the row's parts after their texts, once translated: each radio button as wide as
+  // its caption, the file box taking the rest; an alert's box and "%" right after its text.
+  void Arrange();
 };
 
 class TFormSettings : public dialogs::TDialog {
@@ -203,11 +215,13 @@ class TFormSettings : public dialogs::TDialog {
 
   // Sound
   ui::TTabSheet TabSheet5{this, "TabSheet5", &PageControl1, "Sound"};
-  TSoundPanel Sounds[4]{
+  TSoundPanel Sounds[6]{
       {this, &TabSheet5, 1, "AC plug pulled out sound:"},
       {this, &TabSheet5, 2, "AC plug pushed in sound:"},
       {this, &TabSheet5, 3, "Volume change:"},
       {this, &TabSheet5, 4, "No echo connetion with IP:"},
+      {this, &TabSheet5, 5, "Warn when the battery falls to", true},
+      {this, &TabSheet5, 6, "Remind me to unplug when charging reaches", true},
   };
 
   // Hot-Keys
@@ -276,6 +290,8 @@ class TFormSettings : public dialogs::TDialog {
   void ButtonSaveWithClick(ui::TObject* sender);
   // rbtnBeeperNClick, shared by the three radio buttons of panel N.
   void rbtnBeeperClick(TSoundPanel& panel);
+  // cbxAlertNClick: the threshold box follows its alert's switch.
+  void cbxAlertClick(TSoundPanel& panel);
   // sbtnOpenNClick.
   void sbtnOpenClick(TSoundPanel& panel);
 
@@ -302,4 +318,9 @@ class TFormSettings : public dialogs::TDialog {
   // True when the time boxes hold a valid time (the seconds value is then set).
   bool CheckTimeBoxes();
   bool CheckConnectionAddress();
+  // True when every alert that is on has a threshold of 1 to 99 %.
+  bool CheckAlertThresholds();
 };
+
+// A charge alert's threshold as typed: 1 to 99, else nullopt.
+std::optional<int> AlertThreshold(const std::string& text);

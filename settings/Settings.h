@@ -57,6 +57,16 @@ struct Settings {
   std::string PreviousVersion;
   bool ConnectionCheck = false;
   std::string ConnectionIP;
+  // Charge alerts: a warning when the charge falls to a threshold on battery, a reminder to
+  // unplug when it rises to one while charging; each with its sound (codes as above).
+  bool AlertLowCharge = false;
+  int AlertLowChargeAt = 0;
+  bool AlertUnplug = false;
+  int AlertUnplugAt = 0;
+  int SoundOption5 = 0;
+  int SoundOption6 = 0;
+  std::string SoundLowCharge;
+  std::string SoundUnplug;
   bool ShowInTaskBar = false;
   bool AutoHeightOnTaskBar = false;
 

@@ -62,6 +62,14 @@ const std::vector<DialogRow> kRows = {
     {C::FontColour, "WhenDischarging", "Label4", nullptr, nullptr, A::Colours},
     {C::FontColour, "VolumeChanging", "Label5", nullptr, nullptr, A::Colours},
     {C::FontColour, "WhenChatging", "Label10", nullptr, nullptr, A::Colours},
+    {C::CheckBox, "AlertLowCharge", "cbxAlert5", nullptr, nullptr, A::SoundOptions},
+    {C::Percent, "AlertLowChargeAt", "edtAlert5", nullptr, nullptr, A::SoundOptions},
+    {C::CheckBox, "AlertUnplug", "cbxAlert6", nullptr, nullptr, A::SoundOptions},
+    {C::Percent, "AlertUnplugAt", "edtAlert6", nullptr, nullptr, A::SoundOptions},
+    {C::SoundOption, "SoundOption5", "rbtnBeeper5", "rbtnSoundFile5", "rbtnDisabled5", A::SoundOptions},
+    {C::SoundOption, "SoundOption6", "rbtnBeeper6", "rbtnSoundFile6", "rbtnDisabled6", A::SoundOptions},
+    {C::Edit, "SoundLowCharge", "edtSound5", nullptr, nullptr, A::DistanceAndFiles},
+    {C::Edit, "SoundUnplug", "edtSound6", nullptr, nullptr, A::DistanceAndFiles},
 };
 // clang-format on
 
@@ -130,6 +138,9 @@ void CopyIn(TFormSettings& form, const Settings& cfg, bool useRegistry) {
       case C::FontColour:
         Find<ui::TLabel>(form, row.Control).SetFontColor(cfg.*Row(row).Number);
         break;
+      case C::Percent:
+        Find<ui::TEdit>(form, row.Control).SetText(std::to_string(cfg.*Row(row).Number));
+        break;
     }
   }
 }
@@ -180,6 +191,10 @@ void CopyBack(const TFormSettings& form, ApplyStage stage, Settings& cfg, bool& 
         break;
       case C::FontColour:
         cfg.*Row(row).Number = Find<ui::TLabel>(form, row.Control).Font().Color;
+        break;
+      case C::Percent:
+        if (auto percent = AlertThreshold(Find<ui::TEdit>(form, row.Control).Text()))
+          cfg.*Row(row).Number = *percent;
         break;
     }
   }

@@ -24,6 +24,7 @@ enum class DialogCopy {
   Language,       // shown in a label, chosen in the language list (the first entry = "")
   SkinFolder,     // shown in a label, chosen in the skin list
   FontColour,     // a label's font colour
+  Percent,        // an edit box and a charge alert's threshold (1 to 99; anything else keeps it)
 };
 
 // When OK's apply copies a value back (the apply's order).

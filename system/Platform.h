@@ -1,5 +1,6 @@
 // Every platform adapter the program uses, handed around as one bundle.
 #pragma once
+#include "system/BatteryDevices.h"
 #include "system/Clock.h"
 #include "system/Desktop.h"
 #include "system/Environment.h"
@@ -31,8 +32,9 @@ struct Platform {
   Desktop& Screen;
   Clock& Time;
   InternetSettings& Inet;
-  // Last, with the system's own as the default: a bundle made without it reads the system.
+  // Last, with the system's own as the default: a bundle made without them reads the system.
   IpHelper& Ip = SystemIpHelper();
+  BatteryDevices& Battery = SystemBatteryDevices();
 };
 
 }  // namespace sys

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "dialogs/FormBatteryHistory.h"
+#include "dialogs/HealthChart.h"
 #include "dialogs/HistoryChart.h"
 #include "i18n/FormLanguage.h"
 #include "i18n/Translate.h"
@@ -97,6 +98,25 @@ TEST(HistoryChart, ALineForEachPeriodTheNewestOnTopAndStrongest) {
       EXPECT_GE(p.Y, 0);
       EXPECT_LT(p.Y, 200);
     }
+}
+
+TEST(HealthChart, MonthsThinnedToFitAndAWholeNumberOfSteps) {
+  auto day = [](int y, int m, int d) { return indicator::HealthReading{y, m, d}.DayNumber(); };
+  std::vector<indicator::HealthReading> r = {{2023, 1, 20, 48000, 47000, 10},
+                                             {2024, 5, 1, 48000, 41250, 312}};
+  const sys::Rect plot{40, 4, 541, 84};
+  const dialogs::HealthScale wide = dialogs::HealthScaleFor(plot, r, 30);
+  EXPECT_EQ(wide.StepMWh, 20000u);
+  EXPECT_EQ(wide.TopMWh, 60000u);
+  EXPECT_EQ(wide.MonthMarks.size(), 16u);  // 2023-02 ... 2024-05, each
+  EXPECT_EQ(dialogs::MonthText(wide.MonthMarks.front()), "2023-02");
+  EXPECT_EQ(wide.At(day(2023, 1, 20), 60000), (sys::Point{40, 4}));
+  EXPECT_EQ(wide.At(day(2024, 5, 1), 0), (sys::Point{540, 83}));
+  // A narrow plot marks every sixth month; a single reading spans a month.
+  EXPECT_EQ(dialogs::HealthScaleFor({0, 0, 201, 80}, r, 40).MonthMarks.size(), 3u);
+  const dialogs::HealthScale one = dialogs::HealthScaleFor(plot, {r[1]}, 30);
+  EXPECT_EQ(one.LastDay - one.FirstDay, 30);
+  EXPECT_EQ(one.MonthMarks, std::vector<int>{day(2024, 5, 1)});
 }
 
 // ---- the window ----
@@ -204,6 +224,45 @@ TEST_F(BatteryHistory, TheWindowGrowsAndTheChartWithIt) {
     for (const CanvasOp& op : ui::headless::PaintOps(w.PaintBoxChart))
       if (op.What == CanvasOp::Fill) right = std::max(right, op.Rect.Right);
     EXPECT_EQ(right, chartWidth + 200);
+  });
+}
+
+TEST_F(BatteryHistory, TheHealthLineAndTheChartOfTheMonths) {
+  fake.PowerSource.Status = testing_support::NoBattery();
+  Start();
+  int designHeight = 0;
+  Open([&](TFormBatteryHistory& w) {
+    // Nothing known: said so, and the charge chart takes the health chart's room.
+    EXPECT_EQ(w.LabelHealth.Caption(), "Battery health: not available");
+    EXPECT_FALSE(w.PaintBoxHealth.Visible());
+    designHeight = w.PaintBoxChart.Height();
+    EXPECT_EQ(w.LabelHealth.Bottom() + 13, w.LabelNote.Top());
+    EXPECT_EQ(w.LabelTime.Top(), w.PaintBoxChart.Bottom() + 4);
+  });
+  Put("health.txt",
+      "Date\tDesigned[mWh]\tFull[mWh]\tCycles\r\n2007-06-01\t48000\t47500\t0\r\n"
+      "2007-12-01\t48000\t44000\t0\r\n");
+  Open([&](TFormBatteryHistory& w) {
+    EXPECT_EQ(w.LabelHealth.Caption(),
+              "Battery health on 2007-12-01: designed 48000 mWh, full 44000 mWh, wear 8 %");
+    EXPECT_TRUE(w.PaintBoxHealth.Visible());
+    EXPECT_LT(w.PaintBoxChart.Height(), designHeight);
+    EXPECT_EQ(w.HealthHistory().size(), 2u);
+    EXPECT_EQ(w.LabelNote.Caption(), "No battery period has been logged yet.") << "no period";
+    int points = 0;
+    for (const CanvasOp& op : ui::headless::PaintOps(w.PaintBoxHealth))
+      if (op.What == CanvasOp::Lines) points = int(op.Points.size());
+    EXPECT_EQ(points, 2);
+  });
+  EXPECT_EQ(fake.BatteryDevices.Reads, 0) << "no battery: no device asked";
+  // What the battery says now comes first.
+  fake.PowerSource.Status = testing_support::OnMains(100, false);
+  Tick();
+  fake.BatteryDevices.Now = {{sys::BatterySystemBattery, 48000, 43000, 57, "", ""}};
+  Open([&](TFormBatteryHistory& w) {
+    EXPECT_EQ(w.LabelHealth.Caption(),
+              "Battery health on 2008-01-05: designed 48000 mWh, full "
+              "43000 mWh, wear 10 %, 57 cycles");
   });
 }
 

@@ -74,6 +74,9 @@ class BatteryTick : public IndicatorFixture {
   std::string Shown(TFormQuonthary& ind) {
     return (ind.LabelState.Visible() ? ind.LabelState : ind.LabelTimeToEnd).Caption();
   }
+  ui::TColor PickColour(TFormQuonthary& ind) {
+    return (ind.LabelState.Visible() ? ind.LabelState : ind.LabelTimeToEnd).Font().Color;
+  }
 };
 
 TEST_F(BatteryTick, TimeTextFollowsTheChosenUnits) {
@@ -246,4 +249,27 @@ TEST_F(BatteryTick, LabelsTakeTheColourOfThePowerSource) {
   fake.PowerSource.Status = OnBattery(70);
   Tick();
   EXPECT_EQ(ind.LabelTimeToEnd.Font().Color, ui::clYellow);
+}
+
+TEST_F(BatteryTick, ChargeAlertsShowTheirWordOnceAfterAPlugMessage) {
+  TFormQuonthary& ind = StartWith(OnBattery(10));
+  ind.Cfg.AlertLowCharge = ind.Cfg.AlertUnplug = true;
+  ind.Cfg.SoundOption5 = ind.Cfg.SoundOption6 = 0;
+  Tick();  // the unplug's message keeps its two seconds; the alert follows
+  EXPECT_EQ(Shown(ind), "BATTERY");
+  Tick();
+  EXPECT_EQ(Shown(ind), "BATTERY");
+  Tick();
+  EXPECT_EQ(Shown(ind), "LOW");
+  EXPECT_EQ(PickColour(ind), ui::clYellow);
+  ind.Cfg.SoundOption5 = 2;
+  fake.PowerSource.Status = OnBattery(9);
+  Tick(5);
+  EXPECT_NE(Shown(ind), "LOW");
+  EXPECT_EQ(fake.Sound.Events, std::vector<SoundEvent>{SoundEvent::Tone(2000, 500)});
+
+  fake.PowerSource.Status = OnMains(80);
+  Tick(3);
+  EXPECT_EQ(Shown(ind), "UNPLUG");
+  EXPECT_EQ(PickColour(ind), ui::clWhite);
 }

@@ -87,6 +87,14 @@ settings::Settings Unusual() {
   s.ConnectionIP = "10.9.8.7";
   s.ShowInTaskBar = false;
   s.AutoHeightOnTaskBar = true;
+  s.AlertLowCharge = true;
+  s.AlertLowChargeAt = 15;
+  s.AlertUnplug = false;
+  s.AlertUnplugAt = 85;
+  s.SoundOption5 = 1;
+  s.SoundOption6 = 0;
+  s.SoundLowCharge = "e.wav";
+  s.SoundUnplug = "f.wav";
   return s;
 }
 
@@ -184,7 +192,15 @@ TEST(SettingsDialogRows, InTheOrderOfTheCopyIn) {
                                              "Label3",
                                              "Label4",
                                              "Label5",
-                                             "Label10"};
+                                             "Label10",
+                                             "cbxAlert5",
+                                             "edtAlert5",
+                                             "cbxAlert6",
+                                             "edtAlert6",
+                                             "rbtnBeeper5",
+                                             "rbtnBeeper6",
+                                             "edtSound5",
+                                             "edtSound6"};
   EXPECT_EQ(order, expected);
 }
 

@@ -688,7 +688,7 @@ TEST_F(SettingsDialog, SoundPanelsOptionCodesAndTheirFiles) {
       EXPECT_EQ(p.rbtnSoundFile.Caption(), "Use sound file");
       EXPECT_EQ(p.rbtnDisabled.Caption(), "Disable");
     }
-    EXPECT_EQ(d.Sounds[3].LabelSound.Caption(), "No echo connetion with IP:");
+    EXPECT_EQ(d.Sounds[3].LabelSound->Caption(), "No echo connetion with IP:");
 
     // The sound-file choice with the open dialog.
     ui_->Click(d.Sounds[2].rbtnSoundFile);
@@ -716,6 +716,46 @@ TEST_F(SettingsDialog, SoundPanelsOptionCodesAndTheirFiles) {
   EXPECT_EQ(Stored("SoundPlugOutSound"), "C:\\Sounds\\out.wav");
   EXPECT_EQ(Stored("SoundPlugInSound"), "");  // loads as the default file next time
   EXPECT_EQ(Stored("SoundVolume"), "D:\\Media\\ding.wav");
+  ExpectNoSurprises();
+}
+
+TEST_F(SettingsDialog, ChargeAlertsAndTheirThresholds) {
+  Plant(true, "AlertUnplug", "1");
+  Start();
+  Open([&](TFormSettings& d) {
+    TSoundPanel &low = d.Sounds[4], &unplug = d.Sounds[5];
+    EXPECT_FALSE(low.cbxAlert->Checked());
+    EXPECT_FALSE(low.edtAlert->Enabled());
+    EXPECT_EQ(low.edtAlert->Text(), "10");
+    EXPECT_TRUE(unplug.edtAlert->Enabled());
+    EXPECT_EQ(unplug.edtAlert->Text(), "80");
+    // The threshold box and "%" follow the switch's text; the file box takes the row's rest.
+    EXPECT_EQ(low.edtAlert->Left(), low.cbxAlert->Right() + 2);
+    EXPECT_LT(low.edtAlert->Right(), low.LabelPercent->Left());
+    EXPECT_EQ(low.edtSound.Right() + 4, low.sbtnOpen.Left());
+    EXPECT_GT(low.edtSound.Left(), low.rbtnDisabled.Right());
+    ui_->Click(*low.cbxAlert);
+    EXPECT_TRUE(low.edtAlert->Enabled());
+    // A threshold outside 1-99 of an alert that is on keeps the dialog open.
+    for (const char* bad : {"0", "", "x"}) {
+      low.edtAlert->SetText(bad);
+      ui_->SelectPage(d.PageControl1, 0);
+      ui_->AnswerMessageBox(ui::ID_Ok);
+      Ok(d);
+      EXPECT_EQ(d.ModalResult(), ui::mrNone) << bad;
+      EXPECT_EQ(d.PageControl1.ActivePage(), &d.TabSheet5);
+      EXPECT_EQ(d.ActiveControl(), low.edtAlert);
+    }
+    EXPECT_EQ(ui_->MessageBoxes().back().Text, "Incorrect value!");
+    low.edtAlert->SetText("15");
+    ui_->Click(*unplug.cbxAlert);
+    unplug.edtAlert->SetText("100");  // off: not checked, and the stored value stays
+    ui_->Click(unplug.rbtnSoundFile);
+    Ok(d);
+  });
+  EXPECT_EQ(Stored("AlertLowCharge") + Stored("AlertLowChargeAt"), "115");
+  EXPECT_EQ(Stored("AlertUnplug") + Stored("AlertUnplugAt"), "080");
+  EXPECT_EQ(Stored("SoundOption6"), "1");
   ExpectNoSurprises();
 }
 

@@ -49,7 +49,11 @@ std::vector<std::string> Keys(const settings::IniFile& ini, const std::string& s
                                       X(ShowMenuChange) X(ShowMenuWindow) X(AboutShowAtStartup)    \
                                           X(AboutInternational) X(PreviousVersion)                 \
                                               X(ConnectionCheck) X(ConnectionIP) X(ShowInTaskBar)  \
-                                                  X(AutoHeightOnTaskBar)
+                                                  X(AutoHeightOnTaskBar) X(AlertLowCharge)    \
+                                                      X(AlertLowChargeAt) X(AlertUnplug)      \
+                                                          X(AlertUnplugAt) X(SoundOption5)    \
+                                                              X(SoundOption6) X(SoundLowCharge) \
+                                                                  X(SoundUnplug)
 // clang-format on
 
 void ExpectSameSettings(const settings::Settings& got, const settings::Settings& want) {
@@ -104,6 +108,13 @@ settings::Settings Unusual() {
   s.ConnectionIP = "127.0.0.1";
   s.ShowInTaskBar = false;
   s.AutoHeightOnTaskBar = true;
+  s.AlertLowCharge = s.AlertUnplug = true;
+  s.AlertLowChargeAt = 7;
+  s.AlertUnplugAt = 90;
+  s.SoundOption5 = 1;
+  s.SoundOption6 = 0;
+  s.SoundLowCharge = "C:\\Media\\low.wav";
+  s.SoundUnplug = "C:\\Media\\unplug.wav";
   return s;
 }
 
@@ -147,6 +158,13 @@ TEST_F(SettingsKeys, FirstRunDefaults) {
   EXPECT_FALSE(c.ShowMenuChange);
   EXPECT_EQ(c.LanguageFile, "");
   EXPECT_FALSE(c.AboutShowAtStartup);
+  // The charge alerts are off: nothing changes for a user who never chose them.
+  EXPECT_FALSE(c.AlertLowCharge || c.AlertUnplug);
+  EXPECT_EQ(c.AlertLowChargeAt, 10);
+  EXPECT_EQ(c.AlertUnplugAt, 80);
+  EXPECT_EQ(c.SoundOption5 * 10 + c.SoundOption6, 22) << "tones, once chosen";
+  EXPECT_EQ(c.SoundLowCharge, "Sound\\LowCharge.wav");
+  EXPECT_EQ(c.SoundUnplug, "Sound\\Unplug.wav");
 
   const profiles::ProfileTables& p = ind.Profiles;
   for (std::size_t i = 0; i < profiles::SlotCount; ++i) {
@@ -192,7 +210,9 @@ TEST_F(SettingsKeys, NewIniFileLayout) {
                   "HotKeyIPChanger HotKeyProxyChanger HotKeyMacChanger ShowACPlugIcon "
                   "SoundOption1 SoundOption2 SoundOption3 SoundOption4 SoundPlugOutSound "
                   "SoundPlugInSound SoundVolume SoundNoConn ShowMenuChange ShowMenuWindow "
-                  "AboutInternational ConnectionCheck ConnectionIP ShowInTaskBar "
+                  "AboutInternational ConnectionCheck ConnectionIP AlertLowCharge AlertLowChargeAt "
+                  "AlertUnplug AlertUnplugAt SoundOption5 SoundOption6 SoundLowCharge SoundUnplug "
+                  "ShowInTaskBar "
                   "AutoHeightOnTaskBar"))
       << "no Left/Top in taskbar mode";
   EXPECT_EQ(Keys(ini, "Colors"), Words("WhenCharging WhenDischarging VolumeChanging WhenChatging"));

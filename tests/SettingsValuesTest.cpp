@@ -174,7 +174,9 @@ TEST_F(SettingsReadOrder, LoadReadsInItsOwnOrder) {
       "HotKeyMonOff HotKeyMonOn HotKeyVolume HotKeyMute HotKeyIPChanger HotKeyProxyChanger "
       "HotKeyMacChanger ShowACPlugIcon SoundOption1 SoundOption2 SoundOption3 SoundOption4 "
       "SoundPlugOutSound SoundPlugInSound SoundVolume SoundNoConn ShowMenuChange ShowMenuWindow "
-      "AboutShowAtStartup AboutInternational PreviousVersion ConnectionCheck ConnectionIP");
+      "AboutShowAtStartup AboutInternational PreviousVersion ConnectionCheck ConnectionIP "
+      "AlertLowCharge AlertLowChargeAt AlertUnplug AlertUnplugAt SoundOption5 SoundOption6 "
+      "SoundLowCharge SoundUnplug");
   add("IPChanger_Connections", "Count 0 1");
   for (int n = 0; n <= 20; ++n) {
     const std::string s = std::to_string(n);

@@ -7,9 +7,9 @@ FakePlatform::FakePlatform() {
 }
 
 sys::Platform FakePlatform::Platform() {
-  return sys::Platform{PowerSource,      Registry, Mixer,       HotKeys,     MonitorPower, Sound,
-                       Processes,        IcmpEcho, VersionInfo, Environment, Desktop,      Clock,
-                       InternetSettings, IpHelper};
+  return sys::Platform{PowerSource,      Registry, Mixer,         HotKeys,     MonitorPower, Sound,
+                       Processes,        IcmpEcho, VersionInfo,   Environment, Desktop,      Clock,
+                       InternetSettings, IpHelper, BatteryDevices};
 }
 
 }  // namespace sys

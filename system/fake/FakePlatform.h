@@ -3,6 +3,7 @@
 // pattern (tone, pause, tone, ...) can be compared as a whole.
 #pragma once
 #include "system/Platform.h"
+#include "system/fake/FakeBatteryDevices.h"
 #include "system/fake/FakeClock.h"
 #include "system/fake/FakeDesktop.h"
 #include "system/fake/FakeEnvironment.h"
@@ -42,6 +43,7 @@ struct FakePlatform {
   FakeClock Clock;
   FakeInternetSettings InternetSettings;
   FakeIpHelper IpHelper;
+  FakeBatteryDevices BatteryDevices;
 };
 
 }  // namespace sys

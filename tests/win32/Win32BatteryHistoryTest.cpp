@@ -69,6 +69,13 @@ class Win32BatteryHistory : public win32test::Win32Ui {
     Put("20080117_090000.txt", Log(100, 62, 110));
     Put("20080124_143012.txt", Log(97, 70, 100));
     Put("20080125_080000.txt", "no log of ours");
+    // And the battery's health over fourteen months, as the program writes it.
+    std::string health = "Date\tDesigned[mWh]\tFull[mWh]\tCycles\r\n";
+    for (int m = 0; m < 14; ++m)
+      health += std::to_string(2006 + (10 + m) / 12) + "-" + (((10 + m) % 12) < 9 ? "0" : "") +
+                std::to_string((10 + m) % 12 + 1) + "-15\t48000\t" +
+                std::to_string(47800 - m * 420) + "\t" + std::to_string(20 + m * 23) + "\r\n";
+    Put("health.txt", health);
   }
   void TearDown() override {
     answerer.reset();
@@ -133,7 +140,7 @@ TEST_F(Win32BatteryHistory, FromTheMenuOverPreparedLogsAndLargerByTheUser) {
   Settle();
 
   screenshot::Capture first, larger;
-  int newestBefore = 0, newestAfter = 0;
+  int newestBefore = 0, newestAfter = 0, chartHeight = 0;
   std::vector<int> older;
   const std::uint32_t newest = Rgb(dialogs::PeriodColor(3, 4));
   std::deque<Step> script{
@@ -167,19 +174,26 @@ TEST_F(Win32BatteryHistory, FromTheMenuOverPreparedLogsAndLargerByTheUser) {
         EXPECT_EQ(win32test::TextOf(Hwnd(w)), "Battery history");
         EXPECT_EQ(w.History().Periods.size(), 4u);
         EXPECT_EQ(w.LabelNote.Caption(), "Files in discharging_log that could not be read: 1");
-        // Each row whole in the fonts the system really draws with.
-        for (std::size_t i = 0; i < 4; ++i) {
-          const ui::TLabel& row = *w.LabelPeriod[i];
+        // Each row and the health line whole in the fonts the system really draws with.
+        for (std::size_t i = 0; i < 5; ++i) {
+          const ui::TLabel& row = i < 4 ? *w.LabelPeriod[i] : w.LabelHealth;
           const ui::TextSize text = ui::CurrentBackend().MeasureText(row.Font(), row.Caption(), 0);
           EXPECT_LE(text.Width, row.Width()) << row.Caption();
           EXPECT_LE(text.Height, row.Height()) << row.Caption();
         }
         const screenshot::Capture client = screenshot::PrintClient(w.Handle());
         newestBefore = CountIn(client, w.PaintBoxChart, newest);
+        chartHeight = w.PaintBoxChart.Height();
         for (std::size_t i = 0; i < 3; ++i)
           older.push_back(CountIn(client, w.PaintBoxChart, Rgb(dialogs::PeriodColor(i, 4))));
+        // The health of the last line (wine's battery devices say nothing), and its chart.
+        EXPECT_EQ(w.LabelHealth.Caption(),
+                  "Battery health on 2007-12-15: designed 48000 mWh, "
+                  "full 42340 mWh, wear 12 %, 319 cycles");
+        EXPECT_GT(CountIn(client, w.PaintBoxHealth, Rgb(0x2020D0)), 100);
         first = screenshot::Window(w.Handle());
         EXPECT_TRUE(first.SavePng("..\\screenshots\\battery-history.png"));
+        EXPECT_TRUE(first.SavePng("..\\screenshots\\battery-health.png"));
         // The user drags the frame larger (the system sizes the window, the model follows).
         RECT r{};
         GetWindowRect(Hwnd(w), &r);
@@ -190,7 +204,7 @@ TEST_F(Win32BatteryHistory, FromTheMenuOverPreparedLogsAndLargerByTheUser) {
       Do([&] {
         TFormBatteryHistory& w = *Window();
         EXPECT_EQ(w.PaintBoxChart.Width(), 540 + 200);
-        EXPECT_EQ(w.PaintBoxChart.Height(), 252 + 120);
+        EXPECT_EQ(w.PaintBoxChart.Height(), chartHeight + 120);
         newestAfter = CountIn(screenshot::PrintClient(w.Handle()), w.PaintBoxChart, newest);
         larger = screenshot::Window(w.Handle());
         EXPECT_TRUE(larger.SavePng("..\\screenshots\\battery-history-larger.png"));

@@ -247,7 +247,8 @@ TEST(WineProgram, FirstStartShowsTheAboutDialogWhichTheTickKeepsAway) {
       if (module == name) return true;
     return false;
   };
-  for (const char* rare : {"wininet.dll", "iphlpapi.dll", "comdlg32.dll", "comctl32.dll"})
+  for (const char* rare :
+       {"wininet.dll", "iphlpapi.dll", "comdlg32.dll", "comctl32.dll", "setupapi.dll"})
     EXPECT_FALSE(loaded(rare)) << rare << " loaded at start";
   EXPECT_EQ(FindOf(TOOLTIPS_CLASSA, second.Id()), nullptr);
   PostMessageA(indicator, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
