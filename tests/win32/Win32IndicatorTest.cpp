@@ -115,6 +115,8 @@ class Win32Indicator : public Win32Ui {
            fake.IcmpEcho.Push(sys::FakeIcmpEcho::Result::TimedOut());
            f.TimerIcmpTimer(&f);
          }},
+        {"low-charge", [&] { f.ShowPowerMessage(f.Msg("LabelAlertLow"), f.Cfg.WhenDischarging); }},
+        {"unplug", [&] { f.ShowPowerMessage(f.Msg("LabelAlertUnplug"), f.Cfg.WhenCharging); }},
         {"no-battery", [&] { tick(testing_support::NoBattery()); }},
         {"full", [&] { tick(OnMains(100, false)); }},
         {"empty", [&] { tick(OnBattery(3)); }},
@@ -417,8 +419,9 @@ TEST_F(Win32Indicator, ATaskbarThatShowsNothingLeavesTheGaugeOnScreen) {
 }
 
 // The translated gauge words fit at the default height. The English ones, the designed
-// texts, are photographed beside them; "BATTERY", "Mon-OFF", "Conn.err" and "No Batt." run
-// a few pixels past the gauge's left end in wine's Tahoma, and are only recorded.
+// texts, are photographed beside them; "BATTERY", "Mon-OFF", "Conn.err", "No Batt." and
+// "UNPLUG" run a few pixels past the gauge's left end in wine's Tahoma, and are only
+// recorded.
 TEST_F(Win32Indicator, GaugeWordsInGermanBesideTheEnglish) {
   std::string english;
   for (const std::string& word : GaugeWords("English.lng", "english")) english += word + "; ";
