@@ -4,6 +4,11 @@
 
 namespace dialogs {
 
+DialogAlreadyOpen::DialogAlreadyOpen()
+    : std::logic_error("Internal error: a dialog was opened while one of its kind is open.") {}
+
+void RefuseSecondRun() { throw DialogAlreadyOpen(); }
+
 ui::TForm* OpenDialogs::Find(DialogKind kind) const {
   for (auto it = open_.rbegin(); it != open_.rend(); ++it)
     if (it->first == kind) return it->second;

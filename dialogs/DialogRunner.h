@@ -73,9 +73,10 @@ class OpenDialogs {
 // (the enabled rule); this is the backstop that turns a slip into an error box.
 class DialogAlreadyOpen : public std::logic_error {
  public:
-  DialogAlreadyOpen()
-      : std::logic_error("Internal error: a dialog was opened while one of its kind is open.") {}
+  DialogAlreadyOpen();
 };
+// Throws DialogAlreadyOpen (once in the program, not in every kind of run).
+[[noreturn]] void RefuseSecondRun();
 
 template <class T>
 class DialogRun {
@@ -83,7 +84,7 @@ class DialogRun {
   template <class... Args>
   DialogRun(std::unique_ptr<T>& ref, OpenDialogs& open, DialogKind kind, Args&&... args)
       : ref_(ref), open_(open) {
-    if (ref_) throw DialogAlreadyOpen();
+    if (ref_) RefuseSecondRun();
     ref_ = std::make_unique<T>(&ui::Application(), std::forward<Args>(args)...);
     form_ = ref_.get();
     open_.Opened(kind, *form_);

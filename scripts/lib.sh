@@ -8,8 +8,10 @@ JOBS=${JOBS:-$(nproc 2>/dev/null || echo 2)}
 
 # The stripped i686 release may not grow past this (bytes): 712 KiB with the profile editors,
 # the read-back of applied profiles and the battery history, and no printf or scanf; 738 KiB
-# with the charge alerts and the battery's health (its device reader, log and chart).
-RELEASE_SIZE_BUDGET=$((740 * 1024))
+# with the charge alerts and the battery's health (its device reader, log and chart); 746 KiB
+# with the review's faults mended (the proxy put back after a declined elevation, the IP
+# result's own first line and duplicate check, a dump that does not name the connection).
+RELEASE_SIZE_BUDGET=$((747 * 1024))
 
 log() { printf '\n== [%s, %ds] %s\n' "$(date +%T)" "$SECONDS" "$*"; }
 
