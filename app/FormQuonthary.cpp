@@ -34,6 +34,7 @@ TFormQuonthary::TFormQuonthary(ui::TForm& ownerForm, const sys::Platform& platfo
     : ui::TForm(&ownerForm, "FormQuonthary"),
       Sys(platform),
       Store(platform.Reg, sys::ChangeFileExt(platform.Env.ExePath(), ".ini")),
+      Volume(platform.Mix, platform.Endpoint),
       ownerForm_(ownerForm) {
   FormQuonthary = this;
   // The owner form's window owns this one, so the indicator gets no taskbar button.
@@ -209,8 +210,7 @@ void TFormQuonthary::FormDestroy() {
   Dialogs.CancelAll();
   FormLanguage.reset();
   PowerStatus.reset();
-  MuteMixer.Close(Sys.Mix);
-  VolumeMixer.Close(Sys.Mix);
+  Volume.Close();
   VolumePopupTimer.reset();
   Profiles = profiles::ProfileTables{};
 }

@@ -19,7 +19,7 @@
 #include "profiles/ProfileRecords.h"
 #include "settings/Settings.h"
 #include "settings/SettingsStore.h"
-#include "system/MixerControl.h"
+#include "system/MasterVolume.h"
 #include "system/Platform.h"
 #include "system/PowerStatus.h"
 #include "ui/Ui.h"
@@ -36,6 +36,9 @@ class TFormMacChanger;
 class TFormProfilesOrder;
 class TFormImportSettings;
 class TFormSettings;
+namespace app {
+struct Command;
+}
 
 class TFormQuonthary : public ui::TForm {
  public:
@@ -94,9 +97,9 @@ class TFormQuonthary : public ui::TForm {
   profiles::ProfileTables Profiles;
 
   std::unique_ptr<sys::PowerStatus> PowerStatus;
-  // The speakers line's mute switch and volume; not usable until the mixer is opened.
-  sys::MixerControl MuteMixer;
-  sys::MixerControl VolumeMixer;
+  // The master volume and mute: the default device's endpoint, or the mixer's speakers
+  // line; nothing until opened.
+  sys::MasterVolume Volume;
   // The taskbar (one that shows), its notification area (one with a size) and Windows 11's
   // XAML face in it; 0 where there is none (see TaskbarWindows).
   sys::WindowHandle TaskbarWindow = 0;
@@ -266,6 +269,14 @@ class TFormQuonthary : public ui::TForm {
   // (a MAC write is also refused for an adapter key that does not exist).
   bool WriteProxySettings(const profiles::ProxyProfileRecord& proxy);
   bool WriteMacSetting(const profiles::MacProfileRecord& mac);
+  // The MAC write as this start may make it: itself, or, where the machine's registry needs
+  // administrator rights it lacks, through the program started elevated (one question to the
+  // user, who may decline). The elevated write takes only a link of letters and digits and an
+  // address of 12 hexadecimal digits (Unfit: not asked).
+  enum class MacWrite { Written, Failed, Declined, Unfit };
+  MacWrite PutMacSetting(const profiles::MacProfileRecord& mac);
+  // Why a MAC write that did not happen did not.
+  const std::string& MacNotWritten(const profiles::MacProfileRecord& mac, MacWrite write);
   // Throws changers::InvalidDataType for a description or address that is not a string.
   changers::NetworkAdapters ListNetworkAdapters();
   // The shell's launch code; greater than 32 means started.
@@ -309,9 +320,25 @@ class TFormQuonthary : public ui::TForm {
   bool ApplyProfile(profiles::ProfileKind kind, int slot);
   void ConfigureProfiles(profiles::ProfileKind kind);
 
+  // ---- the command line ----
+  // A command of the command line (handed over by a second start, or this start's own once
+  // it is up), carried out on the paths the menu takes and under its enabled rule. A start
+  // that handed it over gets the exit code as soon as it is known (Sys.Instance.Reply).
+  void CarryOutCommand(const app::Command& command, bool handedOver);
+  // The text of a handed-over command.
+  void CarryOutCommandText(const std::string& text);
+  // The answer of the profile command in progress, given once: when its result is shown,
+  // else when it ends.
+  void AnswerCommand(int exitCode);
+  bool CommandAnswerPending = false;
+  // "/yes": the confirmation window is left out, as if answered Yes.
+  bool ConfirmedBeforehand = false;
+
   // ---- hot keys, volume and monitor ----
   void RegisterHotKeys();
   void HandleHotKey(int id);
+  // Win+F12: the floating gauge to the front; a full battery's hidden one blinks once more.
+  void GaugeToFront();
   void OpenMixers();
   void ReadVolumeQuietly();
   void VolumeUp();
@@ -322,6 +349,8 @@ class TFormQuonthary : public ui::TForm {
   void MonitorOn();
   // A change notice of the mixer: the volume bar follows changes made anywhere.
   void RefreshMixerDisplay(std::uintptr_t mixer, std::uint32_t controlId);
+  // The indicator shown with the volume bar at the present level.
+  void ShowVolumeChange();
   bool FormMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
   // The first show's check: the about dialog at the first start of each new version.
   void FirstRunAboutCheck();

@@ -54,7 +54,8 @@ void TFormQuontharyMain::FormDestroy() {
   }
 }
 
-bool TFormQuontharyMain::FormMessage(unsigned message, std::uintptr_t wParam, std::intptr_t) {
+bool TFormQuontharyMain::FormMessage(unsigned message, std::uintptr_t wParam,
+                                     std::intptr_t lParam) {
   if (!Indicator) return false;
   if (message == WM_HotKey) {
     Indicator->HandleHotKey(static_cast<int>(wParam));
@@ -62,6 +63,10 @@ bool TFormQuontharyMain::FormMessage(unsigned message, std::uintptr_t wParam, st
   }
   if (message == TaskbarCreatedMessage && message != 0) {
     Indicator->TaskbarCreated();
+    return true;
+  }
+  if (auto command = Indicator->Sys.Instance.Received(message, wParam, lParam)) {
+    Indicator->CarryOutCommandText(*command);
     return true;
   }
   return false;

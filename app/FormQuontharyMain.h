@@ -1,5 +1,6 @@
 // The hidden owner form: the application's main form. It owns the indicator, keeps the
-// program off the taskbar, and receives the global hot keys.
+// program off the taskbar, and receives the global hot keys and the commands a second start
+// hands over.
 #pragma once
 #include <memory>
 
@@ -14,7 +15,8 @@ class TFormQuontharyMain : public ui::TForm {
 
   void FormDestroy();
   // WM_HOTKEY goes to the indicator's hot-key handler; the shell's "TaskbarCreated" (a
-  // restarted Explorer) to its docking.
+  // restarted Explorer) to its docking; a command a second start hands over to the
+  // indicator's command handler.
   bool FormMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
 
   std::unique_ptr<TFormQuonthary> Indicator;

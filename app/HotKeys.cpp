@@ -51,9 +51,7 @@ void TFormQuonthary::RegisterHotKeys() {
 void TFormQuonthary::HandleHotKey(int id) {
   switch (id) {
     case 44200:
-      if (!TaskbarMode()) Sys.Screen.SetForegroundWindow(Handle());
-      // A full battery's indicator shows and blinks once more.
-      FullBlinkCount = 0;
+      GaugeToFront();
       break;
     case 44201:
       MonitorOff();
@@ -86,6 +84,12 @@ void TFormQuonthary::HandleHotKey(int id) {
   }
 }
 
+void TFormQuonthary::GaugeToFront() {
+  if (!TaskbarMode()) Sys.Screen.SetForegroundWindow(Handle());
+  // A full battery's indicator shows and blinks once more.
+  FullBlinkCount = 0;
+}
+
 namespace {
 
 constexpr int kMonitorOff = 2;
@@ -111,4 +115,6 @@ void TFormQuonthary::MonitorOn() {
   label.SetCaption(Msg("LabelMonOn"));
   label.Repaint();
   Sys.Monitor.SendMonitorPower(ui::Application().Handle(), kMonitorOn);
+  // Windows 8 and later ignore the command; input wakes the display on every version.
+  Sys.Monitor.MoveMouseInPlace();
 }

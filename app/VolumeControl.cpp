@@ -1,6 +1,5 @@
-// Volume and mute on the speakers line of the mixer: the volume hot keys, and the notices
-// the mixer sends when the level changes anywhere.
-#include <algorithm>
+// Volume and mute of the master output (the endpoint of the default device, or the mixer's
+// speakers line), from the volume hot keys, and the notices of changes made anywhere.
 #include <cstdint>
 
 #include "app/FormQuonthary.h"
@@ -8,59 +7,55 @@
 
 void TFormQuonthary::OpenMixers() {
   // The indicator's window hears of every change.
-  MuteMixer.Open(Sys.Mix, Handle(), false);
-  VolumeMixer.Open(Sys.Mix, Handle(), true);
+  Volume.Open(Handle());
 }
 
 void TFormQuonthary::ReadVolumeQuietly() {
-  if (auto value = VolumeMixer.GetValue(Sys.Mix)) ShowVolume(*value, VolumeMixer.Maximum, false);
+  if (auto level = Volume.Volume()) ShowVolume(level->Value, level->Maximum, false);
 }
 
 void TFormQuonthary::VolumeUp() {
-  const auto value = VolumeMixer.GetValue(Sys.Mix);
-  if (!value) return;
-  const std::uint32_t v = *value;
-  // Counted wide: a step past the top of the range stops at the maximum.
-  std::uint64_t n = std::uint64_t(v) + VolumeStep(v);
-  if (n == v) n = std::uint64_t(v) + 1;
-  const auto level = static_cast<std::uint32_t>(std::min<std::uint64_t>(n, VolumeMixer.Maximum));
-  VolumeMixer.SetValue(Sys.Mix, level);
-  ShowVolume(level, VolumeMixer.Maximum, true);
+  const auto level = Volume.Step(LevelUp);
+  if (!level) return;
+  ShowVolume(level->Value, level->Maximum, true);
   PlayVolumeUpAlert();
 }
 
 void TFormQuonthary::VolumeDown() {
-  const auto value = VolumeMixer.GetValue(Sys.Mix);
-  if (!value) return;
-  const std::uint32_t v = *value;
-  std::uint32_t n = v - VolumeStep(v);
-  if (n == v) n = v - 1;
-  // Above v: the step passed below zero.
-  if (n < VolumeMixer.Minimum || n > v) n = VolumeMixer.Minimum;
-  VolumeMixer.SetValue(Sys.Mix, n);
-  ShowVolume(n, VolumeMixer.Maximum, true);
+  const auto level = Volume.Step(LevelDown);
+  if (!level) return;
+  ShowVolume(level->Value, level->Maximum, true);
   PlayVolumeDownAlert();
 }
 
 void TFormQuonthary::ToggleMute() {
-  const auto value = MuteMixer.GetValue(Sys.Mix);
-  if (!value) return;
-  // Muted means the control at its maximum.
-  const std::uint32_t next = *value == MuteMixer.Maximum ? MuteMixer.Minimum : MuteMixer.Maximum;
-  MuteMixer.SetValue(Sys.Mix, next);
-  ShowMute(next == MuteMixer.Maximum, true);
+  if (const auto muted = Volume.ToggleMute()) ShowMute(*muted, true);
 }
 
 void TFormQuonthary::RefreshMixerDisplay(std::uintptr_t mixer, std::uint32_t controlId) {
-  if (!MuteMixer.Names(mixer, controlId) && !VolumeMixer.Names(mixer, controlId)) return;
+  if (!Volume.MuteMixer.Names(mixer, controlId) && !Volume.VolumeMixer.Names(mixer, controlId))
+    return;
+  ShowVolumeChange();
+}
+
+void TFormQuonthary::ShowVolumeChange() {
   // Whoever changed it, the user sees the result: even a window hidden for a full battery.
   ShowIndicator();
-  if (auto volume = VolumeMixer.GetValue(Sys.Mix)) ShowVolume(*volume, VolumeMixer.Maximum, false);
-  if (auto mute = MuteMixer.GetValue(Sys.Mix)) ShowMute(*mute == MuteMixer.Maximum, false);
+  if (auto level = Volume.Volume()) ShowVolume(level->Value, level->Maximum, false);
+  if (auto muted = Volume.Muted()) ShowMute(*muted, false);
 }
 
 bool TFormQuonthary::FormMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
-  if (message != sys::MixerControlChangeMessage) return false;
-  RefreshMixerDisplay(wParam, static_cast<std::uint32_t>(lParam));
-  return true;
+  if (message == sys::MixerControlChangeMessage) {
+    RefreshMixerDisplay(wParam, static_cast<std::uint32_t>(lParam));
+    return true;
+  }
+  if (message == sys::EndpointChangeMessage) {
+    // The notice comes from another thread, which only posts it; the endpoint is opened
+    // again here, on the thread that owns it.
+    if (wParam == sys::EndpointDeviceChanged) Volume.FollowDefaultDevice();
+    ShowVolumeChange();
+    return true;
+  }
+  return false;
 }

@@ -47,6 +47,12 @@ TFormMacChanger::TFormMacChanger(ui::TComponent* owner, const dialogs::DialogEnv
   EditMacAddress.SetText("123456789012");
   LabelWrongMAC.SetFontColor(ui::clRed);
   LabelWrongMAC.Hide();
+  // A warning, not a refusal: wired adapters take any address, many wireless ones only a
+  // locally administered one (the first byte's second lowest bit set, its lowest clear).
+  LabelMacFirstByte.SetAutoSize(false);
+  LabelMacFirstByte.SetWordWrap(true);
+  LabelMacFirstByte.SetFontColor(ui::clMaroon);
+  LabelMacFirstByte.Hide();
 
   dialogs::SizeLabelsToText(*this);
 
@@ -130,8 +136,12 @@ void TFormMacChanger::EditProfNameChange(ui::TObject*) {
 }
 
 void TFormMacChanger::CheckAddress() {
-  LabelWrongMAC.SetVisible(EditMacAddress.Text().size() != kAddressLength &&
-                           CheckBoxUseMacChanger.Checked());
+  const std::string& address = EditMacAddress.Text();
+  const bool used = CheckBoxUseMacChanger.Checked();
+  LabelWrongMAC.SetVisible(address.size() != kAddressLength && used);
+  const char second = address.size() >= 2 ? address[1] : '2';
+  LabelMacFirstByte.SetVisible(used && second != '2' && second != '6' && second != 'A' &&
+                               second != 'E');
 }
 
 void TFormMacChanger::CheckBoxUseMacChangerClick(ui::TObject* sender) {

@@ -48,6 +48,12 @@ class TFormMacChanger : public profiles::TProfileEditor {
   ui::TEdit EditMacAddress{this, "EditMacAddress", this, {76, 274, 162, 21}};
   ui::TButton ButtonGetMAC{this, "ButtonGetMAC", this, {244, 273, 40, 23}, "get"};
   ui::TLabel LabelWrongMAC{this, "LabelWrongMAC", this, {292, 278, 60, 13}, "wrong MAC !"};
+  ui::TLabel LabelMacFirstByte{
+      this,
+      "LabelMacFirstByte",
+      this,
+      {8, 302, 336, 26},
+      "Many wireless adapters take only an address whose second digit is 2, 6, A or E."};
   ui::TButton Button2{this, "Button2", this, {352, 304, 80, 25}, "Close"};
 
   void FormCreate();
@@ -76,7 +82,8 @@ class TFormMacChanger : public profiles::TProfileEditor {
     return tables_.MacProfiles[std::size_t(slot)];
   }
   bool AdapterChosen() const { return ComboBoxAdapterName.ItemIndex() >= 0; }
-  // "wrong MAC !" while the address is in use and not exactly 12 characters long.
+  // "wrong MAC !" while the address is in use and not exactly 12 characters long; the
+  // wireless warning while its second digit is not 2, 6, A or E.
   void CheckAddress();
 
   profiles::ProfileTables& tables_;

@@ -88,5 +88,9 @@ void TFormProxy::Button4Click(ui::TObject*) {
       SplitProxyServer(ReadUserString(registry_, kInternetSettingsKey, "ProxyServer"));
   EditProxyIP.SetText(server.Host);
   EditProxyPort.SetText(server.Port);
-  CheckBoxProxyBypass.SetChecked(ReadUserDword(registry_, kZoneMapKey, "ProxyByPass") != 0);
+  // The bypass that browsers honour, where the list is there.
+  const std::optional<std::string> overrides = ReadProxyOverride(registry_);
+  CheckBoxProxyBypass.SetChecked(overrides
+                                     ? HasLocalBypass(*overrides)
+                                     : ReadUserDword(registry_, kZoneMapKey, "ProxyByPass") != 0);
 }

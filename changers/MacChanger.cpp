@@ -1,5 +1,6 @@
 // MAC profiles: the adapters' driver keys in the machine-wide registry.
 #include "app/FormQuonthary.h"
+#include "app/NetworkAddressVerb.h"
 #include "changers/ReadBack.h"
 #include "i18n/FormLanguage.h"
 #include "profiles/FormMessageChanger.h"
@@ -51,6 +52,35 @@ bool TFormQuonthary::WriteMacSetting(const profiles::MacProfileRecord& mac) {
                                    changers::kNetworkAddressValue);
 }
 
+TFormQuonthary::MacWrite TFormQuonthary::PutMacSetting(const profiles::MacProfileRecord& mac) {
+  if (!Sys.Shell.ElevationNeeded())
+    return WriteMacSetting(mac) ? MacWrite::Written : MacWrite::Failed;
+  // Nothing to ask the user about for a link or an address the verb would refuse.
+  const std::string verb = app::NetworkAddressArguments(mac);
+  if (verb.empty()) return MacWrite::Unfit;
+  const std::intptr_t launch =
+      Sys.Shell.ShellExecuteElevatedAndWait(Sys.Env.ExePath(), verb, "", sys::ShowNormal, true);
+  Sys.Screen.SetForegroundWindow(Handle());
+  if (launch == sys::LaunchDeclined) return MacWrite::Declined;
+  // Whether the elevated start wrote the value, the read-back tells.
+  return launch > 32 ? MacWrite::Written : MacWrite::Failed;
+}
+
+const std::string& TFormQuonthary::MacNotWritten(const profiles::MacProfileRecord& mac,
+                                                 MacWrite write) {
+  switch (write) {
+    case MacWrite::Declined:
+      return Msg("LabelMacDeclined");
+    case MacWrite::Unfit:
+      // A link that does not name one adapter subkey counts as an adapter not found.
+      if (app::AdapterLinkFits(mac.LinkInRegistry)) return Msg("LabelMacInvalid");
+      break;
+    default:
+      break;
+  }
+  return changers::MacWriteFailure(Sys.Reg, mac, *FormLanguage);
+}
+
 bool TFormQuonthary::ApplyMacProfile(int slot) {
   if (slot < 0 || slot >= profiles::SlotCount) return false;
   const profiles::MacProfileRecord& mac = Profiles.MacProfiles[std::size_t(slot)];
@@ -61,13 +91,13 @@ bool TFormQuonthary::ApplyMacProfile(int slot) {
     w.ShowMacProfile(mac, Msg("LabelDefaultMac"), false);
   });
   if (!confirmed) return false;
-  const bool written = WriteMacSetting(mac);
+  const MacWrite write = PutMacSetting(mac);
   SaveSettings();
   // Read back: only an address that holds needs the device restarted.
-  const std::string readBack = written ? changers::MacReadBack(Sys.Reg, mac, *FormLanguage) : "";
-  if (!written)
-    ShowTimedMessage(changers::MacWriteFailure(Sys.Reg, mac, *FormLanguage), "", 20,
-                     ui::IDI_Exclamation);
+  const std::string readBack =
+      write == MacWrite::Written ? changers::MacReadBack(Sys.Reg, mac, *FormLanguage) : "";
+  if (write != MacWrite::Written)
+    ShowTimedMessage(MacNotWritten(mac, write), "", 20, ui::IDI_Exclamation);
   else if (readBack.empty())
     ShowTimedMessage(Msg("LabelMacChanged"), Msg("LabelDisEnab"), 20, ui::IDI_Asterisk);
   else

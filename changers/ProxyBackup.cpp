@@ -14,7 +14,8 @@ struct Place {
 // In the order WriteProxySettings writes them.
 constexpr Place kPlaces[] = {{kInternetSettingsKey, "ProxyEnable"},
                              {kZoneMapKey, "ProxyByPass"},
-                             {kInternetSettingsKey, "ProxyServer"}};
+                             {kInternetSettingsKey, "ProxyServer"},
+                             {kInternetSettingsKey, "ProxyOverride"}};
 
 constexpr auto kUser = sys::RootKey::CurrentUser;
 

@@ -1,4 +1,4 @@
-// The three Internet settings a proxy profile writes, as they were before the write: put
+// The Internet settings a proxy profile writes, as they were before the write: put
 // back when the change they belong to does not happen after all (the user declined the
 // rights the network shell needs).
 #pragma once
@@ -11,7 +11,8 @@ namespace changers {
 
 class ProxyBackup {
  public:
-  // "ProxyEnable", "ProxyByPass" and "ProxyServer" of the current user, each as it is now
+  // "ProxyEnable", "ProxyByPass", "ProxyServer" and "ProxyOverride" of the current user, each
+  // as it is now
   // (absent ones too).
   static ProxyBackup Take(sys::Registry& registry);
   // Writes back what was there and deletes what was not; false when one of them could not
@@ -19,7 +20,7 @@ class ProxyBackup {
   bool Restore(sys::Registry& registry) const;
 
  private:
-  std::array<std::optional<sys::RegistryValue>, 3> values_{};
+  std::array<std::optional<sys::RegistryValue>, 4> values_{};
 };
 
 }  // namespace changers

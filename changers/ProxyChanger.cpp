@@ -42,6 +42,15 @@ bool TFormQuonthary::WriteProxySettings(const profiles::ProxyProfileRecord& prox
                                   true, nullptr);
   const std::string server = ProxyServerValue(proxy.ProxyServer, proxy.ProxyServerPort);
   ok &= Store.WriteSettingString(root, kInternetSettingsKey, "ProxyServer", server, true, nullptr);
+  // Browsers and WinINet bypass the proxy for "<local>" in this list ("ProxyByPass" above is
+  // the intranet zone's flag): the user's other entries stay, and a list that already says
+  // so is left as it is.
+  const std::string overrides =
+      Store.ReadSettingString(root, kInternetSettingsKey, "ProxyOverride", true);
+  const std::string bypass = changers::WithLocalBypass(overrides, proxy.BypassProxyLCon);
+  if (bypass != overrides)
+    ok &= Store.WriteSettingString(root, kInternetSettingsKey, "ProxyOverride", bypass, true,
+                                   nullptr);
   // Running programs keep the proxy they read at start unless told.
   Sys.Inet.NotifyChanged();
   return ok;

@@ -37,6 +37,9 @@ std::string ProxyReadBack(settings::SettingsStore& store, const profiles::ProxyP
          proxy.BypassProxyLCon ? "1" : "0");
   expect("ProxyServer", store.ReadSettingString(root, kInternetSettings, "ProxyServer", true),
          ProxyServerValue(proxy.ProxyServer, proxy.ProxyServerPort));
+  const std::string overrides =
+      store.ReadSettingString(root, kInternetSettings, "ProxyOverride", true);
+  expect("ProxyOverride", overrides, WithLocalBypass(overrides, proxy.BypassProxyLCon));
   return lines;
 }
 

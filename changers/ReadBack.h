@@ -11,7 +11,7 @@ class TFormLanguage;
 
 namespace changers {
 
-// The three Internet settings that do not read back as the profile wrote them, one line each
+// The Internet settings that do not read back as the profile wrote them, one line each
 // ("ProxyServer reads 10.0.0.9:80, expected 10.0.0.1:8080"); empty when they hold.
 std::string ProxyReadBack(settings::SettingsStore& store, const profiles::ProxyProfileRecord& proxy,
                           const TFormLanguage& texts);

@@ -9,6 +9,8 @@
 class TFormLanguage : public ui::TForm {
  public:
   explicit TFormLanguage(ui::TComponent* owner);
+  // Out of line: its many labels' destruction is made once, not wherever a holder ends.
+  ~TFormLanguage() override;
 
   // The language file's name in the "language\" folder; empty = the built-in English texts.
   const std::string& LanguageFile() const { return languageFile_; }
@@ -196,6 +198,35 @@ class TFormLanguage : public ui::TForm {
       this,
       {},
       "The connection %1 was not found in the output of NETSH.EXE; nothing was changed."};
+
+  // The command line: its usage (after the syntax lines, which stay as they are), a command
+  // that names no profile; and a MAC address that the program started elevated did not write.
+  ui::TLabel LabelCmdFault{this, "LabelCmdFault", this, {}, "Not understood:"};
+  ui::TLabel LabelCmdName{this,
+                          "LabelCmdName",
+                          this,
+                          {},
+                          "NAME: a profile's name (letter case aside) or slot number, 0-20; quoted "
+                          "if it has blanks. /yes: without asking first."};
+  ui::TLabel LabelCmdExit{this,
+                          "LabelCmdExit",
+                          this,
+                          {},
+                          "Exit codes: 0 done, 1 no such profile, 2 not understood, 3 not carried "
+                          "out (No, a failure, or a window of Quonthary open)."};
+  ui::TLabel LabelCmdNoProfile{
+      this, "LabelCmdNoProfile", this, {}, "%1 %2: there is no such profile."};
+  ui::TLabel LabelMacDeclined{
+      this,
+      "LabelMacDeclined",
+      this,
+      {},
+      "The MAC address was not changed: administrator rights were not given."};
+  ui::TLabel LabelMacInvalid{this,
+                             "LabelMacInvalid",
+                             this,
+                             {},
+                             "The MAC address was not changed: it is not 12 hexadecimal digits."};
 
  private:
   std::string languageFile_;

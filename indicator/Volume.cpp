@@ -26,7 +26,7 @@ void TFormQuonthary::ShowVolume(std::uint32_t value, std::uint32_t maximum, bool
     ShowVolumeImage();
     LastVolume = static_cast<int>(value);
   }
-  if (VolumeMixer.Usable) {
+  if (Volume.Usable()) {
     const int width =
         value == 0 || maximum == 0 ? 0 : static_cast<int>(share * ImagePrRed.Width() + 2);
     ImageVolume.SetWidth(width);
@@ -54,8 +54,7 @@ void TFormQuonthary::ShowVolumeImage() {
       VolumePopupTimer.reset();  // last: the timer that runs this goes away
     });
   }
-  bool muted = false;
-  if (auto value = MuteMixer.GetValue(Sys.Mix)) muted = *value == MuteMixer.Maximum;
+  const bool muted = Volume.Muted().value_or(false);
   ImageVolume.SetVisible(!muted);
   ImageVolumeMute.SetVisible(muted);
   // Restarted, so the bar stays two seconds after the last change.

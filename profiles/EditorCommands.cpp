@@ -72,6 +72,7 @@ IPEditorLinks IPLinks(TFormQuonthary& hub) {
                             const std::string& directory, int show, bool wait) {
     return hub.RunProgramAndWait(file, params, directory, show, wait);
   };
+  links.BatchText = [&hub](const std::string& text) { return hub.Sys.Env.OemFromAnsi(text); };
   return links;
 }
 

@@ -240,8 +240,8 @@ void TFormIPChanger::ButtonConRemoveClick(ui::TObject*) {
 // ---- the network shell's dump ----
 
 std::optional<profiles::InterfaceDump> TFormIPChanger::Dump() {
-  profiles::InterfaceDump dump =
-      profiles::RunInterfaceDump(ScriptDir, *this, links_.RunProgram, Env().Screen);
+  profiles::InterfaceDump dump = profiles::RunInterfaceDump(ScriptDir, *this, links_.RunProgram,
+                                                            links_.BatchText, Env().Screen);
   if (dump.Started()) return dump;
   ui::Application().MessageBox(Msg("LabelErrNetsh") + " : " + std::to_string(dump.LaunchCode),
                                kTool, ui::MB_Ok | ui::MB_IconExclamation);

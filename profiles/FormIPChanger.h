@@ -22,8 +22,10 @@ struct IPEditorLinks {
   // The proxy or MAC editor with its selector preset to slot; the slot it showed last.
   std::function<int(int slot)> EditProxy;
   std::function<int(int slot)> EditMac;
-  // The program's RunProgramAndWait, for the network shell's dump.
+  // The program's RunProgramAndWait, for the network shell's dump, and the code page of its
+  // batch file.
   profiles::ProgramRunner RunProgram;
+  profiles::BatchEncoder BatchText;
 };
 
 class TFormIPChanger : public profiles::TProfileEditor {

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "app/FormQuonthary.h"
+#include "app/NetworkAddressVerb.h"
 #include "changers/ProxyBackup.h"
 #include "changers/ReadBack.h"
 #include "i18n/FormLanguage.h"
@@ -54,7 +55,13 @@ bool TFormQuonthary::ApplyIPProfile(int slot) {
   }
   const std::size_t proxyLines = failures.size();
   bool macWritten = false;
-  if (mac) {
+  // Without rights the elevated batch writes the adapter value too, through the program's
+  // own verb: one question to the user covers both.
+  const std::string macLine =
+      mac && elevate ? app::NetworkAddressBatchLine(Sys.Env.ExePath(), *mac) : std::string();
+  if (mac && elevate && macLine.empty()) {
+    fail(MacNotWritten(*mac, MacWrite::Unfit));
+  } else if (mac && !elevate) {
     if (!WriteMacSetting(*mac)) {
       fail(changers::MacWriteFailure(Sys.Reg, *mac, *FormLanguage));
     } else {
@@ -72,7 +79,7 @@ bool TFormQuonthary::ApplyIPProfile(int slot) {
   // Each file is replaced whole, so a write that fails leaves no half script to run later.
   try {
     sys::files::WriteReplacing(TempFolder + profiles::kBatchFileName,
-                               profiles::NetshBatchText(TempFolder));
+                               Sys.Env.OemFromAnsi(macLine + profiles::NetshBatchText(TempFolder)));
     sys::files::WriteReplacing(TempFolder + profiles::kScriptFileName,
                                profiles::NetshScriptText(ip));
   } catch (const sys::FileCreateError&) {
@@ -93,6 +100,13 @@ bool TFormQuonthary::ApplyIPProfile(int slot) {
   if (declined) {
     Profiles.AppliedMarks = marksBefore;
     ShowAppliedMarks();
+  }
+  if (!macLine.empty() && declined) {
+    fail(Msg("LabelMacDeclined"));
+  } else if (!macLine.empty() && launch > 32) {
+    const std::string readBack = changers::MacReadBack(Sys.Reg, *mac, *FormLanguage);
+    macWritten = readBack.empty();
+    fail(readBack);
   }
   SaveSettings();
 

@@ -21,10 +21,11 @@ class Hourglass {
 }  // namespace
 
 InterfaceDump RunInterfaceDump(const std::string& scriptDir, ui::TForm& asking,
-                               const ProgramRunner& run, sys::Desktop& screen) {
+                               const ProgramRunner& run, const BatchEncoder& toBatch,
+                               sys::Desktop& screen) {
   const std::string batch = scriptDir + kBatchFileName;
   const std::string output = scriptDir + kScriptFileName;
-  sys::files::Write(batch, NetshDumpBatchText(scriptDir));
+  sys::files::Write(batch, toBatch(NetshDumpBatchText(scriptDir)));
   sys::files::Delete(output);
 
   InterfaceDump dump;

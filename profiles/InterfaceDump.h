@@ -14,6 +14,9 @@ namespace profiles {
 // directory, show command, wait. The shell's launch code; greater than 32 means started.
 using ProgramRunner = std::function<std::intptr_t(const std::string&, const std::string&,
                                                   const std::string&, int, bool)>;
+// Text of the ANSI code page as the command interpreter reads a batch file (the program's
+// Environment::OemFromAnsi).
+using BatchEncoder = std::function<std::string(const std::string&)>;
 
 struct InterfaceDump {
   std::intptr_t LaunchCode = 0;
@@ -28,6 +31,7 @@ struct InterfaceDump {
 // so it can never be read as this dump. Throws sys::FileCreateError when the batch cannot
 // be written.
 InterfaceDump RunInterfaceDump(const std::string& scriptDir, ui::TForm& asking,
-                               const ProgramRunner& run, sys::Desktop& screen);
+                               const ProgramRunner& run, const BatchEncoder& toBatch,
+                               sys::Desktop& screen);
 
 }  // namespace profiles

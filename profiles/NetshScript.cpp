@@ -5,29 +5,34 @@ namespace profiles {
 namespace {
 
 const char kEol[] = "\r\n";
+// Expanded by the command interpreter when the batch runs.
+const char kNetsh[] = "\"%SystemRoot%\\System32\\netsh.exe\"";
 
 bool HasLineBreak(const std::string& text) {
   return text.find_first_of("\r\n") != std::string::npos;
 }
 
-// The script file's path as a batch line writes it: quoted, percent signs doubled.
 std::string QuotedScriptPath(const std::string& scriptDir) {
-  std::string path;
-  for (char c : scriptDir + kScriptFileName) {
-    if (c == '%') path += '%';
-    path += c;
-  }
-  return "\"" + path + "\"";
+  return BatchQuoted(scriptDir + kScriptFileName);
 }
 
 }  // namespace
 
+std::string BatchQuoted(const std::string& path) {
+  std::string quoted = "\"";
+  for (char c : path) {
+    if (c == '%') quoted += '%';
+    quoted += c;
+  }
+  return quoted + "\"";
+}
+
 std::string NetshBatchText(const std::string& scriptDir) {
-  return "netsh.exe -f " + QuotedScriptPath(scriptDir) + kEol;
+  return std::string(kNetsh) + " -f " + QuotedScriptPath(scriptDir) + kEol;
 }
 
 std::string NetshDumpBatchText(const std::string& scriptDir) {
-  return "netsh -c interface dump > " + QuotedScriptPath(scriptDir) + kEol;
+  return std::string(kNetsh) + " -c interface dump > " + QuotedScriptPath(scriptDir) + kEol;
 }
 
 std::string NetshScriptText(const IPProfileRecord& p) {

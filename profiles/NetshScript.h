@@ -1,5 +1,7 @@
 // The files through which an IP profile is put in force: a network shell script and the
-// one-line batch file that runs the shell on it. Both are plain 8-bit text, CR LF ended.
+// one-line batch file that runs the shell on it. Both are plain 8-bit text, CR LF ended; the
+// batch lines are made in the ANSI code page, and the writer puts them into the OEM code page
+// in which the command interpreter reads them.
 #pragma once
 #include <string>
 
@@ -10,9 +12,15 @@ namespace profiles {
 inline const char kBatchFileName[] = "qth_run.bat";
 inline const char kScriptFileName[] = "qth_run.txt";
 
-// The batch line for a script in scriptDir (which ends with a backslash). The path is
-// quoted, since the folder may contain blanks, and percent signs are doubled so that the
-// command interpreter takes them literally.
+// A path as a batch line writes it: quoted, since it may contain blanks, and its percent
+// signs doubled, so that the command interpreter takes them literally.
+std::string BatchQuoted(const std::string& path);
+
+// The batch line for a script in scriptDir (which ends with a backslash). The network shell
+// is named by its full path, so that no netsh.exe in the current folder or on the search
+// path runs instead, with administrator rights. The script path is quoted, since the folder
+// may contain blanks, and percent signs are doubled so that the command interpreter takes
+// them literally.
 std::string NetshBatchText(const std::string& scriptDir);
 
 // The batch line that has the network shell dump its "interface" context into the script

@@ -17,10 +17,12 @@ namespace {
 struct LiveProxy {
   std::uint32_t Enable = 0;
   std::string Server;
+  bool Bypass = false;
 };
 
 // Nullopt when a value cannot be read as its kind, or "ProxyEnable" is missing: the marks
-// then stay as they are. A key that cannot be opened reads as proxy off, no server.
+// then stay as they are (the bypass throws for a value of another kind, with the same
+// effect). A key that cannot be opened reads as proxy off, no server.
 std::optional<LiveProxy> ReadLiveProxy(sys::Registry& reg) {
   LiveProxy live;
   auto key = reg.Open(sys::RootKey::CurrentUser, changers::kInternetSettingsKey, false);
@@ -32,6 +34,7 @@ std::optional<LiveProxy> ReadLiveProxy(sys::Registry& reg) {
     if (value->Kind != sys::ValueKind::String) return std::nullopt;
     live.Server = value->Text;
   }
+  live.Bypass = changers::LocalBypassInForce(reg);
   return live;
 }
 
@@ -168,8 +171,8 @@ void TFormQuonthary::PopupMenuPopup(ui::TObject*) {
   try {
     if (const std::optional<LiveProxy> live = ReadLiveProxy(Sys.Reg)) {
       for (std::size_t i = 0; i < mnuPX.size(); ++i)
-        mnuPX[i]->SetChecked(
-            changers::ProxyProfileInForce(Profiles.ProxyProfiles[i], live->Enable, live->Server));
+        mnuPX[i]->SetChecked(changers::ProxyProfileInForce(Profiles.ProxyProfiles[i], live->Enable,
+                                                           live->Server, live->Bypass));
     }
   } catch (const std::exception&) {
   }

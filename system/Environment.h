@@ -11,6 +11,10 @@ class Environment {
   virtual std::string ExePath() = 0;
   // The temporary folder with a trailing separator (GetTempPathA, 1024-character buffer).
   virtual std::string TempPath() = 0;
+  // Text of the ANSI code page in the OEM code page, in which the command interpreter reads
+  // a batch file (a folder named "Jürgen" has other bytes there). A letter the OEM code page
+  // lacks becomes "?".
+  virtual std::string OemFromAnsi(const std::string& text) = 0;
 };
 
 // The executable's directory with a trailing separator.

@@ -3,9 +3,11 @@
 #include "system/BatteryDevices.h"
 #include "system/Clock.h"
 #include "system/Desktop.h"
+#include "system/EndpointVolume.h"
 #include "system/Environment.h"
 #include "system/HotKeys.h"
 #include "system/IcmpEcho.h"
+#include "system/Instances.h"
 #include "system/InternetSettings.h"
 #include "system/IpHelper.h"
 #include "system/Mixer.h"
@@ -32,9 +34,12 @@ struct Platform {
   Desktop& Screen;
   Clock& Time;
   InternetSettings& Inet;
-  // Last, with the system's own as the default: a bundle made without them reads the system.
+  // Last, with the system's own as the default: a bundle made without them uses the system's.
   IpHelper& Ip = SystemIpHelper();
   BatteryDevices& Battery = SystemBatteryDevices();
+  // A bundle made without it has the mixer alone, as on Windows XP.
+  EndpointVolume& Endpoint = NoEndpointVolume();
+  Instances& Instance = SystemInstances();
 };
 
 }  // namespace sys

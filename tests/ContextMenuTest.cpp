@@ -441,6 +441,24 @@ TEST_F(ProfileMarks, AServerWithItsOwnColonsIsInForceByTheTextItWrote) {
   EXPECT_TRUE(Checked(Ind().mnuPX).empty());
 }
 
+TEST_F(ProfileMarks, TheBypassInForceIsTheOverrideListsWhereThereIsOne) {
+  Proxies({{true, "bypass", true, "10.0.0.1", "80", true},
+           {true, "no bypass", true, "10.0.0.1", "80", false}});
+  LiveProxy(1, "10.0.0.1:80");
+  auto bypass = [&](sys::RegistryValue value, const char* path, const char* name) {
+    fake.Registry.PutValue(sys::RootKey::CurrentUser, path, name, value);
+    Refresh();
+    return Checked(Ind().mnuPX);
+  };
+  EXPECT_EQ(bypass({sys::ValueKind::Dword, "", 1}, testing_support::kZoneMap, "ProxyByPass"),
+            Names({"mnuPX00"}));
+  EXPECT_EQ(bypass({sys::ValueKind::String, "*.corp", 0}, kInternetSettings, "ProxyOverride"),
+            Names({"mnuPX01"}));
+  EXPECT_EQ(
+      bypass({sys::ValueKind::String, "*.corp <Local>", 0}, kInternetSettings, "ProxyOverride"),
+      Names({"mnuPX00"}));
+}
+
 TEST_F(ProfileMarks, WithoutTheInternetSettingsKeyTheProxyIsOff) {
   Proxies({{true, "off", false, "", "", false}, {true, "on", true, "", "", false}});
   Refresh();

@@ -212,7 +212,7 @@ TEST_F(Gauge, VolumeBarWidthOnlyWithAUsableVolumeControl) {
   EXPECT_EQ(f.ImageVolume.Width(), designed);
   EXPECT_EQ(f.DisplaySkipTicks, 0);  // quiet: nothing but the bar
 
-  f.VolumeMixer.Usable = true;
+  f.Volume.VolumeMixer.Usable = true;
   f.ShowVolume(6554, 65535, false);
   EXPECT_EQ(f.ImageVolume.Width(), 6);  // 4.2 + 2
   EXPECT_EQ(f.ImageVolumeMute.Width(), 6);
@@ -252,7 +252,7 @@ TEST_F(Gauge, VolumeBarPopsUpForTwoSecondsAfterTheLastChange) {
 TEST_F(Gauge, MuteShowsTheMutedBarReadFromTheMuteControl) {
   fake.Mixer.AddSpeakerControls(30000, true);
   TFormQuonthary& f = StartWithDefaults();
-  ASSERT_TRUE(f.MuteMixer.HasControl);
+  ASSERT_TRUE(f.Volume.MuteMixer.HasControl);
 
   f.ShowMute(true, true);
   EXPECT_EQ(f.LabelTimeToEnd.Caption(), "Mute");

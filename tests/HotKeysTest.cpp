@@ -120,7 +120,7 @@ TEST_F(HotKeys, WindowToFrontRaisesAFreeWindowAndRestartsTheFullBlink) {
   EXPECT_EQ(t.FullBlinkCount, 0);
 }
 
-TEST_F(HotKeys, MonitorOffShowsItsNoticeForASecondFirst) {
+TEST_F(HotKeys, MonitorOffShowsItsNoticeForASecondFirstAndOnMovesTheMouse) {
   Store("ShowInTaskBar", "0");
   TFormQuonthary& f = Start();
   f.Cfg.WhenChatging = 0x123456;
@@ -141,6 +141,7 @@ TEST_F(HotKeys, MonitorOffShowsItsNoticeForASecondFirst) {
   EXPECT_EQ(fake.Clock.Sleeps, (std::vector<unsigned>{1000}));
   EXPECT_EQ(fake.MonitorPower.Calls,
             (std::vector<std::pair<sys::WindowHandle, int>>{{ui::Application().Handle(), 2}}));
+  EXPECT_TRUE(fake.MonitorPower.MouseMoves.empty());
 
   // On: its own notice, at once, in the state label when that one shows.
   f.LabelState.Show();
@@ -151,6 +152,8 @@ TEST_F(HotKeys, MonitorOffShowsItsNoticeForASecondFirst) {
   EXPECT_TRUE(fake.Clock.Sleeps.empty());
   EXPECT_EQ(fake.MonitorPower.Calls.back(),
             (std::pair<sys::WindowHandle, int>{ui::Application().Handle(), -1}));
+  // Then the input that wakes the display where the command no longer does.
+  EXPECT_EQ(fake.MonitorPower.MouseMoves, (std::vector<std::size_t>{2}));
 }
 
 TEST_F(HotKeys, VolumeKeysShowAHiddenIndicatorOnlyWhenAsked) {

@@ -272,6 +272,10 @@ TEST_F(IPEditor, TheConnectionListTakes30NamesAndReachesStorageOnlyByClose) {
 }
 
 TEST_F(IPEditor, ImportingSettingsFillsTheFiveFieldsFromTheDump) {
+  // A German account's temporary folder, "Jürgen" in Windows-1252.
+  const std::string temp = Ind().TempFolder;
+  std::filesystem::create_directories(temp + "J\xFCrgen");
+  Ind().TempFolder = temp + "J\xFCrgen" + temp.back();
   ShellDumps(kStaticLanDump);
   EditIP([&](TFormIPChanger& e) {
     NewProfile(e, 4, "lan");
@@ -301,7 +305,9 @@ TEST_F(IPEditor, ImportingSettingsFillsTheFiveFieldsFromTheDump) {
   std::ifstream batch(Ind().TempFolder + "qth_run.bat", std::ios::binary);
   std::string line;
   std::getline(batch, line);
-  EXPECT_EQ(line, "netsh -c interface dump > \"" + Ind().TempFolder + "qth_run.txt\"\r");
+  // In code page 850, as the command interpreter reads it: "ü" is 0x81 there.
+  EXPECT_EQ(line, "\"%SystemRoot%\\System32\\netsh.exe\" -c interface dump > \"" + temp +
+                      "J\x81rgen" + temp.back() + "qth_run.txt\"\r");
   EXPECT_EQ(IP(4).statGate, "192.168.1.1");
   EXPECT_EQ(IP(4).connectionName, "LAN");
   ExpectAllAnswered();

@@ -41,6 +41,7 @@ TEST_F(MacEditor, ListsTheAdaptersAndLoadsTheFirstWithAMatchingDescription) {
     EXPECT_FALSE(e.LabelHelpSelAdapter.Visible());
     EXPECT_TRUE(e.CheckBoxUseMacChanger.Checked());
     EXPECT_EQ(e.EditMacAddress.Text(), "0A0B0C0D0E0F");
+    EXPECT_FALSE(e.LabelMacFirstByte.Visible()) << "second digit A";
     EXPECT_TRUE(e.EditMacAddress.Enabled());
     EXPECT_TRUE(e.ButtonGetMAC.Enabled());
     EXPECT_FALSE(e.ButtonSave.Enabled());
@@ -120,13 +121,15 @@ TEST_F(MacEditor, ElevenCharactersInUseKeepSaveOff) {
     EXPECT_TRUE(e.LabelWrongMAC.Visible());
     EXPECT_FALSE(e.ButtonSave.Enabled());
     EXPECT_FALSE(e.LabelChanged.Visible());
+    EXPECT_TRUE(e.LabelMacFirstByte.Visible()) << "second digit 0";
     ui_->Type(e.EditMacAddress, "E");
     EXPECT_FALSE(e.LabelWrongMAC.Visible());
-    EXPECT_TRUE(e.ButtonSave.Enabled());
+    EXPECT_TRUE(e.ButtonSave.Enabled()) << "the wireless warning does not refuse";
     ui_->Type(e.EditMacAddress, "\b");
     // With the box off any length goes, and the address is saved as it stands.
     Click(e.CheckBoxUseMacChanger);
     EXPECT_FALSE(e.LabelWrongMAC.Visible());
+    EXPECT_FALSE(e.LabelMacFirstByte.Visible());
     EXPECT_FALSE(e.EditMacAddress.Enabled());
     EXPECT_TRUE(e.ButtonSave.Enabled());
     Click(e.ButtonSave);

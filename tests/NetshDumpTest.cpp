@@ -207,7 +207,8 @@ TEST(NetshDump, LinesSplitAtCrLfAndLf) {
 
 TEST(NetshDump, TheDumpBatchWritesIntoTheScriptFile) {
   EXPECT_EQ(profiles::NetshDumpBatchText("C:\\Temp 100%\\"),
-            "netsh -c interface dump > \"C:\\Temp 100%%\\qth_run.txt\"\r\n");
+            "\"%SystemRoot%\\System32\\netsh.exe\" -c interface dump > "
+            "\"C:\\Temp 100%%\\qth_run.txt\"\r\n");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Putting proxy, MAC and IP profiles in force on fakes: registry values, script and batch
 // bytes, applied marks, reports, refusals and failed writes.
 #include "changers/NetworkAdapters.h"
+#include "profiles/NetshScript.h"
 #include "system/Files.h"
 #include "tests/ProfileFixture.h"
 
@@ -31,9 +32,10 @@ class ProxyApplication : public ProfileFixture {
     EXPECT_TRUE(Ind().ApplyProxyProfile(9));
     ExpectAllAnswered();
   }
-  std::string Server() {
-    auto v = UserValue(kInternetSettings, "ProxyServer");
-    EXPECT_TRUE(v && v->Kind == sys::ValueKind::String);
+  std::string Server() { return Text("ProxyServer"); }
+  std::string Text(const char* name) {
+    auto v = UserValue(kInternetSettings, name);
+    EXPECT_TRUE(v && v->Kind == sys::ValueKind::String) << name;
     return v ? v->Text : "<none>";
   }
   std::optional<std::uint32_t> Dword(const char* path, const char* name) {
@@ -43,7 +45,7 @@ class ProxyApplication : public ProfileFixture {
   }
 };
 
-TEST_F(ProxyApplication, WritesTheThreeValuesAndReports) {
+TEST_F(ProxyApplication, WritesTheValuesAndReports) {
   Apply({true, "Office", true, "192.168.0.1", "8080", true});
   EXPECT_EQ(Dword(kInternetSettings, "ProxyEnable"), 1u);
   EXPECT_EQ(Dword(kZoneMap, "ProxyByPass"), 1u);
@@ -53,15 +55,35 @@ TEST_F(ProxyApplication, WritesTheThreeValuesAndReports) {
   EXPECT_FALSE(shown->RedVisible);
   EXPECT_EQ(shown->Seconds, 10);
   EXPECT_EQ(shown->Icon, ui::IDI_Asterisk);
-  // Nothing else is written there (no override list).
+  // The bypass browsers honour, besides the zone map's flag; nothing else is written there.
   EXPECT_EQ(fake.Registry.ValueNames(sys::RootKey::CurrentUser, kInternetSettings),
-            (std::vector<std::string>{"ProxyEnable", "ProxyServer"}));
+            (std::vector<std::string>{"ProxyEnable", "ProxyServer", "ProxyOverride"}));
+  EXPECT_EQ(Text("ProxyOverride"), "<local>");
+}
+
+TEST_F(ProxyApplication, LocalBypassComesAndGoesInTheUsersOverrideList) {
+  auto list = [&] { return Text("ProxyOverride"); };
+  fake.Registry.PutValue(sys::RootKey::CurrentUser, kInternetSettings, "ProxyOverride",
+                         {sys::ValueKind::String, "*.corp.example; 10.*", 0});
+  Apply({true, "p", true, "proxy", "80", true});
+  EXPECT_EQ(list(), "*.corp.example; 10.*;<local>");
+  Apply({true, "p", true, "proxy", "80", false});
+  EXPECT_EQ(list(), "*.corp.example;10.*");
+  EXPECT_EQ(shown->Icon, ui::IDI_Asterisk);  // read back as written
+  // Written by another program, in its own letters: already in force, left alone.
+  fake.Registry.PutValue(sys::RootKey::CurrentUser, kInternetSettings, "ProxyOverride",
+                         {sys::ValueKind::String, "<LOCAL>", 0});
+  Apply({true, "p", true, "proxy", "80", true});
+  EXPECT_EQ(list(), "<LOCAL>");
+  Apply({true, "p", true, "proxy", "80", false});
+  EXPECT_EQ(list(), "");
 }
 
 TEST_F(ProxyApplication, ServerTextFollowsThePortTextExactly) {
   Apply({true, "p", true, "192.168.0.1", "", false});
   EXPECT_EQ(Server(), "192.168.0.1");
-  EXPECT_EQ(Dword(kZoneMap, "ProxyByPass"), 0u);  // written, never deleted
+  EXPECT_EQ(Dword(kZoneMap, "ProxyByPass"), 0u);                // written, never deleted
+  EXPECT_FALSE(UserValue(kInternetSettings, "ProxyOverride"));  // no list made to say no
   Apply({true, "p", true, "192.168.0.1", "  ", false});
   EXPECT_EQ(Server(), "192.168.0.1:  ");
   Apply({true, "p", true, "", "", false});
@@ -250,6 +272,30 @@ TEST_F(MacApplication, DecliningChangesNothing) {
   EXPECT_EQ(AdapterValue("0007", "NetworkAddress")->Text, "001122334455");
 }
 
+TEST_F(MacApplication, WithoutRightsTheProgramWritesElevatedAndADeclineChangesNothing) {
+  AddAdapter("0007", "Fast Ethernet", std::string("001122334455"));
+  fake.Processes.NeedsElevation = true;
+  fake.Processes.RunAsProcess = [this](const sys::FakeProcesses::ExecuteCall& call) {
+    EXPECT_TRUE(call.Elevated);
+    EXPECT_EQ(call.File, fake.Environment.Exe);
+    RunVerb(call.Params);
+  };
+  EXPECT_TRUE(Apply({true, "Spoof", "Fast Ethernet", true, "0007", "02AABBCCDDEE"}));
+  EXPECT_EQ(AdapterValue("0007", "NetworkAddress")->Text, "02AABBCCDDEE");
+  EXPECT_EQ(shown->Message, "MAC Address was changed!");
+  EXPECT_TRUE(shown->RedVisible);
+  fake.Processes.ElevatedResult = sys::LaunchDeclined;
+  EXPECT_TRUE(Apply({true, "Default", "Fast Ethernet", false, "0007", ""}));
+  EXPECT_EQ(AdapterValue("0007", "NetworkAddress")->Text, "02AABBCCDDEE");
+  EXPECT_EQ(shown->Message, Msg("LabelMacDeclined"));
+  ASSERT_EQ(fake.Processes.ExecuteCalls.size(), 2u);
+  EXPECT_EQ(fake.Processes.ExecuteCalls[1].Params, "/networkaddress 0007 /delete");
+  // What the elevated verb would refuse is not asked about.
+  EXPECT_TRUE(Apply({true, "Dashes", "Fast Ethernet", true, "0007", "02-AA-BB-CC"}));
+  EXPECT_EQ(shown->Message, Msg("LabelMacInvalid"));
+  EXPECT_EQ(fake.Processes.ExecuteCalls.size(), 2u);
+}
+
 // ---- IP ----
 
 class IPApplication : public ProfileFixture {
@@ -300,7 +346,8 @@ TEST_F(IPApplication, DhcpScriptHasFiveLines) {
             "set dns name=\"Local Area Connection\" source=dhcp register=PRIMARY\r\n"
             "set wins name=\"Local Area Connection\" source=dhcp\r\n"
             "popd\r\n");
-  EXPECT_EQ(batchAtRun, "netsh.exe -f \"" + Temp() + "qth_run.txt\"\r\n");
+  EXPECT_EQ(batchAtRun,
+            "\"%SystemRoot%\\System32\\netsh.exe\" -f \"" + Temp() + "qth_run.txt\"\r\n");
   ASSERT_EQ(fake.Processes.ExecuteCalls.size(), 1u);
   const auto& call = fake.Processes.ExecuteCalls[0];
   EXPECT_EQ(call.File, Temp() + "qth_run.bat");
@@ -401,6 +448,31 @@ TEST_F(IPApplication, LinkedDefaultMacDeletesTheValueAndAddsTheRedLine) {
   EXPECT_FALSE(AdapterValue("0001", "NetworkAddress"));
   EXPECT_TRUE(shown->RedVisible);
   EXPECT_EQ(shown->Red, Msg("LabelDisEnab"));
+}
+
+TEST_F(IPApplication, WithoutRightsTheElevatedBatchWritesTheLinkedMacAfterOneQuestion) {
+  AddAdapter("0001", "Fast Ethernet");
+  Ind().Profiles.IPProfiles[1].MacProfile = 6;
+  Ind().Profiles.MacProfiles[6] = {true, "m", "Fast Ethernet", true, "0001", "02AABBCCDDEE"};
+  fake.Processes.NeedsElevation = true;
+  auto batch = fake.Processes.RunAsProcess;
+  fake.Processes.RunAsProcess = [this, batch](const sys::FakeProcesses::ExecuteCall& call) {
+    batch(call);
+    RunVerb(app::CommandText(  // the batch's first line, as the program would read it
+        app::ParseArguments(app::ArgumentsOf(batchAtRun.substr(0, batchAtRun.find('\r')))).Cmd));
+  };
+  EXPECT_TRUE(Apply(1));
+  EXPECT_EQ(batchAtRun, "\"" + fake.Environment.Exe + "\" /networkaddress 0001 02AABBCCDDEE\r\n" +
+                            profiles::NetshBatchText(Temp()));
+  EXPECT_FALSE(macAtRun) << "written by the batch, not before";
+  EXPECT_EQ(fake.Processes.ExecuteCalls.size(), 1u);
+  EXPECT_EQ(AdapterValue("0001", "NetworkAddress")->Text, "02AABBCCDDEE");
+  EXPECT_TRUE(shown->RedVisible);
+  fake.Processes.ElevatedResult = sys::LaunchDeclined;
+  Ind().Profiles.MacProfiles[6].MacAddress = "02FFFFFFFFFF";
+  EXPECT_TRUE(Apply(1));
+  EXPECT_EQ(AdapterValue("0001", "NetworkAddress")->Text, "02AABBCCDDEE");
+  EXPECT_EQ(shown->Message, Msg("LabelIPNotApplied") + "\n" + Msg("LabelMacDeclined"));
 }
 
 TEST_F(IPApplication, LinkToAnUnusedSlotIsNotWritten) {
@@ -538,16 +610,23 @@ TEST_F(IPApplication, ScriptThatCannotBeWrittenIsNotRun) {
   EXPECT_EQ(shown->Icon, ui::IDI_Exclamation);
 }
 
+// A German account's folder, "Jürgen" in Windows-1252.
 class IPApplicationInFolderWithBlanks : public IPApplication {
  protected:
-  std::string TempDir() override { return dir.Dir() + "Local Settings" + Sep() + "100%" + Sep(); }
+  std::string TempDir() override {
+    return dir.Dir() + "Local Settings" + Sep() + "J\xFCrgen 100%" + Sep();
+  }
 };
 
-TEST_F(IPApplicationInFolderWithBlanks, BatchQuotesTheScriptPath) {
+TEST_F(IPApplicationInFolderWithBlanks, BatchQuotesTheScriptPathInTheOemCodePage) {
   EXPECT_TRUE(Apply(1));
-  const std::string expected = "netsh.exe -f \"" + dir.Dir() + "Local Settings" + Sep() + "100%%" +
-                               Sep() + "qth_run.txt\"\r\n";
+  // The command interpreter reads the batch in code page 850, where "ü" is 0x81.
+  const std::string expected = "\"%SystemRoot%\\System32\\netsh.exe\" -f \"" + dir.Dir() +
+                               "Local Settings" + Sep() + "J\x81rgen 100%%" + Sep() +
+                               "qth_run.txt\"\r\n";
   EXPECT_EQ(batchAtRun, expected);
+  EXPECT_EQ(fake.Processes.ExecuteCalls[0].File, TempDir() + "qth_run.bat");
+  EXPECT_NE(scriptAtRun, "<missing>");
 }
 
 }  // namespace

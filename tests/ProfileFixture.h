@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "app/CommandLine.h"
+#include "app/NetworkAddressVerb.h"
 #include "dialogs/FormMsgBox.h"
 #include "i18n/FormLanguage.h"
 #include "profiles/FormMessageChanger.h"
@@ -92,6 +94,13 @@ class ProfileFixture : public IndicatorFixture {
       fake.Registry.PutValue(root, path, "DriverDesc", {sys::ValueKind::String, description, 0});
     if (address)
       fake.Registry.PutValue(root, path, "NetworkAddress", {sys::ValueKind::String, *address, 0});
+  }
+
+  // The program started elevated with the verb these arguments hold, as its start does.
+  void RunVerb(const std::string& arguments) {
+    const app::Command verb = app::ParseCommandText(arguments).Cmd;
+    EXPECT_EQ(verb.What, app::Verb::NetworkAddress) << arguments;
+    app::SetNetworkAddress(fake.Registry, verb.Link, verb.Address);
   }
 
   std::optional<TimedMessage> shown;

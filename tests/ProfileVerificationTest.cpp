@@ -193,11 +193,14 @@ TEST_F(ProfileVerification, ADeclinedElevationPutsTheLinkedProxyBackAsItWas) {
   fake.Registry.PutValue(user, kInternetSettings, "ProxyEnable", {sys::ValueKind::Dword, "", 0});
   fake.Registry.PutValue(user, kInternetSettings, "ProxyServer",
                          {sys::ValueKind::String, "old:3128", 0});
+  fake.Registry.PutValue(user, kInternetSettings, "ProxyOverride",
+                         {sys::ValueKind::String, "*.corp", 0});
   AnswerConfirmation(true);
   RecordTimedMessage();
   EXPECT_TRUE(Ind().ApplyIPProfile(1));
   EXPECT_EQ(UserValue(kInternetSettings, "ProxyEnable")->Dword, 0u);
   EXPECT_EQ(UserValue(kInternetSettings, "ProxyServer")->Text, "old:3128");
+  EXPECT_EQ(UserValue(kInternetSettings, "ProxyOverride")->Text, "*.corp");  // no <local> left
   EXPECT_FALSE(UserValue(testing_support::kZoneMap, "ProxyByPass"));  // absent before: deleted
   EXPECT_EQ(fake.InternetSettings.Notifications, 2);                  // the write, and the way back
   EXPECT_EQ(shown->Message, Msg("LabelIPNotApplied") + "\n" + Msg("LabelProxyRestored"));
@@ -218,19 +221,22 @@ TEST_F(ProfileVerification, ADeclinedElevationPutsTheLinkedProxyBackAsItWas) {
 }
 
 TEST_F(ProfileVerification, ProxyValuesAreReadBackAfterTheyAreWritten) {
-  Ind().Profiles.ProxyProfiles[3] = {true, "Office", true, "10.0.0.1", "8080", false};
-  // Another program (or a policy) puts its own server back as soon as programs are told.
+  Ind().Profiles.ProxyProfiles[3] = {true, "Office", true, "10.0.0.1", "8080", true};
+  // Another program (or a policy) puts its own server and list back as soon as programs are
+  // told.
   fake.InternetSettings.OnNotify = [this] {
     fake.Registry.PutValue(sys::RootKey::CurrentUser, kInternetSettings, "ProxyServer",
                            {sys::ValueKind::String, "10.0.0.9:80", 0});
+    fake.Registry.PutValue(sys::RootKey::CurrentUser, kInternetSettings, "ProxyOverride",
+                           {sys::ValueKind::String, "*.corp", 0});
   };
   AnswerConfirmation(true);
   RecordTimedMessage();
   EXPECT_TRUE(Ind().ApplyProxyProfile(3));
   ExpectAllAnswered();
-  EXPECT_EQ(
-      shown->Message,
-      "The proxy settings did not hold:\nProxyServer reads 10.0.0.9:80, expected 10.0.0.1:8080");
+  EXPECT_EQ(shown->Message,
+            "The proxy settings did not hold:\nProxyServer reads 10.0.0.9:80, expected "
+            "10.0.0.1:8080\nProxyOverride reads *.corp, expected *.corp;<local>");
   EXPECT_EQ(shown->Icon, ui::IDI_Exclamation);
 
   // Linked to an IP profile: the line joins the IP result.
@@ -241,6 +247,7 @@ TEST_F(ProfileVerification, ProxyValuesAreReadBackAfterTheyAreWritten) {
   EXPECT_TRUE(Ind().ApplyIPProfile(1));
   EXPECT_EQ(shown->Message, Msg("LabelIPNotHeld") +
                                 "\nProxyServer reads 10.0.0.9:80, expected 10.0.0.1:8080\n"
+                                "ProxyOverride reads *.corp, expected *.corp;<local>\n"
                                 "The settings are in force on Local Area Connection.");
   EXPECT_EQ(shown->Icon, ui::IDI_Exclamation);
 }

@@ -228,6 +228,10 @@ TEST_F(ProxyEditor, ImportsTheSettingsInForce) {
     Click(e.Button4);
     EXPECT_EQ(e.EditProxyIP.Text(), "portless");
     EXPECT_EQ(e.EditProxyPort.Text(), "");
+    // The bypass browsers honour, where the override list is there.
+    PutInternet(kInternetSettings, "ProxyOverride", Text("*.corp"));
+    Click(e.Button4);
+    EXPECT_FALSE(e.CheckBoxProxyBypass.Checked());
     Answer(ui::ID_No);
   });
   // Nothing is saved without Save.

@@ -1,5 +1,7 @@
-// Volume and mute through the mixer's speakers line: the step rule, the hot-key commands and
-// what they show, a mixer without device, line or control, and changes made elsewhere.
+// Volume and mute through the mixer's speakers line (Windows XP) or the default device's
+// endpoint (Vista and later): the step rule, the hot-key commands and what they show, a mixer
+// without device, line or control, an endpoint that refuses (wine), and changes made
+// elsewhere, a new default device among them.
 #include <string>
 
 #include "app/VolumeStep.h"
@@ -27,6 +29,13 @@ class Volume : public CommandFixture {
   std::uint32_t Level() { return fake.Mixer.FindById(1)->Value; }
   std::uint32_t Mute() { return fake.Mixer.FindById(2)->Value; }
   std::string Shown() { return Ind().LabelTimeToEnd.Caption(); }
+  // Vista and later: the default device at a level, with the mixer there too.
+  TFormQuonthary& StartOnEndpoint(std::vector<float> levels) {
+    for (float level : levels) fake.Endpoint.Devices.push_back({level, false});
+    return StartWith(30000);
+  }
+  float EndpointLevel(std::size_t device = 0) { return fake.Endpoint.Devices[device].Level; }
+  int Bar(double share) { return int(share * Ind().ImagePrRed.Width() + 2); }
   std::string Percent(const std::string& whole, const std::string& tenth = "") {
     return "+" + whole + (tenth.empty() ? "" : sys::DecimalSeparator() + tenth) + " %";
   }
@@ -36,12 +45,12 @@ TEST_F(Volume, MixersOpenOnTheIndicatorsWindowAndCloseAtTheEnd) {
   TFormQuonthary& f = StartWith(30000);
   EXPECT_EQ(fake.Mixer.OpenCalls, 2);  // mute first, then volume
   EXPECT_EQ(fake.Mixer.NotifyWindow, f.Handle());
-  EXPECT_TRUE(f.VolumeMixer.HasControl);
-  EXPECT_EQ(f.VolumeMixer.ControlId, 1u);
-  EXPECT_EQ(f.VolumeMixer.Name, "Master Volume");
-  EXPECT_EQ(f.VolumeMixer.Maximum, 65535u);
-  EXPECT_EQ(f.MuteMixer.ControlId, 2u);
-  EXPECT_EQ(f.MuteMixer.ShortName, "Mute");
+  EXPECT_TRUE(f.Volume.VolumeMixer.HasControl);
+  EXPECT_EQ(f.Volume.VolumeMixer.ControlId, 1u);
+  EXPECT_EQ(f.Volume.VolumeMixer.Name, "Master Volume");
+  EXPECT_EQ(f.Volume.VolumeMixer.Maximum, 65535u);
+  EXPECT_EQ(f.Volume.MuteMixer.ControlId, 2u);
+  EXPECT_EQ(f.Volume.MuteMixer.ShortName, "Mute");
   // The bar already has the level, unannounced.
   EXPECT_EQ(f.ImageVolume.Width(), int(30000.0 / 65535 * f.ImagePrRed.Width() + 2));
   EXPECT_EQ(f.DisplaySkipTicks, 0);
@@ -83,7 +92,7 @@ TEST_F(Volume, DownPastZeroStopsAtTheMinimum) {
   EXPECT_EQ(Level(), 0u);
   // A range that starts higher stops at its own minimum.
   fake.Mixer.FindById(1)->Value = 150;
-  f.VolumeMixer.Minimum = 140;
+  f.Volume.VolumeMixer.Minimum = 140;
   f.VolumeDown();
   EXPECT_EQ(Level(), 140u);
 }
@@ -141,7 +150,7 @@ TEST_F(Volume, WithoutADeviceLineOrControlTheCommandsDoNothing) {
     fake.Mixer = sys::FakeMixer{};
     c.Setup();
     TFormQuonthary& f = Start();
-    EXPECT_EQ(f.VolumeMixer.Usable, c.Usable);
+    EXPECT_EQ(f.Volume.VolumeMixer.Usable, c.Usable);
     const std::string before = Shown();
     f.VolumeUp();
     f.VolumeDown();
@@ -162,7 +171,7 @@ TEST_F(Volume, MuteFromElsewhereShowsAHiddenIndicatorAndKeepsTheBar) {
   ASSERT_FALSE(f.Visible());
   // The system's own volume control mutes the speakers.
   fake.Mixer.FindById(2)->Value = 1;
-  EXPECT_TRUE(f.OnMessage(0x3D1, *f.MuteMixer.Handle, 2));
+  EXPECT_TRUE(f.OnMessage(0x3D1, *f.Volume.MuteMixer.Handle, 2));
   EXPECT_TRUE(f.Visible());
   EXPECT_EQ(f.ImageVolume.Width(), bar);
   EXPECT_EQ(Shown(), text);  // nothing announced
@@ -170,7 +179,7 @@ TEST_F(Volume, MuteFromElsewhereShowsAHiddenIndicatorAndKeepsTheBar) {
 
   // A level set elsewhere: only the bar follows.
   fake.Mixer.FindById(1)->Value = 65535;
-  f.OnMessage(0x3D1, *f.VolumeMixer.Handle, 1);
+  f.OnMessage(0x3D1, *f.Volume.VolumeMixer.Handle, 1);
   EXPECT_EQ(f.ImageVolume.Width(), f.ImagePrRed.Width() + 2);
   EXPECT_EQ(Shown(), text);
 }
@@ -181,11 +190,90 @@ TEST_F(Volume, NoticesAboutOtherControlsAreIgnored) {
   f.HideIndicator();
   fake.Mixer.FindById(1)->Value = 65535;
   const int bar = f.ImageVolume.Width();
-  f.OnMessage(0x3D1, *f.VolumeMixer.Handle, 7);       // another control
-  f.OnMessage(0x3D1, *f.VolumeMixer.Handle + 99, 1);  // another mixer
+  f.OnMessage(0x3D1, *f.Volume.VolumeMixer.Handle, 7);       // another control
+  f.OnMessage(0x3D1, *f.Volume.VolumeMixer.Handle + 99, 1);  // another mixer
   EXPECT_FALSE(f.Visible());
   EXPECT_EQ(f.ImageVolume.Width(), bar);
-  EXPECT_FALSE(f.OnMessage(0x3D0, *f.VolumeMixer.Handle, 1));
+  EXPECT_FALSE(f.OnMessage(0x3D0, *f.Volume.VolumeMixer.Handle, 1));
+}
+
+TEST_F(Volume, TheEndpointTakesTheKeysOnItsScaleAndTheMixerIsLeftAlone) {
+  TFormQuonthary& f = StartOnEndpoint({1.0f});
+  EXPECT_TRUE(f.Volume.UsesEndpoint());
+  EXPECT_EQ(fake.Endpoint.NotifyWindow, f.Handle());
+  EXPECT_EQ(f.ImageVolume.Width(), Bar(1.0));
+  f.VolumeUp();
+  EXPECT_EQ(EndpointLevel(), 1.0f);
+  EXPECT_EQ(Shown(), Percent("100"));
+  f.VolumeDown();
+  EXPECT_FLOAT_EQ(EndpointLevel(), 54613.0f / 65535);
+  EXPECT_EQ(Shown(), Percent("83"));
+  fake.Endpoint.Devices[0].Level = 0;
+  f.VolumeUp();
+  f.VolumeUp();
+  EXPECT_FLOAT_EQ(EndpointLevel(), 116.0f / 65535);
+  f.ToggleMute();
+  EXPECT_TRUE(fake.Endpoint.Devices[0].Muted);
+  EXPECT_EQ(Shown(), "Mute");
+  EXPECT_TRUE(f.ImageVolumeMute.Visible());
+  EXPECT_EQ(fake.Mixer.OpenCalls, 0);
+  EXPECT_TRUE(fake.Mixer.SetCalls.empty());
+  owner.reset();
+  EXPECT_FALSE(fake.Endpoint.Opened);
+}
+
+TEST_F(Volume, AnEndpointThatRefusesGivesTheKeysToTheMixer) {
+  // Wine reads levels and never sets one; a device may also refuse or go away later.
+  struct Case {
+    const char* Name;
+    bool LevelsAtStart, Levels, Mute, Every;
+  };
+  const Case cases[] = {{"levels refused from the start", true, true, false, false},
+                        {"levels refused later", false, true, false, false},
+                        {"mute refused later", false, false, true, false},
+                        {"every call fails later", false, false, false, true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    owner.reset();
+    fake.Mixer = sys::FakeMixer{};
+    fake.Endpoint = sys::FakeEndpointVolume{};
+    fake.Endpoint.RefuseLevels = c.LevelsAtStart;
+    TFormQuonthary& f = StartOnEndpoint({0.5f});
+    EXPECT_EQ(f.Volume.UsesEndpoint(), !c.LevelsAtStart);
+    fake.Endpoint.RefuseLevels = c.Levels;
+    fake.Endpoint.RefuseMute = c.Mute;
+    fake.Endpoint.FailCalls = c.Every;
+    // The refused key first: it is carried out on the mixer, and so is the other.
+    if (c.Mute) f.ToggleMute();
+    f.VolumeUp();
+    if (!c.Mute) f.ToggleMute();
+    EXPECT_EQ(Level(), 35000u);
+    EXPECT_EQ(Mute(), 1u);
+    EXPECT_FALSE(f.Volume.UsesEndpoint());
+    EXPECT_EQ(EndpointLevel(), 0.5f);
+    EXPECT_FALSE(fake.Endpoint.Devices[0].Muted);
+    EXPECT_EQ(fake.Mixer.NotifyWindow, f.Handle());
+  }
+}
+
+TEST_F(Volume, EndpointChangesElsewhereAndANewDefaultDeviceReachTheGauge) {
+  fake.Desktop.AddTaskbar();
+  TFormQuonthary& f = StartOnEndpoint({0.25f, 0.75f});
+  f.HideIndicator();
+  fake.Endpoint.Devices[0].Level = 0.5f;
+  EXPECT_TRUE(f.OnMessage(sys::EndpointChangeMessage, sys::EndpointVolumeChanged, 0));
+  EXPECT_TRUE(f.Visible());
+  EXPECT_EQ(f.ImageVolume.Width(), Bar(0.5));
+  EXPECT_EQ(f.DisplaySkipTicks, 0);  // nothing announced
+
+  // Headphones plugged in: the keys follow the new default device.
+  fake.Endpoint.Default = 1;
+  f.OnMessage(sys::EndpointChangeMessage, sys::EndpointDeviceChanged, 0);
+  EXPECT_EQ(fake.Endpoint.Opened, 1u);
+  EXPECT_EQ(f.ImageVolume.Width(), Bar(0.75));
+  f.VolumeDown();
+  EXPECT_FLOAT_EQ(EndpointLevel(1), (49151 - 49151 / 6) / 65535.0f);
+  EXPECT_EQ(EndpointLevel(0), 0.5f);
 }
 
 }  // namespace

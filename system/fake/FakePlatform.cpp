@@ -7,9 +7,9 @@ FakePlatform::FakePlatform() {
 }
 
 sys::Platform FakePlatform::Platform() {
-  return sys::Platform{PowerSource,      Registry, Mixer,         HotKeys,     MonitorPower, Sound,
-                       Processes,        IcmpEcho, VersionInfo,   Environment, Desktop,      Clock,
-                       InternetSettings, IpHelper, BatteryDevices};
+  return sys::Platform{PowerSource,      Registry, Mixer,          HotKeys,     MonitorPower, Sound,
+                       Processes,        IcmpEcho, VersionInfo,    Environment, Desktop,      Clock,
+                       InternetSettings, IpHelper, BatteryDevices, Endpoint,    Instances};
 }
 
 }  // namespace sys

@@ -6,9 +6,11 @@
 #include "system/fake/FakeBatteryDevices.h"
 #include "system/fake/FakeClock.h"
 #include "system/fake/FakeDesktop.h"
+#include "system/fake/FakeEndpointVolume.h"
 #include "system/fake/FakeEnvironment.h"
 #include "system/fake/FakeHotKeys.h"
 #include "system/fake/FakeIcmpEcho.h"
+#include "system/fake/FakeInstances.h"
 #include "system/fake/FakeInternetSettings.h"
 #include "system/fake/FakeIpHelper.h"
 #include "system/fake/FakeMixer.h"
@@ -44,6 +46,8 @@ struct FakePlatform {
   FakeInternetSettings InternetSettings;
   FakeIpHelper IpHelper;
   FakeBatteryDevices BatteryDevices;
+  FakeEndpointVolume Endpoint;
+  FakeInstances Instances;
 };
 
 }  // namespace sys

@@ -12,4 +12,9 @@ std::string DecimalSeparator() {
   return std::string(text, std::size_t(length - 1));
 }
 
+bool SameTextIgnoringCase(const std::string& a, const std::string& b) {
+  // lstrcmpiA compares in the user's locale as CompareStringA with NORM_IGNORECASE does.
+  return a.size() == b.size() && lstrcmpiA(a.c_str(), b.c_str()) == 0;
+}
+
 }  // namespace sys

@@ -36,4 +36,18 @@ std::string Win32Environment::TempPath() {
   return path;
 }
 
+std::string Win32Environment::OemFromAnsi(const std::string& text) {
+  if (text.empty()) return {};
+  // Through UTF-16, as the system converts between code pages.
+  const int wide = MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), nullptr, 0);
+  // A vector, not std::wstring: the wide string would bring its whole library part along.
+  std::vector<wchar_t> utf16(static_cast<std::size_t>(wide));
+  MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), utf16.data(), wide);
+  const int length =
+      WideCharToMultiByte(CP_OEMCP, 0, utf16.data(), wide, nullptr, 0, nullptr, nullptr);
+  std::string oem(std::size_t(length), '\0');
+  WideCharToMultiByte(CP_OEMCP, 0, utf16.data(), wide, &oem[0], length, nullptr, nullptr);
+  return oem;
+}
+
 }  // namespace sys

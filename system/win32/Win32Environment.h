@@ -8,6 +8,7 @@ class Win32Environment : public Environment {
  public:
   std::string ExePath() override;
   std::string TempPath() override;
+  std::string OemFromAnsi(const std::string& text) override;
 };
 
 }  // namespace sys

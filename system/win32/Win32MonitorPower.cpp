@@ -9,4 +9,11 @@ void Win32MonitorPower::SendMonitorPower(WindowHandle window, int state) {
                static_cast<LPARAM>(state));
 }
 
+void Win32MonitorPower::MoveMouseInPlace() {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = MOUSEEVENTF_MOVE;  // relative, by 0 and 0
+  SendInput(1, &input, sizeof input);
+}
+
 }  // namespace sys

@@ -7,6 +7,7 @@ namespace sys {
 class Win32MonitorPower : public MonitorPower {
  public:
   void SendMonitorPower(WindowHandle window, int state) override;
+  void MoveMouseInPlace() override;
 };
 
 }  // namespace sys

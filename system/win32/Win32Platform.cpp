@@ -2,6 +2,7 @@
 
 #include "system/win32/Win32Clock.h"
 #include "system/win32/Win32Desktop.h"
+#include "system/win32/Win32EndpointVolume.h"
 #include "system/win32/Win32Environment.h"
 #include "system/win32/Win32HotKeys.h"
 #include "system/win32/Win32IcmpEcho.h"
@@ -31,8 +32,23 @@ struct Win32Adapters {
   Win32Desktop Screen;
   Win32Clock Time;
   Win32InternetSettings Inet;
-  Platform Bundle{Power, *Reg,    Mix, Keys,   Monitor, Audio, Shell,
-                  Icmp,  Version, Env, Screen, Time,    Inet};
+  Win32EndpointVolume Endpoint;
+  Platform Bundle{Power,
+                  *Reg,
+                  Mix,
+                  Keys,
+                  Monitor,
+                  Audio,
+                  Shell,
+                  Icmp,
+                  Version,
+                  Env,
+                  Screen,
+                  Time,
+                  Inet,
+                  SystemIpHelper(),
+                  SystemBatteryDevices(),
+                  Endpoint};
 };
 
 }  // namespace

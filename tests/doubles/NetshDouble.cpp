@@ -1,7 +1,7 @@
-// Stands in for the system's network shell in the Windows-side tests. Put first on the
-// search path, it prints the dump the test prepared (the file named by QTH_NETSH_DUMP) and
-// appends its arguments as one line to the file named by QTH_NETSH_ARGS. Not part of the
-// program.
+// Stands in for the system's network shell in the Windows-side tests. Staged as the system's
+// own (tests/win32/NetshDouble.h), it prints the dump the test prepared (the file named by
+// QTH_NETSH_DUMP) and appends its arguments as one line to the file named by QTH_NETSH_ARGS.
+// Not part of the program.
 #include <cstdio>
 #include <cstdlib>
 

@@ -27,6 +27,7 @@
 #include "system/win32/Win32Environment.h"
 #include "system/win32/Win32HotKeys.h"
 #include "system/win32/Win32IpHelper.h"
+#include "system/win32/Win32EndpointVolume.h"
 #include "system/win32/Win32Mixer.h"
 #include "tests/IndicatorDefaults.h"
 #include "tests/IndicatorFixture.h"
@@ -119,10 +120,10 @@ class Win32Commands : public Win32Ui {
   }
   // Starts as the program does, on the real desktop, hot keys and mixer.
   TFormQuonthary& Start(sys::Desktop* screen = nullptr) {
-    platform = std::make_unique<sys::Platform>(
-        sys::Platform{fake.PowerSource, fake.Registry, mixer, keys, fake.MonitorPower, fake.Sound,
-                      fake.Processes, fake.IcmpEcho, fake.VersionInfo, fake.Environment,
-                      screen ? *screen : desktop, fake.Clock, fake.InternetSettings});
+    platform = std::make_unique<sys::Platform>(sys::Platform{
+        fake.PowerSource, fake.Registry, mixer, keys, fake.MonitorPower, fake.Sound, fake.Processes,
+        fake.IcmpEcho, fake.VersionInfo, fake.Environment, screen ? *screen : desktop, fake.Clock,
+        fake.InternetSettings, sys::SystemIpHelper(), sys::SystemBatteryDevices(), endpoint});
     owner = std::make_unique<TFormQuontharyMain>(&ui::Application(), *platform);
     ui::Application().SetMainForm(owner.get());
     ui::Application().ShowWindow(ui::SW_Hide);
@@ -150,6 +151,7 @@ class Win32Commands : public Win32Ui {
   sys::Win32Desktop desktop;
   sys::Win32HotKeys keys;
   sys::Win32Mixer mixer;
+  sys::Win32EndpointVolume endpoint;
   std::unique_ptr<sys::Platform> platform;
   std::unique_ptr<TFormQuontharyMain> owner;
   std::unique_ptr<ui::TTimer> answerer;
@@ -189,6 +191,8 @@ TEST_F(Win32Commands, AHotKeyMessageOpensTheSwitcherOnOnePageWithItsMarks) {
                          {sys::ValueKind::Dword, "", 1});
   fake.Registry.PutValue(sys::RootKey::CurrentUser, kInternetSettings, "ProxyServer",
                          {sys::ValueKind::String, "127.0.0.1:3128", 0});
+  fake.Registry.PutValue(sys::RootKey::CurrentUser, kInternetSettings, "ProxyOverride",
+                         {sys::ValueKind::String, "<local>", 0});
   TFormQuonthary& f = Start();
   profiles::ProfileTables& t = f.Profiles;
   t.ProxyProfiles[0] = {true, "Direct connection", false, "", "", false};
@@ -336,21 +340,23 @@ TEST_F(Win32Commands, ARightClickOpensTheContextMenu) {
 
 TEST_F(Win32Commands, VolumeAndMuteOnTheSystemsMixer) {
   TFormQuonthary& f = Start();
+  // Wine has an endpoint that refuses levels: the keys fall back to the mixer.
+  EXPECT_FALSE(f.Volume.UsesEndpoint());
   RecordProperty("MixerDevices", int(mixer.NumDevs()));
   if (mixer.NumDevs() == 0) {
     // No sound device: usable, without a handle, and the commands do nothing.
-    EXPECT_TRUE(f.VolumeMixer.Usable);
-    EXPECT_FALSE(f.VolumeMixer.Handle);
+    EXPECT_TRUE(f.Volume.VolumeMixer.Usable);
+    EXPECT_FALSE(f.Volume.VolumeMixer.Handle);
     f.HandleHotKey(44202);
     f.HandleHotKey(44204);
     EXPECT_EQ(f.LastVolume, -1);
     EXPECT_EQ(f.LastMute, -1);
     return;
   }
-  ASSERT_TRUE(f.VolumeMixer.HasControl);
-  ASSERT_TRUE(f.MuteMixer.HasControl);
-  EXPECT_FALSE(f.VolumeMixer.Name.empty());
-  EXPECT_LT(f.VolumeMixer.Minimum, f.VolumeMixer.Maximum);
+  ASSERT_TRUE(f.Volume.VolumeMixer.HasControl);
+  ASSERT_TRUE(f.Volume.MuteMixer.HasControl);
+  EXPECT_FALSE(f.Volume.VolumeMixer.Name.empty());
+  EXPECT_LT(f.Volume.VolumeMixer.Minimum, f.Volume.VolumeMixer.Maximum);
 
   // Another program's view of the same speakers line.
   sys::Win32Mixer system;
@@ -382,8 +388,8 @@ TEST_F(Win32Commands, VolumeAndMuteOnTheSystemsMixer) {
   ASSERT_TRUE(volume.SetValue(system, volume.Maximum));
   f.HideIndicator();
   ASSERT_FALSE(f.IsShown());
-  PostMessageA(Hwnd(f), MM_MIXM_CONTROL_CHANGE, WPARAM(*f.VolumeMixer.Handle),
-               LPARAM(f.VolumeMixer.ControlId));
+  PostMessageA(Hwnd(f), MM_MIXM_CONTROL_CHANGE, WPARAM(*f.Volume.VolumeMixer.Handle),
+               LPARAM(f.Volume.VolumeMixer.ControlId));
   Pump(100);
   EXPECT_TRUE(f.IsShown());
   EXPECT_EQ(f.ImageVolume.Width(), f.ImagePrRed.Width() + 2);

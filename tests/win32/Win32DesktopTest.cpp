@@ -115,6 +115,19 @@ TEST(Win32MonitorPower, SendsTheSystemCommandToTheWindow) {
   ASSERT_EQ(window.SysCommands.size(), 2u);
   EXPECT_EQ(window.SysCommands[0], std::make_pair(WPARAM(SC_MONITORPOWER), LPARAM(2)));
   EXPECT_EQ(window.SysCommands[1], std::make_pair(WPARAM(SC_MONITORPOWER), LPARAM(-1)));
+
+  // Input that wakes the display, and the pointer stays where it is.
+  ASSERT_TRUE(SetCursorPos(200, 150));
+  Sleep(20);  // the input clock counts in milliseconds
+  LASTINPUTINFO before{sizeof(LASTINPUTINFO), 0}, after{sizeof(LASTINPUTINFO), 0};
+  ASSERT_TRUE(GetLastInputInfo(&before));
+  Sleep(20);
+  monitor.MoveMouseInPlace();
+  ASSERT_TRUE(GetLastInputInfo(&after));
+  EXPECT_GT(after.dwTime, before.dwTime);
+  POINT at{};
+  GetCursorPos(&at);
+  EXPECT_EQ(std::make_pair(at.x, at.y), std::make_pair(200L, 150L));
 }
 
 }  // namespace

@@ -2,6 +2,9 @@
 
 #include <chrono>
 
+#include <objbase.h>
+
+#include "system/win32/Win32EndpointVolume.h"
 #include "system/win32/Win32HotKeys.h"
 #include "system/win32/Win32Mixer.h"
 #include "system/win32/Win32Sound.h"
@@ -89,6 +92,29 @@ TEST(Win32Mixer, StaysConsistentWhateverTheSystemHas) {
   }
   EXPECT_FALSE(
       mixer.FindControl(*handle, sys::MixerComponentDstSpeakers, sys::MixerControlTypeVolume));
+}
+
+// Wine's endpoint reads a level and mute, and refuses levels (E_NOTIMPL): the program then
+// keeps to the mixer.
+TEST(Win32EndpointVolume, WinesDefaultDeviceReadsButRefusesLevels) {
+  TestWindow window;
+  ASSERT_TRUE(window.Hwnd());
+  sys::Win32EndpointVolume endpoint;
+  EXPECT_FALSE(endpoint.Level());  // nothing open yet
+  ASSERT_TRUE(endpoint.Open(window.Handle()));
+  // COM is the GUI thread's, apartment-threaded: the free-threaded kind is refused now.
+  EXPECT_EQ(CoInitializeEx(nullptr, COINIT_MULTITHREADED), RPC_E_CHANGED_MODE);
+  const std::optional<float> level = endpoint.Level();
+  ASSERT_TRUE(level);
+  EXPECT_GE(*level, 0.0f);
+  EXPECT_LE(*level, 1.0f);
+  EXPECT_FALSE(endpoint.SetLevel(*level));
+  const std::optional<bool> muted = endpoint.Muted();
+  ASSERT_TRUE(muted);
+  EXPECT_TRUE(endpoint.SetMuted(*muted));
+  EXPECT_TRUE(endpoint.Open(window.Handle()));  // again, as for a new default device
+  endpoint.Close();
+  EXPECT_FALSE(endpoint.Muted());
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // Putting profiles in force on the real system under wine: the registry, the temporary
-// folder, the shell running the batch on wine's netsh, and the two windows shown as real
+// folder, the shell running the batch on a stand-in netsh, and the two windows shown as real
 // windows, answered by posted input and saved as screenshots.
 #include <gtest/gtest.h>
 
@@ -22,9 +22,12 @@
 #include "system/win32/Win32IpHelper.h"
 #include "system/win32/Win32Processes.h"
 #include "tests/ProfileSamples.h"
+#include "tests/win32/NetshDouble.h"
 #include "tests/win32/Screenshot.h"
 #include "tests/win32/StartupEntry.h"
 #include "tests/win32/Win32Fixture.h"
+
+#include <wininet.h>
 
 namespace {
 
@@ -41,9 +44,8 @@ const std::string kClassKey =
 const std::string kTestAdapter = "QuontharyTest";
 
 // The real program file, and a temporary folder of the test's choosing.
-class TestEnvironment : public sys::Environment {
+class TestEnvironment : public sys::Win32Environment {
  public:
-  std::string ExePath() override { return sys::Win32Environment().ExePath(); }
   std::string TempPath() override { return Temp; }
   std::string Temp;
 };
@@ -98,7 +100,8 @@ class Win32ProfileApplication : public win32test::Win32Ui {
  protected:
   void SetUp() override {
     Win32Ui::SetUp();
-    env.Temp = sys::Win32Environment().TempPath() + "Quonthary test folder\\";
+    // A German account's folder ("Jürgen" in Windows-1252).
+    env.Temp = sys::Win32Environment().TempPath() + "Quonthary test J\xFCrgen\\";
     std::filesystem::create_directories(env.Temp);
     sys::DeleteWin32RegistryTree(RootKey::LocalMachine, kClassKey + "\\" + kTestAdapter);
     fake.PowerSource.Status.ACLineStatus = 1;
@@ -209,6 +212,7 @@ class Win32ProfileApplication : public win32test::Win32Ui {
   SavedValue enable{*reg, kInternetSettings, "ProxyEnable"};
   SavedValue server{*reg, kInternetSettings, "ProxyServer"};
   SavedValue bypass{*reg, kZoneMap, "ProxyByPass"};
+  SavedValue overrides{*reg, kInternetSettings, "ProxyOverride"};
   std::unique_ptr<TFormQuontharyMain> owner;
   std::unique_ptr<ui::TTimer> answerer;
 
@@ -240,7 +244,24 @@ std::string Text(sys::Registry& reg, RootKey root, const std::string& path,
   return v ? v->Text : "<none>";
 }
 
+// The bypass list as wine's web components read it.
+std::string WinInetBypass() {
+  INTERNET_PER_CONN_OPTIONA option{};
+  option.dwOption = INTERNET_PER_CONN_PROXY_BYPASS;
+  INTERNET_PER_CONN_OPTION_LISTA list{};
+  list.dwSize = sizeof list;
+  list.dwOptionCount = 1;
+  list.pOptions = &option;
+  DWORD size = sizeof list;
+  if (!InternetQueryOptionA(nullptr, INTERNET_OPTION_PER_CONNECTION_OPTION, &list, &size))
+    return "<failed>";
+  std::string bypass = option.Value.pszValue ? option.Value.pszValue : "";
+  GlobalFree(option.Value.pszValue);
+  return bypass;
+}
+
 TEST_F(Win32ProfileApplication, ProxyProfileWritesTheUsersInternetSettings) {
+  reg->Open(RootKey::CurrentUser, kInternetSettings, true)->SetString("ProxyOverride", "*.test");
   Ind().Profiles.ProxyProfiles[2] = {true, "Loopback proxy", true, "127.0.0.1", "3128", true};
   EXPECT_TRUE(Ind().ApplyProxyProfile(2));
   auto enable = Value(*reg, RootKey::CurrentUser, kInternetSettings, "ProxyEnable");
@@ -254,6 +275,11 @@ TEST_F(Win32ProfileApplication, ProxyProfileWritesTheUsersInternetSettings) {
   // Read back from wine's registry.
   EXPECT_EQ(boxMessage, "Server Proxy was changed!\nThe proxy settings are in force.");
   EXPECT_FALSE(boxRed);
+  // The bypass the web components honour, the user's own entry kept.
+  EXPECT_EQ(WinInetBypass(), "*.test;<local>");
+  Ind().Profiles.ProxyProfiles[2].BypassProxyLCon = false;
+  EXPECT_TRUE(Ind().ApplyProxyProfile(2));
+  EXPECT_EQ(Text(*reg, RootKey::CurrentUser, kInternetSettings, "ProxyOverride"), "*.test");
   // Wine's web components take no refresh without a handle (Windows does); the call must
   // still come back.
   RecordProperty("InternetRefreshAccepted", inet.NotifyChanged() ? "yes" : "no");
@@ -308,7 +334,20 @@ TEST_F(Win32ProfileApplication, MacProfileWritesAndDeletesTheAdapterValue) {
   EXPECT_EQ(boxMessage, Ind().Msg("LabelMacNotWritten"));
 }
 
-TEST_F(Win32ProfileApplication, IPProfileRunsTheBatchOnWinesNetsh) {
+TEST_F(Win32ProfileApplication, IPProfileRunsTheBatchOnTheSystemsNetsh) {
+  SystemNetshDouble netsh;
+  ASSERT_TRUE(netsh.Placed());
+  const std::string argsFile = env.Temp + "netsh args.txt";
+  ScopedVariable args("QTH_NETSH_ARGS", argsFile);
+  // Another program's netsh.exe first on the search path is not the one that runs.
+  const std::string decoy = env.Temp + "decoy";
+  std::filesystem::create_directories(decoy);
+  char system[MAX_PATH] = {}, path[32767] = {};
+  GetSystemDirectoryA(system, MAX_PATH);
+  ASSERT_TRUE(CopyFileA((std::string(system) + "\\hostname.exe").c_str(),
+                        (decoy + "\\netsh.exe").c_str(), FALSE));
+  ScopedVariable searchPath(
+      "PATH", decoy + ";" + std::string(path, GetEnvironmentVariableA("PATH", path, sizeof path)));
   {
     auto key = reg->Open(RootKey::LocalMachine, kClassKey + "\\" + kTestAdapter, true);
     ASSERT_NE(key, nullptr);
@@ -324,10 +363,11 @@ TEST_F(Win32ProfileApplication, IPProfileRunsTheBatchOnWinesNetsh) {
   boxScreenshot = "timed-message-ip.png";
   EXPECT_TRUE(Ind().ApplyIPProfile(0));
 
-  // The batch (the folder has blanks, so the path is quoted) and the script are there, and
-  // the wait for the batch came back with a started launch.
-  EXPECT_EQ(ReadBytes(env.Temp + "qth_run.bat"),
-            "netsh.exe -f \"" + env.Temp + "qth_run.txt\"\r\n");
+  // The batch, in the OEM code page, ran the system's network shell on the script in the
+  // folder with "ü" (its path quoted for the blanks), and the wait came back with a started
+  // launch.
+  EXPECT_EQ(ReadBytes(env.Temp + "qth_run.bat").find('\xFC'), std::string::npos);
+  EXPECT_EQ(ReadBytes(argsFile), "-f " + env.Temp + "qth_run.txt\r\n");
   const std::string script = ReadBytes(env.Temp + "qth_run.txt");
   EXPECT_EQ(script.substr(0, 20), "pushd interface ip\r\n");
   EXPECT_EQ(std::count(script.begin(), script.end(), '\n'), 7);

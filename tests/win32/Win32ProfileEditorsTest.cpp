@@ -25,6 +25,7 @@
 #include "system/win32/Win32Processes.h"
 #include "profiles/FormChanger.h"
 #include "tests/IndicatorFixture.h"
+#include "tests/win32/NetshDouble.h"
 #include "tests/win32/Screenshot.h"
 #include "tests/win32/StartupEntry.h"
 #include "tests/win32/Win32Fixture.h"
@@ -43,27 +44,10 @@ const char kZoneMap[] =
     "\\Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings\\ZoneMap";
 
 // The real program file, and a temporary folder of the test's choosing.
-class TestEnvironment : public sys::Environment {
+class TestEnvironment : public sys::Win32Environment {
  public:
-  std::string ExePath() override { return sys::Win32Environment().ExePath(); }
   std::string TempPath() override { return Temp; }
   std::string Temp;
-};
-
-// An environment variable for the length of a test (the batch's console inherits it).
-class ScopedVariable {
- public:
-  ScopedVariable(const char* name, const std::string& value) : name_(name) {
-    char old[8192];
-    const DWORD n = GetEnvironmentVariableA(name, old, sizeof old);
-    if (n > 0 && n < sizeof old) old_ = std::string(old, n);
-    SetEnvironmentVariableA(name, value.c_str());
-  }
-  ~ScopedVariable() { SetEnvironmentVariableA(name_, old_ ? old_->c_str() : nullptr); }
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
 };
 
 // A registry value of the current user as it was before the test, put back afterwards.
@@ -101,7 +85,8 @@ class Win32ProfileEditors : public win32test::Win32Ui {
  protected:
   void SetUp() override {
     Win32Ui::SetUp();
-    env.Temp = sys::Win32Environment().TempPath() + "Quonthary editor test\\";
+    // A German account's folder ("Jürgen" in Windows-1252).
+    env.Temp = sys::Win32Environment().TempPath() + "Quonthary editor test J\xFCrgen\\";
     std::filesystem::create_directories(env.Temp);
     sys::DeleteWin32RegistryTree(RootKey::CurrentUser, "Software\\Quonthary");
     // No start-up entry: wine would start the test program with the next session.
@@ -279,14 +264,17 @@ TEST_F(Win32ProfileEditors, ProxyEditorMakesAProfileAndReadsTheSettingsInForce) 
   SavedValue enable{*reg, kInternetSettings, "ProxyEnable"};
   SavedValue server{*reg, kInternetSettings, "ProxyServer"};
   SavedValue bypass{*reg, kZoneMap, "ProxyByPass"};
+  SavedValue overrides{*reg, kInternetSettings, "ProxyOverride"};
   {
     auto settings = reg->Open(RootKey::CurrentUser, kInternetSettings, true);
     ASSERT_TRUE(settings);
     settings->SetDword("ProxyEnable", 1);
     settings->SetString("ProxyServer", "127.0.0.1:3128");
+    // The bypass browsers honour, which the import reads before the zone map's flag.
+    settings->SetString("ProxyOverride", "*.test;<local>");
     auto zones = reg->Open(RootKey::CurrentUser, kZoneMap, true);
     ASSERT_TRUE(zones);
-    zones->SetDword("ProxyByPass", 1);
+    zones->SetDword("ProxyByPass", 0);
   }
   TFormProxy* e = nullptr;
   ui::TForm* shown = nullptr;
@@ -384,13 +372,8 @@ TEST_F(Win32ProfileEditors, MacEditorListsTheAdapterKeysOfTheRegistry) {
 }
 
 TEST_F(Win32ProfileEditors, IPEditorImportsThroughTheBatchAndTheNetworkShell) {
-  // The stand-in network shell beside the test program, first on the search path.
-  const std::string doubleDir =
-      sys::DirectoryOf(sys::Win32Environment().ExePath()) + "netsh-double";
-  ASSERT_TRUE(std::filesystem::exists(doubleDir + "\\netsh.exe"));
-  char path[32767];
-  const DWORD n = GetEnvironmentVariableA("PATH", path, sizeof path);
-  ScopedVariable searchPath("PATH", doubleDir + ";" + std::string(path, n));
+  SystemNetshDouble netsh;
+  ASSERT_TRUE(netsh.Placed());
   const std::string dumpFile = env.Temp + "prepared dump.txt";
   const std::string argsFile = env.Temp + "netsh args.txt";
   std::filesystem::remove(argsFile);
@@ -483,8 +466,13 @@ TEST_F(Win32ProfileEditors, IPEditorImportsThroughTheBatchAndTheNetworkShell) {
 
   EXPECT_EQ(orderQuestion, "Profil has been changed. Do You want to save this profile?");
   // Both imports ran the batch, which ran the shell on the interface context and waited.
-  EXPECT_EQ(ReadText(env.Temp + "qth_run.bat"),
-            "netsh -c interface dump > \"" + env.Temp + "qth_run.txt\"\r\n");
+  // Read in the OEM code page, the batch reached the system's network shell by its full path
+  // and sent its output to the folder with "ü".
+  EXPECT_EQ(
+      ReadText(env.Temp + "qth_run.bat"),
+      sys::Win32Environment().OemFromAnsi("\"%SystemRoot%\\System32\\netsh.exe\" -c interface "
+                                          "dump > \"" +
+                                          env.Temp + "qth_run.txt\"\r\n"));
   EXPECT_EQ(ReadText(argsFile), "-c interface dump\r\n-c interface dump\r\n");
   const auto& t = Ind().Profiles;
   EXPECT_EQ(t.IPProfiles[0].ProfileName, "10.0.0.5 - Local Area Connection");

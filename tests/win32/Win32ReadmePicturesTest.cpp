@@ -154,6 +154,7 @@ class Win32ReadmePictures : public win32test::Win32Ui {
     fake.Registry.PutValue(RootKey::CurrentUser, kInternetSettings, "ProxyEnable",
                            {sys::ValueKind::Dword, "", 1});
     Put(kInternetSettings, "ProxyServer", "10.0.0.8:8080");
+    Put(kInternetSettings, "ProxyOverride", "<local>");
     Adapter("0000", "Realtek RTL8139 Family PCI Fast Ethernet NIC", "");
     Adapter("0001", "Intel(R) PRO/Wireless 2200BG Network Connection", "02A1B2C3D4E5");
 

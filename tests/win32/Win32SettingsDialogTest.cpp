@@ -44,10 +44,9 @@ const char kRun[] = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 const char kInstall[] = "\\Software\\Tessmark\\Quonthary";
 
 // The program in a folder of the test's own.
-class TestEnvironment : public sys::Environment {
+class TestEnvironment : public sys::Win32Environment {
  public:
   std::string ExePath() override { return Exe; }
-  std::string TempPath() override { return sys::Win32Environment().TempPath(); }
   std::string Exe;
 };
 

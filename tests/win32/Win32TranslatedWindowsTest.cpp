@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "changers/FormMacChanger.h"
 #include "dialogs/Dialog.h"
 #include "dialogs/FormAbout.h"
 #include "i18n/FormLanguage.h"
@@ -92,6 +93,27 @@ class TranslatedWindows : public win32test::Win32Ui {
     e->Hide();
   }
 
+  // The MAC editor with its wireless warning, whose two lines hold the text.
+  void CheckMacEditor() {
+    profiles::ProfileTables tables;
+    tables.MacProfiles[0] = {true, "Card", "Adapter", true, "0001", "001A2B3C4D5E"};
+    auto adapters = [] { return changers::NetworkAdapters{{"0001"}, {"Adapter"}, {""}}; };
+    auto e = std::make_unique<TFormMacChanger>(&ui::Application(), *env_, tables, adapters,
+                                               profiles::OrderDialogRunner{});
+    e->Show();
+    Settle();
+    Sleep(100);
+    Settle();
+    EXPECT_TRUE(screenshot::SaveWindowPng(e->Handle(), Shot("mac-editor")));
+    const ui::TLabel& warning = e->LabelMacFirstByte;
+    EXPECT_TRUE(warning.Visible());
+    EXPECT_LE(
+        ui::CurrentBackend().MeasureText(warning.Font(), warning.Caption(), warning.Width()).Height,
+        warning.Height())
+        << warning.Caption();
+    e->Hide();
+  }
+
   // The about dialog and the confirmation of an IP profile with the elevation notice: their
   // labels stay inside the window and clear of the buttons.
   void CheckAboutAndConfirmation() {
@@ -143,6 +165,7 @@ TEST_F(Win32TranslatedWindows, SettingsAndIPEditorInGerman) {
   CheckSettings(L"Akkulaufzeit regelm\u00e4\u00dfig zeigen",
                 [](TFormSettings& d) -> ui::TWinControl& { return d.cbxShowBattWorkTime; });
   CheckIPEditor();
+  CheckMacEditor();
   CheckAboutAndConfirmation();
 }
 
@@ -152,6 +175,7 @@ TEST_F(Win32PolishWindows, SettingsAndIPEditorInPolish) {
   CheckSettings(L"\u0141adowanie",
                 [](TFormSettings& d) -> ui::TWinControl& { return d.ButtonColCharge; });
   CheckIPEditor();
+  CheckMacEditor();
   CheckAboutAndConfirmation();
 }
 

@@ -11,6 +11,10 @@
 #include <vector>
 
 #include "QuontharyVersion.h"
+#include "changers/NetworkAdapters.h"
+#include "profiles/ProfileStorage.h"
+#include "system/Win32Registry.h"
+#include "system/win32/Win32Processes.h"
 #include "system/win32/WinApi.h"
 #include <commctrl.h>
 #include <psapi.h>
@@ -140,13 +144,38 @@ HWND ChildAt(HWND window, int x, int y) {
   return child == window ? nullptr : child;
 }
 
+// Programs of an earlier run that still run (wineboot starts the one the start-up entry
+// names) would take this test's starts for second ones and answer them: they are closed.
+void CloseOtherPrograms() {
+  std::vector<HWND> owners;
+  EnumWindows(
+      [](HWND w, LPARAM found) {
+        char name[32] = {};
+        GetClassNameA(w, name, sizeof name);
+        if (lstrcmpA(name, "TFormQuontharyMain") == 0 && !OfProcess(w, GetCurrentProcessId()))
+          reinterpret_cast<std::vector<HWND>*>(found)->push_back(w);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&owners));
+  for (HWND owner : owners) {
+    DWORD id = 0;
+    GetWindowThreadProcessId(owner, &id);
+    HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, id);
+    PostMessageA(owner, WM_CLOSE, 0, 0);
+    if (!process) continue;
+    if (WaitForSingleObject(process, 10000) != WAIT_OBJECT_0) TerminateProcess(process, 1);
+    WaitForSingleObject(process, 5000);
+    CloseHandle(process);
+  }
+}
+
 class Program {
  public:
-  explicit Program(const std::string& exe) {
+  explicit Program(const std::string& exe, const std::string& arguments = "") {
     const std::string dir = exe.substr(0, exe.find_last_of('\\') + 1);
     STARTUPINFOA si{};
     si.cb = sizeof si;
-    std::string command = "\"" + exe + "\"";
+    std::string command = "\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments);
     started_ = CreateProcessA(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
                               dir.c_str(), &si, &pi_);
   }
@@ -164,6 +193,11 @@ class Program {
     if (!owner) return -1;
     PostMessageA(owner, WM_CLOSE, 0, 0);
     if (WaitForSingleObject(pi_.hProcess, 15000) != WAIT_OBJECT_0) return -1;
+    return Ended(15000);
+  }
+  // The exit code once the program has ended by itself, or -1.
+  long Ended(int timeoutMs) {
+    if (WaitForSingleObject(pi_.hProcess, DWORD(timeoutMs)) != WAIT_OBJECT_0) return -1;
     DWORD code = 1;
     GetExitCodeProcess(pi_.hProcess, &code);
     return long(code);
@@ -198,6 +232,7 @@ void TickAndConfirm(HWND about, const std::string& screenshot) {
 }  // namespace
 
 TEST(WineProgram, FirstStartShowsTheAboutDialogWhichTheTickKeepsAway) {
+  CloseOtherPrograms();
   const std::string exe = ProgramDir() + "Quonthary.exe";
   ASSERT_NE(GetFileAttributesA(exe.c_str()), INVALID_FILE_ATTRIBUTES) << exe;
   // Explorer, the about dialog and the stored version show the build's one number.
@@ -265,6 +300,7 @@ TEST(WineProgram, FirstStartShowsTheAboutDialogWhichTheTickKeepsAway) {
 }
 
 TEST(WineProgram, ThePortableFolderKeepsTheSettingsBesideTheProgram) {
+  CloseOtherPrograms();
   // The portable zip's layout: the program with the INI file that the package puts beside
   // it (this build's program stands in for the release).
   namespace fs = std::filesystem;
@@ -304,4 +340,78 @@ TEST(WineProgram, ThePortableFolderKeepsTheSettingsBesideTheProgram) {
   EXPECT_EQ(RegistryString(kBase, "AboutInternational"), "registry") << "untouched";
   DeleteRegistryValue(kBase, "AboutInternational");
   fs::remove_all(folder, ignored);
+}
+
+TEST(WineProgram, ASecondStartHandsItsCommandToTheRunningProgram) {
+  CloseOtherPrograms();
+  const std::string exe = ProgramDir() + "Quonthary.exe";
+  const char kInternet[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
+  const std::string serverBefore = RegistryString(kInternet, "ProxyServer");
+  SetRegistryString(kBase, "AboutShowAtStartup", "1");
+  SetRegistryString(kBase, "PreviousVersion", Q_VERSION_TEXT);
+  auto reg = sys::CreateWin32Registry();
+  settings::SettingsStore store(*reg, "");
+  profiles::ProfileTables tables;
+  tables.ProxyProfiles[4] = {true, "Office", true, "10.0.0.1", "8080", false};
+  profiles::SaveProfileData(store, true, nullptr, tables);
+  SetRegistryString(kInternet, "ProxyServer", "before:1");
+
+  // No program runs: this start is the program, and carries its command out once it is up.
+  Program running(exe, "/switcher proxy");
+  ASSERT_TRUE(running.Started());
+  HWND switcher = WaitForWindow("TFormChanger", running.Id(), 20000);
+  ASSERT_NE(switcher, nullptr);
+  EXPECT_NE(FindOf("TFormQuonthary", running.Id()), nullptr);
+  Sleep(500);  // painted
+  EXPECT_TRUE(screenshot::Window(reinterpret_cast<sys::WindowHandle>(switcher))
+                  .SavePng("..\\screenshots\\command-line-switcher.png"));
+  PostMessageA(switcher, WM_CLOSE, 0, 0);
+  {
+    Program second(exe, "/proxy office /yes");
+    EXPECT_EQ(second.Ended(30000), 0);
+  }
+  EXPECT_EQ(RegistryString(kInternet, "ProxyServer"), "10.0.0.1:8080");
+  HWND result = WaitForWindow("TFormMsgBox", running.Id(), 5000);
+  ASSERT_NE(result, nullptr) << "the running program reports the change";
+  EXPECT_EQ(Program(exe, "/proxy Nowhere").Ended(30000), 1);
+  PostMessageA(result, WM_CLOSE, 0, 0);
+  EXPECT_EQ(Program(exe).Ended(30000), 0) << "the gauge to the front";
+  {
+    // Arguments it does not understand: the usage, in a box of the start's own.
+    Program bad(exe, "/proxy");
+    HWND box = WaitForWindow("#32770", bad.Id(), 20000);
+    ASSERT_NE(box, nullptr);
+    Sleep(500);  // painted
+    EXPECT_TRUE(screenshot::Window(reinterpret_cast<sys::WindowHandle>(box))
+                    .SavePng("..\\screenshots\\command-line-usage.png"));
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(bad.Ended(10000), 2);
+  }
+  EXPECT_EQ(running.Close(), 0);
+  profiles::SaveProfileData(store, true, nullptr, profiles::ProfileTables{});
+  SetRegistryString(kInternet, "ProxyServer", serverBefore);
+}
+
+TEST(WineProgram, TheElevatedVerbWritesOneAdapterValueAndEnds) {
+  const std::string exe = ProgramDir() + "Quonthary.exe";
+  const std::string adapter = std::string(changers::kAdapterClassKey) + "\\QuontharyTest";
+  auto reg = sys::CreateWin32Registry();
+  auto value = [&]() -> std::string {
+    auto key = reg->Open(sys::RootKey::LocalMachine, adapter, false);
+    auto v = key ? key->Query(changers::kNetworkAddressValue) : std::nullopt;
+    return v ? v->Text : "<none>";
+  };
+  ASSERT_TRUE(reg->Open(sys::RootKey::LocalMachine, adapter, true)->SetString("BusType", "5"));
+  EXPECT_EQ(Program(exe, "/networkaddress QuontharyTest 02AABBCCDDEE").Ended(20000), 0);
+  EXPECT_EQ(value(), "02AABBCCDDEE");
+  EXPECT_EQ(Program(exe, "/networkaddress QuontharyTest /delete").Ended(20000), 0);
+  EXPECT_EQ(value(), "<none>");
+  EXPECT_EQ(Program(exe, "/networkaddress QuontharyGone 02AABBCCDDEE").Ended(20000), 1);
+  // As the running program starts it: through the shell, asking for administrator rights.
+  sys::Win32Processes shell;
+  EXPECT_GT(shell.ShellExecuteElevatedAndWait(exe, "/networkaddress QuontharyTest 0A1B2C3D4E5F", "",
+                                              SW_SHOWNORMAL, true),
+            32);
+  EXPECT_EQ(value(), "0A1B2C3D4E5F");
+  sys::DeleteWin32RegistryTree(sys::RootKey::LocalMachine, adapter);
 }
