@@ -21,11 +21,11 @@ void TFormQuonthary::CarryOutCommand(const app::Command& c, bool handedOver) {
   auto answer = [this, handedOver](int code) {
     if (handedOver) Sys.Instance.Reply(code);
   };
-  // The menu's enabled rule, as at this moment; and never over a confirmation window or a
-  // result box, whose place a second one would take.
+  // The menu's enabled rule, as at this moment; and no window either over a confirmation
+  // window or a result box, which a command from outside would otherwise hide.
   auto allowed = [this](ui::TMenuItem& item) {
     UpdateEnabledStates();
-    return item.Enabled() && !FormMessageChanger && !FormMsgBox;
+    return item.Enabled() && !Dialogs.ChangeRunning();
   };
   switch (c.What) {
     case Verb::None:

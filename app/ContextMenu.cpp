@@ -23,6 +23,8 @@ void TFormQuonthary::BuildContextMenu() {
 }
 
 void TFormQuonthary::ImageBattDblClick(ui::TObject*) {
+  // A profile change is under way: its window was raised by the press instead.
+  if (Dialogs.ChangeRunning()) return;
   Sys.Audio.MessageBeep(0);
   // The switcher mirrors the menu: its state must be current first.
   PopupMenuPopup(&PopupMenu);

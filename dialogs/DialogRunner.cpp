@@ -4,6 +4,11 @@
 
 namespace dialogs {
 
+DialogAlreadyOpen::DialogAlreadyOpen()
+    : std::logic_error("Internal error: a dialog was opened while one of its kind is open.") {}
+
+void RefuseSecondRun() { throw DialogAlreadyOpen(); }
+
 ui::TForm* OpenDialogs::Find(DialogKind kind) const {
   for (auto it = open_.rbegin(); it != open_.rend(); ++it)
     if (it->first == kind) return it->second;
@@ -16,6 +21,10 @@ bool OpenDialogs::BlocksCommands() const {
         DialogKind::Settings, DialogKind::Changer, DialogKind::BatteryHistory})
     if (IsOpen(kind)) return true;
   return false;
+}
+
+bool OpenDialogs::ChangeRunning() const {
+  return IsOpen(DialogKind::MessageChanger) || IsOpen(DialogKind::MsgBox);
 }
 
 std::vector<ui::TForm*> OpenDialogs::InRaiseOrder() const {

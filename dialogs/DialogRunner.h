@@ -4,6 +4,7 @@
 // hidden, the dialog destroyed and both records cleared.
 #pragma once
 #include <memory>
+#include <stdexcept>
 #include <utility>
 #include <vector>
 
@@ -38,6 +39,12 @@ class OpenDialogs {
   // While one of the about dialog, the switcher, the three editors, the settings dialog or
   // the battery history is open, the context menu's commands are disabled.
   bool BlocksCommands() const;
+  // A profile change is under way: its confirmation window or its result box is open.
+  // Another change must wait, or it would start a second one over the first.
+  bool ChangeRunning() const;
+  // The profile items, the switcher and what opens it are disabled: by the command dialogs,
+  // and while a change runs.
+  bool BlocksProfileCommands() const { return BlocksCommands() || ChangeRunning(); }
   // Every open dialog, in raising order (see DialogKind).
   std::vector<ui::TForm*> InRaiseOrder() const;
   bool Empty() const { return open_.empty(); }
@@ -60,12 +67,24 @@ class OpenDialogs {
 //
 // The destructor undoes the run. The taskbar button stays while an outer dialog still runs
 // (an editor opened from the switcher).
+//
+// A dialog whose reference still holds one of its kind is refused: replacing it would
+// destroy a form whose modal run is still on the stack. Callers keep that from happening
+// (the enabled rule); this is the backstop that turns a slip into an error box.
+class DialogAlreadyOpen : public std::logic_error {
+ public:
+  DialogAlreadyOpen();
+};
+// Throws DialogAlreadyOpen (once in the program, not in every kind of run).
+[[noreturn]] void RefuseSecondRun();
+
 template <class T>
 class DialogRun {
  public:
   template <class... Args>
   DialogRun(std::unique_ptr<T>& ref, OpenDialogs& open, DialogKind kind, Args&&... args)
       : ref_(ref), open_(open) {
+    if (ref_) RefuseSecondRun();
     ref_ = std::make_unique<T>(&ui::Application(), std::forward<Args>(args)...);
     form_ = ref_.get();
     open_.Opened(kind, *form_);

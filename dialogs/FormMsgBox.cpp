@@ -1,5 +1,6 @@
 #include "dialogs/FormMsgBox.h"
 
+#include <algorithm>
 #include <string>
 
 TFormMsgBox::TFormMsgBox(ui::TComponent* owner, const dialogs::DialogEnv& env)
@@ -72,6 +73,9 @@ void TFormMsgBox::AskPending() {
     return;
   }
   Pending = nullptr;
+  // The rest of the message (what else was found) stays under the new first line.
+  if (!line->Lead.empty())
+    message_ = line->Lead + message_.substr(std::min(message_.find('\n'), message_.size()));
   LabelMsg.SetCaption(message_ + "\n" + line->Text);
   if (!line->Warning) return;
   IconId = ui::IDI_Exclamation;

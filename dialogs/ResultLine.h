@@ -10,6 +10,9 @@ namespace dialogs {
 struct ResultLine {
   std::string Text;
   bool Warning = false;  // the box then warns (icon, more time to read it)
+  // When set, heads the box in place of its message's first line (which said the change
+  // was made): the change did not hold.
+  std::string Lead;
 };
 
 // Asked when the box is shown and then once a second; nullopt while the answer is not known

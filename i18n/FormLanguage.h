@@ -174,6 +174,31 @@ class TFormLanguage : public ui::TForm {
                                  "Battery health on %1: designed %2 mWh, full %3 mWh, wear %4 %"};
   ui::TLabel LabelHealthNone{this, "LabelHealthNone", this, {}, "Battery health: not available"};
 
+  // Results that say what did not happen: an IP profile that does not hold, an address
+  // another computer holds, the proxy put back after a declined change, a connection the
+  // network shell's dump does not describe.
+  ui::TLabel LabelIPNotHeld{
+      this, "LabelIPNotHeld", this, {}, "Not all settings of the IP profile took effect:"};
+  ui::TLabel LabelIPDuplicate{
+      this,
+      "LabelIPDuplicate",
+      this,
+      {},
+      "%1: the address %2 is already in use by another computer on the network."};
+  ui::TLabel LabelProxyRestored{
+      this, "LabelProxyRestored", this, {}, "The proxy settings were put back as they were."};
+  ui::TLabel LabelProxyNotRestored{this,
+                                   "LabelProxyNotRestored",
+                                   this,
+                                   {},
+                                   "The previous proxy settings could not be put back!"};
+  ui::TLabel LabelImportNotFound{
+      this,
+      "LabelImportNotFound",
+      this,
+      {},
+      "The connection %1 was not found in the output of NETSH.EXE; nothing was changed."};
+
   // The command line: its usage (after the syntax lines, which stay as they are), a command
   // that names no profile; and a MAC address that the program started elevated did not write.
   ui::TLabel LabelCmdFault{this, "LabelCmdFault", this, {}, "Not understood:"};

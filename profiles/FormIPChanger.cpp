@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "dialogs/DialogLayout.h"
+#include "i18n/FillIn.h"
 #include "profiles/NetshDump.h"
 
 namespace {
@@ -286,6 +287,12 @@ void TFormIPChanger::ButtonImporSettingsClick(ui::TObject*) {
   auto dump = Dump();
   if (!dump) return;
   const profiles::DumpedSettings s = profiles::ParseConnectionSettings(dump->Lines, connection);
+  // Empty fields and a new name would only stand for what the dump does not say.
+  if (!s.found) {
+    ui::Application().MessageBox(FillIn(Msg("LabelImportNotFound"), {connection}), kTool,
+                                 ui::MB_Ok | ui::MB_IconInformation);
+    return;
+  }
   (s.dhcp ? RadioButtonDhcp : RadioButtonStatic).SetChecked(true);
   EditIP.SetText(s.address);
   EditMask.SetText(s.mask);

@@ -1,7 +1,10 @@
 // IP profiles: a network shell script run through a batch file, with the proxy and MAC
 // profiles that the IP profile names put in force in the same step.
+#include <optional>
+
 #include "app/FormQuonthary.h"
 #include "app/NetworkAddressVerb.h"
+#include "changers/ProxyBackup.h"
 #include "changers/ReadBack.h"
 #include "i18n/FormLanguage.h"
 #include "profiles/FormMessageChanger.h"
@@ -41,12 +44,16 @@ bool TFormQuonthary::ApplyIPProfile(int slot) {
   auto fail = [&failures](const std::string& line) {
     if (!line.empty()) failures += "\n" + line;
   };
+  // Put back should the user decline the rights the network shell needs.
+  std::optional<changers::ProxyBackup> proxyBefore;
   if (proxy) {
+    proxyBefore = changers::ProxyBackup::Take(Sys.Reg);
     if (WriteProxySettings(*proxy))
       fail(changers::ProxyReadBack(Store, *proxy, *FormLanguage));
     else
       fail(Msg("LabelProxyNotWritten"));
   }
+  const std::size_t proxyLines = failures.size();
   bool macWritten = false;
   // Without rights the elevated batch writes the adapter value too, through the program's
   // own verb: one question to the user covers both.
@@ -104,13 +111,22 @@ bool TFormQuonthary::ApplyIPProfile(int slot) {
   SaveSettings();
 
   if (declined) {
-    ShowTimedMessage(Msg("LabelIPNotApplied") + failures, "", 20, ui::IDI_Exclamation);
+    // The proxy goes back to what it was: the change it belonged to did not happen.
+    std::string proxyLine;
+    if (proxyBefore) {
+      const bool restored = proxyBefore->Restore(Sys.Reg);
+      Sys.Inet.NotifyChanged();
+      proxyLine = "\n" + Msg(restored ? "LabelProxyRestored" : "LabelProxyNotRestored");
+      failures.erase(0, proxyLines);
+    }
+    ShowTimedMessage(Msg("LabelIPNotApplied") + proxyLine + failures, "", 20, ui::IDI_Exclamation);
   } else if (launch > 32) {
     // The box reads the connection back while it is shown, until the settings hold or a
-    // DHCP lease has had a few seconds to arrive.
+    // DHCP lease has had a few seconds to arrive; what did not hold leads the box.
     const bool clean = failures.empty();
     ShowTimedMessage(
-        Msg("LabelIPChanged") + failures, macWritten ? Msg("LabelDisEnab") : "", clean ? 10 : 20,
+        Msg(clean ? "LabelIPChanged" : "LabelIPNotHeld") + failures,
+        macWritten ? Msg("LabelDisEnab") : "", clean ? 10 : 20,
         clean ? ui::IDI_Asterisk : ui::IDI_Exclamation,
         profiles::IPVerification(ip, Sys.Ip, *FormLanguage, profiles::SettleLooks(ip)));
   } else {

@@ -28,6 +28,13 @@ std::string Canonical(const std::string& text) {
          std::to_string((*parts)[2]) + "." + std::to_string((*parts)[3]);
 }
 
+// The editor's default "0.0.0.0", and "none" as the network shell writes it, mean no gateway
+// or no name server; otherwise the address in its plain form.
+std::string AddressOrNone(const std::string& text) {
+  const std::string address = Canonical(text);
+  return address == "0.0.0.0" || sys::EqualNoCase(address, "none") ? std::string() : address;
+}
+
 // 169.254.x.x is what Windows takes while no DHCP server has answered.
 bool FromLease(const sys::Ipv4Unicast& u) {
   return u.Address.rfind("169.254.", 0) != 0 && u.Address != "0.0.0.0";
@@ -59,6 +66,10 @@ void CompareStatic(const IPProfileRecord& ip, const sys::ConnectionConfig& c, IP
   auto own = std::find_if(c.Addresses.begin(), c.Addresses.end(),
                           [&](const sys::Ipv4Unicast& u) { return u.Address == address; });
   if (own == c.Addresses.end()) differ(IPDifference::Address, addresses, address);
+  // Another computer holds the address, or the check for that has not ended in the settle
+  // time: the address is listed but not in use.
+  else if (own->Dad == sys::DadState::Duplicate || own->Dad == sys::DadState::Tentative)
+    differ(IPDifference::Conflict, address, address);
   // The mask of the profile's address, or of the address the connection has instead.
   const sys::Ipv4Unicast* masked = own != c.Addresses.end() ? &*own
                                    : c.Addresses.empty()    ? nullptr
@@ -68,14 +79,14 @@ void CompareStatic(const IPProfileRecord& ip, const sys::ConnectionConfig& c, IP
     const std::string mask = MaskOfPrefix(masked->PrefixLength);
     if (mask != Canonical(ip.statMask)) differ(IPDifference::Mask, mask, Canonical(ip.statMask));
   }
-  const std::string gateway = Canonical(ip.statGate);
+  const std::string gateway = AddressOrNone(ip.statGate);
   const bool gatewayHolds = gateway.empty() ? c.Gateways.empty()
                                             : std::find(c.Gateways.begin(), c.Gateways.end(),
                                                         gateway) != c.Gateways.end();
   if (!gatewayHolds) differ(IPDifference::Gateway, Joined(c.Gateways), gateway);
   std::vector<std::string> dns;
   for (const std::string* server : {&ip.statDns1, &ip.statDns2})
-    if (!Canonical(*server).empty()) dns.push_back(Canonical(*server));
+    if (!AddressOrNone(*server).empty()) dns.push_back(AddressOrNone(*server));
   if (dns != c.DnsServers) differ(IPDifference::Dns, Joined(c.DnsServers), Joined(dns));
 }
 
@@ -122,14 +133,16 @@ IPCheck CheckIPProfile(const IPProfileRecord& ip,
 dialogs::ResultLine DescribeIPCheck(const IPCheck& check, const IPProfileRecord& ip,
                                     const TFormLanguage& texts) {
   auto msg = [&](const char* label) -> const std::string& { return texts.Message(label); };
+  // What the profile sets is not what the connection has: the box says so first.
+  const std::string& notHeld = msg("LabelIPNotHeld");
   switch (check.Result) {
     case IPCheck::NotRead:
       return {msg("LabelIPNotRead"), true};
     case IPCheck::NotFound:
-      return {FillIn(msg("LabelIPNotFound"), {ip.connectionName}), true};
+      return {FillIn(msg("LabelIPNotFound"), {ip.connectionName}), true, notHeld};
     case IPCheck::InForce:
       if (check.AwaitingLease)
-        return {FillIn(msg("LabelIPDhcpNoAddress"), {check.Connection}), true};
+        return {FillIn(msg("LabelIPDhcpNoAddress"), {check.Connection}), true, notHeld};
       return {FillIn(msg("LabelIPInForce"), {check.Connection}), false};
     case IPCheck::Differs:
       break;
@@ -139,6 +152,11 @@ dialogs::ResultLine DescribeIPCheck(const IPCheck& check, const IPProfileRecord&
   };
   std::string lines;
   for (const IPDifference& d : check.Differences) {
+    if (d.What == IPDifference::Conflict) {
+      lines +=
+          (lines.empty() ? "" : "\n") + FillIn(msg("LabelIPDuplicate"), {check.Connection, d.Has});
+      continue;
+    }
     std::string has, expected;
     switch (d.What) {
       case IPDifference::Source:
@@ -160,11 +178,13 @@ dialogs::ResultLine DescribeIPCheck(const IPCheck& check, const IPProfileRecord&
         expected = FillIn(msg(field), {orNone(d.Expected, "LabelIPNone")});
         break;
       }
+      case IPDifference::Conflict:
+        break;
     }
     lines += (lines.empty() ? "" : "\n") +
              FillIn(msg("LabelIPDiffers"), {check.Connection, has, expected});
   }
-  return {lines, true};
+  return {lines, true, notHeld};
 }
 
 std::string PresentSettings(const std::vector<sys::ConnectionConfig>& all, const std::string& name,

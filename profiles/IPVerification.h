@@ -15,9 +15,10 @@ class TFormLanguage;
 namespace profiles {
 
 // One setting the connection does not have as the profile sets it. Has and Expected are
-// values ("192.168.1.7", "255.255.255.0"); empty means none.
+// values ("192.168.1.7", "255.255.255.0"); empty means none. Conflict: the connection lists
+// the profile's address, but Windows found it in use elsewhere (Has is the address).
 struct IPDifference {
-  enum Field { Source, Address, Mask, Gateway, Dns };
+  enum Field { Source, Address, Mask, Gateway, Dns, Conflict };
   Field What = Address;
   std::string Has, Expected;
   bool HasDhcp = false;  // Source: the connection uses DHCP (Has holds its addresses)
@@ -36,9 +37,10 @@ struct IPCheck {
 const sys::ConnectionConfig* FindConnection(const std::vector<sys::ConnectionConfig>& all,
                                             const std::string& name);
 
-// A DHCP profile holds while DHCP is on; a static one while the connection has its address
-// with its mask, its gateway (none when the profile sets none) and its name servers in
-// their order. Addresses compare as addresses (" 10.0.0.5" is 10.0.0.5).
+// A DHCP profile holds while DHCP is on; a static one while the connection has its address,
+// no other computer holds it, with its mask, its gateway (none when the profile sets none,
+// "0.0.0.0" or "none") and its name servers in their order. Addresses compare as addresses
+// (" 10.0.0.5" is 10.0.0.5).
 IPCheck CheckIPProfile(const IPProfileRecord& ip,
                        const std::optional<std::vector<sys::ConnectionConfig>>& connections);
 
@@ -46,7 +48,8 @@ IPCheck CheckIPProfile(const IPProfileRecord& ip,
 std::string MaskOfPrefix(int prefixLength);
 
 // The line that tells the user: in force, each difference on a line of its own ("LAN has
-// 192.168.1.7, expected 10.0.0.5"), not found, or not readable. A warning unless in force.
+// 192.168.1.7, expected 10.0.0.5"), not found, or not readable. A warning unless in force;
+// where the profile does not hold, the box leads with that.
 dialogs::ResultLine DescribeIPCheck(const IPCheck& check, const IPProfileRecord& ip,
                                     const TFormLanguage& texts);
 

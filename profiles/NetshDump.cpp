@@ -158,20 +158,28 @@ DumpedSettings ParseConnectionSettings(const std::vector<std::string>& lines,
 
     // Windows XP.
     if (Contains(lower, setAddress)) {
+      s.found = true;
       if (Contains(lower, "addr=")) s.address = ValueAfter(line, lower, "addr=");
       if (Contains(lower, "mask=")) s.mask = ValueAfter(line, lower, "mask=");
       if (Contains(lower, "gateway=")) s.gateway = ValueAfter(line, lower, "gateway=");
       if (Contains(lower, "source=dhcp")) s.dhcp = true;
     }
-    if (Contains(lower, setDns) && Contains(lower, "addr=") && Contains(lower, "primary"))
-      s.dns1 = ValueAfter(line, lower, "addr=");
-    if (Contains(lower, addDns) && Contains(lower, "addr=") && Contains(lower, "index=2"))
-      s.dns2 = ValueAfter(line, lower, "addr=");
+    if (Contains(lower, setDns)) {
+      s.found = true;
+      if (!Contains(lower, "source=dhcp") && Contains(lower, "addr="))
+        s.dns1 = ValueAfter(line, lower, "addr=");
+    }
+    if (Contains(lower, addDns)) {
+      s.found = true;
+      if (Contains(lower, "addr=") && Contains(lower, "index=2"))
+        s.dns2 = ValueAfter(line, lower, "addr=");
+    }
 
     // Windows Vista and later.
     if (!section.IPv4()) continue;
     std::size_t from = After(lower, addAddress);
     if (from == std::string::npos) from = After(lower, setAddress);
+    if (from != std::string::npos) s.found = true;
     if (from != std::string::npos && !newerAddress) {
       if (auto address = Token(line, lower, "address=", from)) {
         s.address = *address;
@@ -179,19 +187,25 @@ DumpedSettings ParseConnectionSettings(const std::vector<std::string>& lines,
         newerAddress = true;
       }
     }
-    if (BeginsWith(lower, "add route ") && Contains(lower, " " + routeInterface) && !newerGateway &&
-        Token(line, lower, "prefix=") == kDefaultRoute) {
+    const bool route = BeginsWith(lower, "add route ") && Contains(lower, " " + routeInterface);
+    s.found |= route;
+    if (route && !newerGateway && Token(line, lower, "prefix=") == kDefaultRoute) {
       if (auto gateway = Token(line, lower, "nexthop=")) {
         s.gateway = *gateway;
         newerGateway = true;
       }
     }
     from = After(lower, setDnsServers);
-    if (from != std::string::npos)
+    if (from != std::string::npos) {
+      s.found = true;
       if (auto dns = Token(line, lower, "address=", from)) s.dns1 = *dns;
+    }
     from = After(lower, addDnsServers);
-    if (from != std::string::npos && Token(line, lower, "index=", from) == kSecond)
-      if (auto dns = Token(line, lower, "address=", from)) s.dns2 = *dns;
+    if (from != std::string::npos) {
+      s.found = true;
+      if (Token(line, lower, "index=", from) == kSecond)
+        if (auto dns = Token(line, lower, "address=", from)) s.dns2 = *dns;
+    }
   }
   return s;
 }

@@ -20,6 +20,7 @@ namespace profiles {
 
 // One connection's addressing as the dump describes it; empty texts where it says nothing.
 struct DumpedSettings {
+  bool found = false;  // some line of the dump is about the connection
   bool dhcp = false;
   std::string address;
   std::string mask;
@@ -36,8 +37,10 @@ std::vector<std::string> DumpLines(const std::string& text);
 std::vector<std::string> ParseConnectionNames(const std::vector<std::string>& lines);
 
 // What the dump says about one connection; lines are taken in order. The XP form's later
-// lines overwrite earlier values; of the newer form the first address and the first default
-// route count (the connection's primary ones). "source=dhcp", once seen, stays.
+// lines overwrite earlier values, and DNS 1 comes from any "set dns" line that is not
+// "source=dhcp", whatever its "register=" (the registration mode); of the newer form the first
+// address and the first default route count (the connection's primary ones). "source=dhcp", once
+// seen, stays.
 DumpedSettings ParseConnectionSettings(const std::vector<std::string>& lines,
                                        const std::string& connection);
 

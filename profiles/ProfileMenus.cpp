@@ -139,10 +139,18 @@ void TFormQuonthary::ShowAppliedMarks() {
 void TFormQuonthary::UpdateEnabledStates() {
   const bool enabled = !Dialogs.BlocksCommands();
   // "Move window" is the mode flag and is never touched here.
-  for (ui::TMenuItem* item : {&mnuAbout, &mnuIPConfigure, &mnuClose, &mnuProxy, &mnuSettings,
-                              &mnuIPChanger, &mnuProxyChanger, &mnuMacChanger, &mnuIPChangerDialog,
-                              &mnuProxyChangerDialog, &mnuMacChangerDialog, &mnuBatteryHistory})
+  for (ui::TMenuItem* item :
+       {&mnuAbout, &mnuIPConfigure, &mnuClose, &mnuProxy, &mnuSettings, &mnuBatteryHistory})
     item->SetEnabled(enabled);
+  // In taskbar mode no modal run disables the gauge, so a second profile change could be
+  // started from it while the first one's window is still up.
+  const bool changes = !Dialogs.BlocksProfileCommands();
+  for (ui::TMenuItem* item : {&mnuIPChanger, &mnuProxyChanger, &mnuMacChanger, &mnuIPChangerDialog,
+                              &mnuProxyChangerDialog, &mnuMacChangerDialog})
+    item->SetEnabled(changes);
+  // Their shortcuts reach the items without the submenus.
+  for (ProfileKind kind : profiles::kProfileKinds)
+    for (ui::TMenuItem* item : ProfileItems(kind)) item->SetEnabled(changes);
 }
 
 void TFormQuonthary::PopupMenuPopup(ui::TObject*) {

@@ -12,8 +12,10 @@ JOBS=${JOBS:-$(nproc 2>/dev/null || echo 2)}
 # with the master volume on Vista's Core Audio endpoint (its COM adapter and callbacks), the
 # proxy override list and the network shell batches in the OEM code page; 766 KiB with the
 # command line (its parser, the hand-over to the running program, the translated usage) and the
-# MAC write through the program started elevated.
-RELEASE_SIZE_BUDGET=$((768 * 1024))
+# MAC write through the program started elevated; 773 KiB with the review's faults mended (the
+# proxy put back after a declined elevation, the IP result's own first line and duplicate
+# check, a dump that does not name the connection).
+RELEASE_SIZE_BUDGET=$((776 * 1024))
 
 log() { printf '\n== [%s, %ds] %s\n' "$(date +%T)" "$SECONDS" "$*"; }
 

@@ -237,6 +237,7 @@ std::string TFormSettings::SkinFolder() const {
 }
 
 void TFormSettings::FormShow() {
+  ownColours_ = LabelColours();
   // Translated by now: the second restart notice takes the first one's text.
   LabelRestartReq2.SetCaption(LabelRestartRequired.Caption());
   tbarWindowHeightChange(this);
@@ -405,6 +406,7 @@ void TFormSettings::tbarDistanceChange(ui::TObject*) {
 void TFormSettings::CheckBoxExtImagesClick(ui::TObject*) {
   LabelRestartReq2.Show();
   ComboBoxGraphics.SetEnabled(CheckBoxExtImages.Checked());
+  ShowSkinColours();
 }
 
 void TFormSettings::CheckBoxCheckConnectionClick(ui::TObject*) {
@@ -440,18 +442,25 @@ void TFormSettings::ComboBoxGraphicsChange(ui::TObject*) {
   skins::LoadPictures(folder, [this](skins::Part part, const ui::PictureRef& picture) {
     for (ui::TImage* image : Previews(part)) image->SetPicture(picture);
   });
-  skins::Colours colours = LabelColours();
-  skins::ReadColours(folder, colours);
+  ShowSkinColours();
+}
+
+void TFormSettings::ShowSkinColours() {
+  skins::Colours colours = ownColours_;
+  if (CheckBoxExtImages.Checked()) skins::ReadColours(SkinFolder(), colours);
   SetLabelColours(colours);
 }
 
 void TFormSettings::ButtonColClick(ui::TLabel& label) {
   ColorDialog.Color = label.Font().Color;
-  if (ColorDialog.Execute()) label.SetFontColor(ColorDialog.Color);
+  if (!ColorDialog.Execute()) return;
+  label.SetFontColor(ColorDialog.Color);
+  if (!CheckBoxExtImages.Checked()) ownColours_ = LabelColours();
 }
 
 void TFormSettings::ButtonDefaultClick(ui::TObject*) {
   SetLabelColours({kWhite, kWhite, kYellow, kWhite});
+  if (!CheckBoxExtImages.Checked()) ownColours_ = LabelColours();
 }
 
 void TFormSettings::ButtonSaveWithClick(ui::TObject*) {

@@ -307,6 +307,11 @@ class TFormSettings : public dialogs::TDialog {
   void FormShow() override;
 
  private:
+  // The label colours as stored, or as the user set them with the colour buttons while no
+  // skin is used: the skin's colours show over them only while "Use external skin" is
+  // ticked, so OK without skins keeps them.
+  skins::Colours ownColours_{};
+  void ShowSkinColours();
   void ListLanguages();
   void ListSkins();
   void FillTimeBoxes();

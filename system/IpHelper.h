@@ -7,9 +7,15 @@
 
 namespace sys {
 
+// Duplicate address detection of a unicast address, in the system's numbering
+// (IP_DAD_STATE). A static address another computer already holds stays listed, marked
+// Duplicate; one still being checked is Tentative. Invalid where the system tells nothing.
+enum class DadState { Invalid = 0, Tentative = 1, Duplicate = 2, Deprecated = 3, Preferred = 4 };
+
 struct Ipv4Unicast {
   std::string Address;   // dotted, "192.168.1.7"
   int PrefixLength = 0;  // 24 for a mask of 255.255.255.0
+  DadState Dad = DadState::Invalid;
 };
 
 // One connection ("Local Area Connection"), IPv4 only, each list in the system's order.

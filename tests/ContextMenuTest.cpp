@@ -30,21 +30,21 @@ class ContextMenu : public CommandFixture {
     }
     return rows;
   }
-  // Every item that the command dialogs switch off.
-  std::vector<ui::TMenuItem*> RuledItems() {
+  // The items that the command dialogs switch off, and those a profile change switches off
+  // too (the 63 profile items with them).
+  std::vector<ui::TMenuItem*> CommandItems() {
     TFormQuonthary& f = Ind();
-    return {&f.mnuAbout,
-            &f.mnuIPConfigure,
-            &f.mnuClose,
-            &f.mnuProxy,
-            &f.mnuSettings,
-            &f.mnuIPChanger,
-            &f.mnuProxyChanger,
-            &f.mnuMacChanger,
-            &f.mnuIPChangerDialog,
-            &f.mnuProxyChangerDialog,
-            &f.mnuMacChangerDialog,
-            &f.mnuBatteryHistory};
+    return {&f.mnuAbout, &f.mnuIPConfigure, &f.mnuClose,
+            &f.mnuProxy, &f.mnuSettings,    &f.mnuBatteryHistory};
+  }
+  std::vector<ui::TMenuItem*> ProfileCommandItems() {
+    TFormQuonthary& f = Ind();
+    std::vector<ui::TMenuItem*> items{&f.mnuIPChanger,          &f.mnuProxyChanger,
+                                      &f.mnuMacChanger,         &f.mnuIPChangerDialog,
+                                      &f.mnuProxyChangerDialog, &f.mnuMacChangerDialog};
+    for (auto* family : {&f.mnuIP, &f.mnuPX, &f.mnuMAC})
+      items.insert(items.end(), family->begin(), family->end());
+    return items;
   }
   void RightClick() { ui_->RightClick(Ind().ImageBatt, 10, 5); }
 };
@@ -148,31 +148,37 @@ TEST_F(ContextMenu, APressFirstRaisesTheOpenDialogs) {
   f.Dialogs.Closed(about);
 }
 
-TEST_F(ContextMenu, TheCommandDialogsDisableTheCommandsButNotTheModeFlag) {
+TEST_F(ContextMenu, CommandDialogsDisableTheCommandsAndAProfileChangeTheProfileCommands) {
   Store("ShowInTaskBar", "0");
   TFormQuonthary& f = Start();
   TFormMsgBox dialog(&ui::Application(), f.DialogEnvironment());
-  for (auto kind :
-       {dialogs::DialogKind::About, dialogs::DialogKind::Changer, dialogs::DialogKind::IPChanger,
-        dialogs::DialogKind::Proxy, dialogs::DialogKind::MacChanger, dialogs::DialogKind::Settings,
-        dialogs::DialogKind::BatteryHistory}) {
-    SCOPED_TRACE(int(kind));
-    f.Dialogs.Opened(kind, dialog);
+  using K = dialogs::DialogKind;
+  struct Case {
+    K Kind;
+    bool Commands, ProfileCommands;
+  };
+  for (const Case& c : {Case{K::About, false, false}, Case{K::Changer, false, false},
+                        Case{K::IPChanger, false, false}, Case{K::Proxy, false, false},
+                        Case{K::MacChanger, false, false}, Case{K::Settings, false, false},
+                        Case{K::BatteryHistory, false, false},
+                        // The confirmation window and the timed box: a change is under way.
+                        Case{K::MessageChanger, true, false}, Case{K::MsgBox, true, false},
+                        Case{K::ProfilesOrder, true, true}, Case{K::ImportSettings, true, true}}) {
+    SCOPED_TRACE(int(c.Kind));
+    f.Dialogs.Opened(c.Kind, dialog);
     RightClick();
-    for (ui::TMenuItem* item : RuledItems()) EXPECT_FALSE(item->Enabled()) << item->Name();
+    for (ui::TMenuItem* item : CommandItems())
+      EXPECT_EQ(item->Enabled(), c.Commands) << item->Name();
+    for (ui::TMenuItem* item : ProfileCommandItems())
+      EXPECT_EQ(item->Enabled(), c.ProfileCommands) << item->Name();
     EXPECT_TRUE(f.mnuMove.Enabled());
     // Unreachable anyway: its submenu is off.
     EXPECT_TRUE(f.mnuMacConfigure.Enabled());
     f.Dialogs.Closed(dialog);
     RightClick();
-    for (ui::TMenuItem* item : RuledItems()) EXPECT_TRUE(item->Enabled()) << item->Name();
+    for (ui::TMenuItem* item : CommandItems()) EXPECT_TRUE(item->Enabled()) << item->Name();
+    for (ui::TMenuItem* item : ProfileCommandItems()) EXPECT_TRUE(item->Enabled()) << item->Name();
   }
-  // The confirmation window and the timed box are no command dialogs.
-  f.Dialogs.Opened(dialogs::DialogKind::MessageChanger, dialog);
-  f.Dialogs.Opened(dialogs::DialogKind::MsgBox, dialog);
-  RightClick();
-  for (ui::TMenuItem* item : RuledItems()) EXPECT_TRUE(item->Enabled()) << item->Name();
-  f.Dialogs.Closed(dialog);
 }
 
 TEST_F(ContextMenu, GeneralCommandsReachTheirHandlers) {
@@ -191,11 +197,46 @@ TEST_F(ContextMenu, GeneralCommandsReachTheirHandlers) {
   ui_->ClickMenu(f.mnuBatteryHistory);
   EXPECT_EQ(opened, (Names({"FormAbout", "FormSettings", "FormBatteryHistory"})));
   EXPECT_TRUE(f.Dialogs.Empty());
-  for (ui::TMenuItem* item : {&f.mnuIPConfigure, &f.mnuProxy, &f.mnuMacConfigure})
-    EXPECT_TRUE(item->OnClick) << item->Name();
   ExpectAllAnswered();
   ui_->ClickMenu(f.mnuClose);
   EXPECT_TRUE(ui::Application().Terminated());
+}
+
+// Each "Configure" runs its own editor; afterwards the items of the kinds it may have
+// changed follow the tables, and everything is saved.
+TEST_F(ContextMenu, EachConfigureItemRunsItsEditorAndTheMenuFollowsWhatItChanged) {
+  Store("ShowMenuChange", "1");
+  TFormQuonthary& f = Start();
+  struct Case {
+    ui::TMenuItem& Item;
+    std::string Editor;
+    bool IP, Proxy, Mac;  // the items refreshed
+  };
+  for (const Case& c : {Case{f.mnuIPConfigure, "FormIPChanger", true, true, true},
+                        Case{f.mnuProxy, "FormProxy", false, true, false},
+                        Case{f.mnuMacConfigure, "FormMacChanger", false, false, true}}) {
+    SCOPED_TRACE(c.Editor);
+    ui_->OnModal([&](ui::TForm& editor) {
+      EXPECT_EQ(editor.Name(), c.Editor);
+      // What Save in the editor (or an editor it opened) leaves in the tables.
+      f.Profiles.IPProfiles[1] = testing_support::OfficeProfile();
+      f.Profiles.ProxyProfiles[1] = {true, "", false, "", "", false};
+      f.Profiles.MacProfiles[1] = {true, "", "NIC", false, "0001", ""};
+      for (std::string* name :
+           {&f.Profiles.IPProfiles[1].ProfileName, &f.Profiles.ProxyProfiles[1].ProfileName,
+            &f.Profiles.MacProfiles[1].ProfileName})
+        *name = c.Editor;
+      editor.Close();
+    });
+    ui_->ClickMenu(c.Item);
+    EXPECT_EQ(f.mnuIP[1]->Caption() == c.Editor, c.IP);
+    EXPECT_EQ(f.mnuPX[1]->Caption() == c.Editor, c.Proxy);
+    EXPECT_EQ(f.mnuMAC[1]->Caption() == c.Editor, c.Mac);
+    EXPECT_EQ(f.mnuPX[1]->Visible(), c.Proxy);
+    EXPECT_EQ(Stored("ProfileName", "\\Software\\Quonthary\\MacChanger1"), c.Editor);
+    ExpectAllAnswered();
+    UseProfiles({});
+  }
 }
 
 TEST_F(ContextMenu, DoubleClickBeepsOnceAndOpensTheIPSwitcher) {
@@ -286,6 +327,42 @@ TEST_F(ContextMenu, ItemsApplyTheSlotInTheirNameWhateverTheCaption) {
   ExpectAllAnswered();
   EXPECT_EQ(asked, (Names({"Quonthary - Proxy Changer / Three", "Quonthary - MAC Changer / Twelve",
                            "Quonthary - IP Changer / Seventeen"})));
+}
+
+// In taskbar mode no modal run disables the gauge: from inside the first change's
+// confirmation and result box, the menu, the hot key and the double click start nothing.
+TEST_F(ContextMenu, NoSecondProfileChangeStartsWhileTheFirstOnesWindowsAreUp) {
+  fake.Desktop.AddTaskbar();
+  Store("ShowMenuChange", "1");
+  TFormQuonthary& f = Start();
+  profiles::ProfileTables t;
+  t.ProxyProfiles[0] = {true, "Office", true, "10.0.0.1", "3128", false};
+  t.ProxyProfiles[1] = {true, "Home", false, "", "", false};
+  UseProfiles(t);
+  int tries = 0;
+  auto tryAnother = [&] {
+    ++tries;
+    RightClick();
+    EXPECT_FALSE(f.mnuPX[1]->Enabled());
+    ui_->ClickMenu(*f.mnuPX[1]);
+    f.HandleHotKey(44206);
+    ui_->DblClick(f.LabelState);
+  };
+  AnswerConfirmation(true, [&](TFormMessageChanger&) { tryAnother(); });
+  ui_->OnModal([&](ui::TForm& box) {
+    tryAnother();
+    ui_->Click(dynamic_cast<TFormMsgBox&>(box).ButtonOK);
+  });
+  fake.Sound.Events.clear();
+  ui_->ClickMenu(*f.mnuPX[0]);
+  // No second confirmation, no switcher, no error box; only the result box's beep.
+  ExpectAllAnswered();
+  EXPECT_EQ(tries, 2);
+  EXPECT_EQ(fake.Sound.Events, (std::vector<sys::SoundEvent>{sys::SoundEvent::SystemBeep(0)}));
+  EXPECT_EQ(UserValue(kInternetSettings, "ProxyServer")->Text, "10.0.0.1:3128");
+  EXPECT_TRUE(f.Dialogs.Empty());
+  RightClick();
+  EXPECT_TRUE(f.mnuPX[1]->Enabled());
 }
 
 TEST(ProfileKinds, SlotsComeFromTheTwoDigitsOfTheName) {

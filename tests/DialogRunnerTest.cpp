@@ -62,21 +62,16 @@ TEST_F(DialogRunner, ANestedRunKeepsTheTaskbarButtonForTheOuterOne) {
   EXPECT_TRUE(Ind().Dialogs.IsOpen(DialogKind::MessageChanger));
 }
 
-TEST_F(DialogRunner, OnlyTheSixCommandDialogsDisableTheMenu) {
-  dialogs::OpenDialogs open;
-  TFormMsgBox form(&ui::Application(), Ind().DialogEnvironment());
-  for (DialogKind kind : {DialogKind::MessageChanger, DialogKind::MsgBox, DialogKind::ProfilesOrder,
-                          DialogKind::ImportSettings}) {
-    open.Opened(kind, form);
-    EXPECT_FALSE(open.BlocksCommands()) << int(kind);
-    open.Closed(form);
-  }
-  for (DialogKind kind : {DialogKind::About, DialogKind::Changer, DialogKind::IPChanger,
-                          DialogKind::Proxy, DialogKind::MacChanger, DialogKind::Settings}) {
-    open.Opened(kind, form);
-    EXPECT_TRUE(open.BlocksCommands()) << int(kind);
-    open.Closed(form);
-  }
+TEST_F(DialogRunner, ASecondRunOfAKindStillOpenIsRefusedAndTheFirstKept) {
+  std::unique_ptr<TFormMsgBox> ref;
+  DialogRun<TFormMsgBox> first(ref, Ind().Dialogs, DialogKind::MsgBox, Ind().DialogEnvironment());
+  auto second = [&] {
+    DialogRun<TFormMsgBox> r(ref, Ind().Dialogs, DialogKind::MsgBox, Ind().DialogEnvironment());
+  };
+  EXPECT_THROW(second(), dialogs::DialogAlreadyOpen);
+  EXPECT_EQ(ref.get(), &first.Form());
+  EXPECT_EQ(Ind().Dialogs.InRaiseOrder(), std::vector<ui::TForm*>{&first.Form()});
+  EXPECT_EQ(ui_->AppShowCommand(), ui::SW_Show);
 }
 
 TEST_F(DialogRunner, ShutdownEndsTheModalRunsAndTheRunnerToleratesIt) {

@@ -346,10 +346,17 @@ TEST_F(IPEditor, AnOldOutputFileIsNeverReadAsTheDump) {
       << "pushd interface ip\r\nset address name=\"LAN\" source=static addr=1.2.3.4\r\n";
   EditIP([&](TFormIPChanger& e) {
     NewProfile(e, 4, "LAN");
+    ui_->Type(e.EditIP, "10.0.0.9");
+    Answer(ui::ID_Ok);
     Click(e.ButtonImporSettings);
-    EXPECT_EQ(e.EditIP.Text(), "");
-    EXPECT_EQ(e.EditProfName.Text(), " - LAN");
-    Answer(ui::ID_No);
+    // A connection the dump does not describe: said so, and nothing is blanked or renamed.
+    EXPECT_EQ(LastBox().Text,
+              "The connection LAN was not found in the output of NETSH.EXE; nothing was changed.");
+    EXPECT_EQ(LastBox().Flags, unsigned(ui::MB_Ok | ui::MB_IconInformation));
+    EXPECT_EQ(e.EditIP.Text(), "10.0.0.9");
+    EXPECT_EQ(e.EditMask.Text(), "255.255.255.0");
+    EXPECT_TRUE(e.RadioButtonDhcp.Checked());
+    EXPECT_EQ(e.EditProfName.Text(), "");
   });
   ExpectAllAnswered();
 }

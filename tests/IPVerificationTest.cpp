@@ -76,6 +76,11 @@ TEST_F(IPVerification, AStaticProfileHoldsOnlyWithEveryValue) {
        IPDifference::Dns, "10.0.0.3, 10.0.0.2", "10.0.0.2, 10.0.0.3"},
       {"a name server too many", with([](auto& c) { c.DnsServers.push_back("8.8.8.8"); }),
        IPDifference::Dns, "10.0.0.2, 10.0.0.3, 8.8.8.8", "10.0.0.2, 10.0.0.3"},
+      // Listed, but another computer holds it, or the check for that never ended.
+      {"a duplicate address", with([](auto& c) { c.Addresses[0].Dad = sys::DadState::Duplicate; }),
+       IPDifference::Conflict, "10.0.0.5", "10.0.0.5"},
+      {"a tentative address", with([](auto& c) { c.Addresses[0].Dad = sys::DadState::Tentative; }),
+       IPDifference::Conflict, "10.0.0.5", "10.0.0.5"},
   };
   for (const Case& c : cases) {
     const IPCheck check = profiles::CheckIPProfile(office, std::vector{c.Has});
@@ -89,12 +94,20 @@ TEST_F(IPVerification, AStaticProfileHoldsOnlyWithEveryValue) {
 
 TEST_F(IPVerification, AProfileWithoutGatewayOrSecondServerWantsNone) {
   auto office = testing_support::OfficeProfile();
-  office.statGate = "";
-  office.statDns2 = "";
   auto c = OfficeInForce();
   c.Gateways.clear();
   c.DnsServers = {"10.0.0.2"};
+  // The editor's "0.0.0.0" and the shell's "none" say "none" too; an address the system
+  // could not check (XP) or no longer prefers still holds.
+  c.Addresses[0].Dad = sys::DadState::Invalid;
+  for (const char* none : {"", "0.0.0.0", " 0.0.0.0", "none", "NONE"}) {
+    office.statGate = none;
+    office.statDns2 = none;
+    EXPECT_EQ(profiles::CheckIPProfile(office, std::vector{c}).Result, IPCheck::InForce) << none;
+  }
+  c.Addresses[0].Dad = sys::DadState::Deprecated;
   EXPECT_EQ(profiles::CheckIPProfile(office, std::vector{c}).Result, IPCheck::InForce);
+  office.statGate = "";
   c.Gateways = {"10.0.0.1"};
   const IPCheck check = profiles::CheckIPProfile(office, std::vector{c});
   ASSERT_EQ(check.Differences.size(), 1u);
@@ -111,6 +124,30 @@ TEST_F(IPVerification, WhatTheUserReadsForEachOutcome) {
   EXPECT_EQ(Describe(check, office),
             "Local Area Connection has DHCP 192.168.1.7, expected 10.0.0.5");
   EXPECT_TRUE(profiles::DescribeIPCheck(check, office, texts).Warning);
+  // What does not hold leads the box in place of "was changed"; not knowing does not.
+  const std::string notHeld = texts.Message("LabelIPNotHeld");
+  EXPECT_EQ(profiles::DescribeIPCheck(check, office, texts).Lead, notHeld);
+  EXPECT_EQ(profiles::DescribeIPCheck(
+                profiles::CheckIPProfile(Dhcp("Wireless"), std::vector{untouched}), Dhcp(), texts)
+                .Lead,
+            notHeld);
+  EXPECT_EQ(profiles::DescribeIPCheck(profiles::CheckIPProfile(Dhcp(), std::vector{Lan(true, {})}),
+                                      Dhcp(), texts)
+                .Lead,
+            notHeld);
+  EXPECT_EQ(
+      profiles::DescribeIPCheck(profiles::CheckIPProfile(Dhcp(), std::nullopt), Dhcp(), texts).Lead,
+      "");
+  EXPECT_EQ(profiles::DescribeIPCheck(profiles::CheckIPProfile(Dhcp(), std::vector{untouched}),
+                                      Dhcp(), texts)
+                .Lead,
+            "");
+
+  auto taken = OfficeInForce();
+  taken.Addresses[0].Dad = sys::DadState::Duplicate;
+  EXPECT_EQ(Describe(profiles::CheckIPProfile(office, std::vector{taken}), office),
+            "Local Area Connection: the address 10.0.0.5 is already in use by another computer "
+            "on the network.");
 
   auto statics = untouched;
   statics.Dhcp = false;

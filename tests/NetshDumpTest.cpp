@@ -86,6 +86,26 @@ const Lines kVistaDump = {
 TEST(NetshDump, XpStaticConnectionTakesTheValueAfterEachKey) {
   ExpectSettings(ParseConnectionSettings(kXpDump, "LAN"), false, "192.168.1.10", "255.255.255.0",
                  "192.168.1.1", "10.0.0.1", "10.0.0.2");
+  // "register=" is how the name is registered, not the server's place: DNS 1 all the same.
+  for (const char* mode : {"NONE", "BOTH"}) {
+    const Lines lines = {
+        "set address name=\"LAN\" source=static addr=10.0.0.5 mask=255.0.0.0",
+        std::string("set dns name=\"LAN\" source=static addr=10.0.0.7 register=") + mode};
+    EXPECT_EQ(ParseConnectionSettings(lines, "LAN").dns1, "10.0.0.7") << mode;
+  }
+}
+
+TEST(NetshDump, AConnectionTheDumpDoesNotDescribeIsNotFound) {
+  EXPECT_TRUE(ParseConnectionSettings(kXpDump, "WLAN").found);
+  EXPECT_TRUE(ParseConnectionSettings(kVistaDump, "Local Area Connection").found);
+  // Only a route names it, or only its name servers: described all the same.
+  EXPECT_TRUE(ParseConnectionSettings({kVistaDump[0], kVistaDump[3], kVistaDump[8]},
+                                      "Local Area Connection")
+                  .found);
+  EXPECT_TRUE(ParseConnectionSettings({"add dns name=\"LAN\" addr=10.0.0.2 index=2"}, "LAN").found);
+  for (const char* absent : {"LA", "Teredo Tunneling Pseudo-Interface", "VPN"})
+    EXPECT_FALSE(ParseConnectionSettings(kVistaDump, absent).found) << absent;
+  EXPECT_FALSE(ParseConnectionSettings(kXpDump, "LA").found);
 }
 
 TEST(NetshDump, XpDhcpConnectionLeavesTheAddressesEmpty) {
@@ -112,10 +132,11 @@ TEST(NetshDump, LaterLinesOverwriteAndDhcpSticks) {
       "set address name=\"LAN\" source=static addr=10.0.0.6",
       "  indented: set dns name=\"LAN\" addr=10.0.0.7 primary",
       "set dns name=\"LAN\" addr=10.0.0.8 register=none",
+      "set dns name=\"LAN\" source=dhcp addr=10.0.0.9",
   };
-  // "addr=" of the dns line without "primary" is not taken; patterns count anywhere.
+  // Patterns count anywhere; a DHCP "set dns" line names no server of its own.
   ExpectSettings(ParseConnectionSettings(lines, "LAN"), true, "10.0.0.6", "255.0.0.0", "",
-                 "10.0.0.7", "");
+                 "10.0.0.8", "");
 }
 
 TEST(NetshDump, AValueRunsToTheNextBlankOrTheLineEnd) {

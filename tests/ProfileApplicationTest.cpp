@@ -556,7 +556,7 @@ TEST_F(IPApplication, AFailedLinkedWriteIsReported) {
       fake.Registry.KeyExists(sys::RootKey::LocalMachine, std::string(kAdapterClass) + "\\0001"));
   EXPECT_EQ(fake.Processes.ExecuteCalls.size(), 1u);  // the IP part still goes ahead
   ASSERT_TRUE(shown);
-  EXPECT_EQ(shown->Message, "Adress IP was changed!\n" + Msg("LabelProxyNotWritten") + "\n" +
+  EXPECT_EQ(shown->Message, Msg("LabelIPNotHeld") + "\n" + Msg("LabelProxyNotWritten") + "\n" +
                                 Msg("LabelMacNotWritten") +
                                 "\nThe settings are in force on Local Area Connection.");
   EXPECT_FALSE(shown->RedVisible);  // no device to restart

@@ -73,9 +73,9 @@ TEST_F(ProfileVerification, AStaticProfileTheShellIgnoredIsReportedWithWhatDiffe
   EXPECT_EQ(looks[0].Message, "Adress IP was changed!\n" + Msg("LabelResultChecking"));
   EXPECT_EQ(looks[0].Icon, ui::IDI_Asterisk);
   EXPECT_EQ(looks[1].Message, looks[0].Message);
-  // ... then, after the third look, what the connection has instead.
+  // ... then, after the third look, that it did not hold and what the connection has instead.
   EXPECT_EQ(looks[2].Message,
-            "Adress IP was changed!\n"
+            "Not all settings of the IP profile took effect:\n"
             "Local Area Connection has DHCP 192.168.1.7, expected 10.0.0.5");
   EXPECT_EQ(looks[2].Icon, ui::IDI_Exclamation);
   EXPECT_GE(looks[2].Seconds, 18);  // time to read it
@@ -114,7 +114,7 @@ TEST_F(ProfileVerification, AConnectionThatIsNotThereIsSaidAtOnceAndTheBoxGrowsF
   WatchBox(0);
   EXPECT_TRUE(Ind().ApplyIPProfile(2));
   ASSERT_EQ(looks.size(), 1u);
-  EXPECT_EQ(looks[0].Message, "Adress IP was changed!\nThe connection Wireless was not found.");
+  EXPECT_EQ(looks[0].Message, Msg("LabelIPNotHeld") + "\nThe connection Wireless was not found.");
   EXPECT_EQ(looks[0].Icon, ui::IDI_Exclamation);
 
   // Four differences take four lines: the box is taller than for the one-line message.
@@ -183,6 +183,43 @@ TEST_F(ProfileVerification, ADeclinedElevationIsReportedAsNotApplied) {
   EXPECT_EQ(fake.IpHelper.Reads, 0);
 }
 
+// The linked proxy is written before Windows asks for the rights; a decline puts it back.
+TEST_F(ProfileVerification, ADeclinedElevationPutsTheLinkedProxyBackAsItWas) {
+  fake.Processes.NeedsElevation = true;
+  fake.Processes.ElevatedResult = sys::LaunchDeclined;
+  Ind().Profiles.IPProfiles[1].ProxyProfile = 3;
+  Ind().Profiles.ProxyProfiles[3] = {true, "Office", true, "10.0.0.1", "8080", true};
+  const auto user = sys::RootKey::CurrentUser;
+  fake.Registry.PutValue(user, kInternetSettings, "ProxyEnable", {sys::ValueKind::Dword, "", 0});
+  fake.Registry.PutValue(user, kInternetSettings, "ProxyServer",
+                         {sys::ValueKind::String, "old:3128", 0});
+  fake.Registry.PutValue(user, kInternetSettings, "ProxyOverride",
+                         {sys::ValueKind::String, "*.corp", 0});
+  AnswerConfirmation(true);
+  RecordTimedMessage();
+  EXPECT_TRUE(Ind().ApplyIPProfile(1));
+  EXPECT_EQ(UserValue(kInternetSettings, "ProxyEnable")->Dword, 0u);
+  EXPECT_EQ(UserValue(kInternetSettings, "ProxyServer")->Text, "old:3128");
+  EXPECT_EQ(UserValue(kInternetSettings, "ProxyOverride")->Text, "*.corp");  // no <local> left
+  EXPECT_FALSE(UserValue(testing_support::kZoneMap, "ProxyByPass"));  // absent before: deleted
+  EXPECT_EQ(fake.InternetSettings.Notifications, 2);                  // the write, and the way back
+  EXPECT_EQ(shown->Message, Msg("LabelIPNotApplied") + "\n" + Msg("LabelProxyRestored"));
+  // A write that failed is moot once the values are back.
+  fake.Registry.SetDenied(user, testing_support::kZoneMap);
+  AnswerConfirmation(true);
+  RecordTimedMessage();
+  EXPECT_TRUE(Ind().ApplyIPProfile(1));
+  EXPECT_EQ(shown->Message, Msg("LabelIPNotApplied") + "\n" + Msg("LabelProxyRestored"));
+
+  // A value of a kind the program cannot write back: said so.
+  fake.Registry.PutValue(user, kInternetSettings, "ProxyServer", {sys::ValueKind::Other, "", 0});
+  AnswerConfirmation(true);
+  RecordTimedMessage();
+  EXPECT_TRUE(Ind().ApplyIPProfile(1));
+  ExpectAllAnswered();
+  EXPECT_EQ(shown->Message, Msg("LabelIPNotApplied") + "\n" + Msg("LabelProxyNotRestored"));
+}
+
 TEST_F(ProfileVerification, ProxyValuesAreReadBackAfterTheyAreWritten) {
   Ind().Profiles.ProxyProfiles[3] = {true, "Office", true, "10.0.0.1", "8080", true};
   // Another program (or a policy) puts its own server and list back as soon as programs are
@@ -208,10 +245,10 @@ TEST_F(ProfileVerification, ProxyValuesAreReadBackAfterTheyAreWritten) {
   AnswerConfirmation(true);
   RecordTimedMessage();
   EXPECT_TRUE(Ind().ApplyIPProfile(1));
-  EXPECT_EQ(shown->Message,
-            "Adress IP was changed!\nProxyServer reads 10.0.0.9:80, expected 10.0.0.1:8080\n"
-            "ProxyOverride reads *.corp, expected *.corp;<local>\nThe settings are in force on "
-            "Local Area Connection.");
+  EXPECT_EQ(shown->Message, Msg("LabelIPNotHeld") +
+                                "\nProxyServer reads 10.0.0.9:80, expected 10.0.0.1:8080\n"
+                                "ProxyOverride reads *.corp, expected *.corp;<local>\n"
+                                "The settings are in force on Local Area Connection.");
   EXPECT_EQ(shown->Icon, ui::IDI_Exclamation);
 }
 
@@ -224,7 +261,7 @@ TEST_F(ProfileVerification, ALinkedMacWriteRefusedForRightsSaysSo) {
   AnswerConfirmation(true);
   RecordTimedMessage();
   EXPECT_TRUE(Ind().ApplyIPProfile(1));
-  EXPECT_EQ(shown->Message, "Adress IP was changed!\n" + Msg("LabelMacNeedsAdmin") +
+  EXPECT_EQ(shown->Message, Msg("LabelIPNotHeld") + "\n" + Msg("LabelMacNeedsAdmin") +
                                 "\nThe settings are in force on Local Area Connection.");
   EXPECT_FALSE(shown->RedVisible);  // nothing to restart
 }

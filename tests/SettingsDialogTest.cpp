@@ -530,7 +530,7 @@ TEST_F(SettingsDialog, SkinPreviewReplacesOnlyWhatTheFolderHolds) {
     const ui::PictureRef builtinGreen = d.ImagePrGreen.Picture();
     const ui::PictureRef builtinPlug = d.ImageACPlug.Picture();
     ASSERT_NE(builtinGreen, nullptr);
-    // Runs without the skin switch too.
+    // The pictures preview without the skin switch too.
     ui_->Select(d.ComboBoxGraphics, 0);
     EXPECT_TRUE(d.LabelRestartReq2.Visible());
     for (ui::TImage* image : {&d.ImageBatt, &d.Image3, &d.Image6, &d.Image11, &d.Image15}) {
@@ -541,10 +541,13 @@ TEST_F(SettingsDialog, SkinPreviewReplacesOnlyWhatTheFolderHolds) {
       EXPECT_EQ(image->Picture()->Pixel(1, 1), 0x00FF00u) << image->Name();
     EXPECT_EQ(d.ImagePrGreen.Picture(), builtinGreen);  // unreadable: kept
     EXPECT_EQ(d.ImageACPlug.Picture(), builtinPlug);    // missing: kept
-    EXPECT_EQ(d.Label3.Font().Color, 16777215);         // not in the section: kept
+    EXPECT_EQ(d.Label4.Font().Color, 16777215);         // the colours only with it
+    ui_->Click(d.CheckBoxExtImages);
+    EXPECT_EQ(d.Label3.Font().Color, 16777215);  // not in the section: kept
     EXPECT_EQ(d.Label4.Font().Color, 255);
     EXPECT_EQ(d.Label5.Font().Color, 65535);
     EXPECT_EQ(d.Label10.Font().Color, 0xFF00);
+    ui_->AnswerMessageBox(ui::ID_Ok);  // the restart notice
     Ok(d);
   });
   // The previewed colours are what OK stores.
@@ -560,6 +563,7 @@ TEST_F(SettingsDialog, ColourButtonsDefaultAndAssigningColoursToTheSkin) {
         "Extra=keep\r\n");
   Start();
   Open([&](TFormSettings& d) {
+    ui_->Click(d.CheckBoxExtImages);
     ui_->Select(d.ComboBoxGraphics, 0);
     EXPECT_EQ(d.Label3.Font().Color, 5);
     EXPECT_EQ(d.ColorDialog.FullOpen, true);
@@ -596,6 +600,42 @@ TEST_F(SettingsDialog, ColourButtonsDefaultAndAssigningColoursToTheSkin) {
     Cancel(d);
   });
   EXPECT_EQ(Ind().Cfg.WhenCharging, 16777215);
+  ExpectNoSurprises();
+}
+
+// A user who set their own colours and uses no skin keeps them, whatever skin is listed.
+TEST_F(SettingsDialog, WithoutSkinsTheStoredColoursShowAndOkKeepsThem) {
+  Write(dir.Path() / "Skin" / "Blue" / "colors.ini",
+        "[label_colors]\r\nWhenCharging=5\r\nWhenDischarging=6\r\n");
+  Plant(true, "WhenCharging", std::to_string(0x123456), kColors);
+  Plant(true, "ExtarnalImagesDirectory", "Blue");
+  Start();
+  Open([&](TFormSettings& d) {
+    EXPECT_EQ(d.ComboBoxGraphics.Text(), "Blue");
+    EXPECT_EQ(d.Label3.Font().Color, 0x123456);
+    // Ticked, the skin's colours show; unticked again, the stored ones.
+    ui_->Click(d.CheckBoxExtImages);
+    EXPECT_EQ(d.Label3.Font().Color, 5);
+    EXPECT_EQ(d.Label4.Font().Color, 6);
+    ui_->Click(d.CheckBoxExtImages);
+    EXPECT_EQ(d.Label3.Font().Color, 0x123456);
+    // A colour set without a skin is the user's own: it stays over a tick and back.
+    ui_->AnswerColorDialog(0x0000AA);
+    ui_->Click(d.ButtonColDischrge);
+    ui_->Click(d.CheckBoxExtImages);
+    ui_->Click(d.CheckBoxExtImages);
+    EXPECT_EQ(d.Label4.Font().Color, 0xAA);
+    Ok(d);
+  });
+  EXPECT_EQ(Stored("WhenCharging", kColors), std::to_string(0x123456));
+  EXPECT_EQ(Stored("WhenDischarging", kColors), "170");
+  Open([&](TFormSettings& d) {
+    ui_->Click(d.ButtonDefault);
+    ui_->Click(d.CheckBoxExtImages);
+    ui_->Click(d.CheckBoxExtImages);
+    EXPECT_EQ(d.Label3.Font().Color, 16777215);
+    Cancel(d);
+  });
   ExpectNoSurprises();
 }
 

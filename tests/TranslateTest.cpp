@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
 
 #include "i18n/FormLanguage.h"
 #include "i18n/Translate.h"
@@ -17,8 +18,17 @@ struct TColourButton : ui::TButton {
   using ui::TButton::TButton;
 };
 
+// A label that cannot take a new text.
+struct TStubbornLabel : ui::TLabel {
+  using ui::TLabel::TLabel;
+
+ protected:
+  void TextChanged() override { throw std::runtime_error("text refused"); }
+};
+
 struct SampleDialog : ui::TForm {
   SampleDialog() : ui::TForm(&ui::Application(), "FormSample") { SetCaption("Sample"); }
+  TStubbornLabel LabelStubborn{this, "LabelStubborn", this, {}, "Stubborn"};
   ui::TLabel Label1{this, "Label1", this, {}, "Name:"};
   ui::TButton Button1{this, "Button1", this, {}, "OK"};
   TColourButton ButtonColour{this, "ButtonColour", this, {}, "Colour"};
@@ -97,6 +107,14 @@ TEST_F(Translation, MissingFileSectionOrKeyKeepsTextsAndEmptyValuesEmptyThem) {
   EXPECT_EQ(form.Button1.Caption(), "");
 }
 
+TEST_F(Translation, AComponentThatCannotTakeItsTextDoesNotStopTheOthers) {
+  SampleDialog form;
+  Write("Test.lng", "[FormSample]\r\nLabelStubborn_Cpt=x\r\nLabel1_Cpt=Nom\r\nButton1_Cpt=Oui\r\n");
+  EXPECT_NO_THROW(Translate(form, "Test.lng"));
+  EXPECT_EQ(form.Label1.Caption(), "Nom");
+  EXPECT_EQ(form.Button1.Caption(), "Oui");
+}
+
 TEST_F(Translation, BackToEnglishKeepsTheTextsOfAWindowAlreadyTranslated) {
   SampleDialog form;
   Write("Test.lng", "[FormSample]\r\nLabel1_Cpt=Nom\r\n");
@@ -129,7 +147,7 @@ TEST_F(ShippedLanguage, TheSampleFileTranslatesIndicatorAndMessages) {
   TranslateForm(ind, *ind.FormLanguage, ind.ProgramDir());
   TranslateForm(*ind.FormLanguage, *ind.FormLanguage, ind.ProgramDir());
   Tick();
-  EXPECT_EQ(ind.LabelTimeToEnd.Caption(), "Kein Akku");
+  EXPECT_EQ(ind.LabelTimeToEnd.Caption(), "o. Akku");
   EXPECT_EQ(ind.ImageBatt.Hint(), "Kein Akku vorhanden");
   EXPECT_EQ(ind.mnuClose.Caption(), "Beenden");
   EXPECT_EQ(ind.mnuAbout.Caption(),

@@ -131,8 +131,10 @@ std::optional<std::vector<ConnectionConfig>> Win32IpHelper::Connections() {
     for (const IP_ADAPTER_UNICAST_ADDRESS_LH* u = a->FirstUnicastAddress; u; u = u->Next) {
       const std::string dotted = Dotted(u->Address);
       if (dotted.empty()) continue;
+      // Windows XP's record has the state too; a record too short for it tells nothing.
+      const auto dad = Has(u, &u->DadState) ? DadState(u->DadState) : DadState::Invalid;
       config.Addresses.push_back(
-          {dotted, Has(u, &u->OnLinkPrefixLength) ? int(u->OnLinkPrefixLength) : 0});
+          {dotted, Has(u, &u->OnLinkPrefixLength) ? int(u->OnLinkPrefixLength) : 0, dad});
     }
     for (const IP_ADAPTER_DNS_SERVER_ADDRESS_XP* d = a->FirstDnsServerAddress; d; d = d->Next) {
       const std::string dotted = Dotted(d->Address);

@@ -36,16 +36,19 @@ std::intptr_t ExecuteAndWait(const char* verb, const std::string& file, const st
   bool started = execute(&info) != FALSE;
   const DWORD error = started ? 0 : GetLastError();
   KernelHandle process(info.hProcess);
-  auto code = reinterpret_cast<std::intptr_t>(info.hInstApp);
-  // Callers test the code alone, so a failed launch must never look like a started one.
-  if (!started && code > 32) code = SE_ERR_NOASSOC;
-  // The user said no to the system's question for administrator rights.
-  if (!started && error == ERROR_CANCELLED) code = LaunchDeclined;
   if (started && wait && process) WaitForSingleObject(process.get(), INFINITE);
-  return code;
+  return LaunchCode(started, error, reinterpret_cast<std::intptr_t>(info.hInstApp));
 }
 
 }  // namespace
+
+std::intptr_t LaunchCode(bool started, unsigned long lastError, std::intptr_t instApp) {
+  if (started) return instApp;
+  // The user said no to the system's question for administrator rights.
+  if (lastError == ERROR_CANCELLED) return LaunchDeclined;
+  // Callers test the code alone, so a failed launch must never look like a started one.
+  return instApp > 32 ? SE_ERR_NOASSOC : instApp;
+}
 
 std::intptr_t Win32Processes::ShellExecuteAndWait(const std::string& file,
                                                   const std::string& params,

@@ -2,8 +2,7 @@
 // indicator on the running desktop over a fake platform that holds example profiles (an
 // office, a home and a hotel, a proxy, a MAC), four logged battery periods and the German
 // language file, worked by a script of steps that run one per tick of whichever loop is
-// running (the program's own, a modal dialog's, an open menu's): right clicks, menu choices
-// by the arrow keys, posted button clicks, tabs and combo picks, and pictures of windows.
+// running (tests/win32/UserSteps.h), with tabs and combo picks and pictures of windows.
 #pragma once
 // Before <windows.h>: the indicator's header names key codes that <windows.h> makes macros.
 #include "app/FormQuontharyMain.h"
@@ -38,6 +37,7 @@
 #include "tests/IndicatorFixture.h"
 #include "tests/win32/MenuSteps.h"
 #include "tests/win32/Screenshot.h"
+#include "tests/win32/UserSteps.h"
 #include "tests/win32/Win32Fixture.h"
 
 namespace win32test {
@@ -103,8 +103,6 @@ inline int Colours(const screenshot::Capture& shot) {
   return int(std::unique(colours.begin(), colours.end()) - colours.begin());
 }
 
-using Step = std::function<bool()>;  // true: done
-
 class ProgramScript : public Win32Ui {
  protected:
   // shotFolder: below build/screenshots/ ("" for that folder itself).
@@ -152,8 +150,7 @@ class ProgramScript : public Win32Ui {
     Adapter("0000", "Realtek RTL8139 Family PCI Fast Ethernet NIC", "");
     Adapter("0001", "Intel(R) PRO/Wireless 2200BG Network Connection", "02A1B2C3D4E5");
 
-    driver = std::make_unique<ui::TTimer>(&ui::Application(), "Driver", 100, true);
-    driver->SetOnTimer([this](ui::TObject*) { Tick(); });
+    driver = std::make_unique<usersteps::Script>();
   }
   void TearDown() override {
     driver.reset();
@@ -193,96 +190,12 @@ class ProgramScript : public Win32Ui {
   TFormQuonthary& Ind() { return *owner->Indicator; }
 
   // ---- the script, one step per tick of whichever loop runs ----
-  void Tick() {
-    if (steps.empty() || busy) return;
-    busy = true;
-    if (steps.front()()) steps.pop_front();
-    busy = false;
+  void Run(std::deque<usersteps::Step> todo, int timeoutMs = 30000) {
+    driver->Run(std::move(todo), timeoutMs);
   }
-  void Run(std::deque<Step> todo, int timeoutMs = 30000) {
-    steps = std::move(todo);
-    for (int waited = 0; !steps.empty() && waited < timeoutMs; waited += 20) {
-      Settle();
-      Sleep(20);
-    }
-    EXPECT_TRUE(steps.empty()) << steps.size() << " steps left undone";
-    steps.clear();
-    // Whatever is still open is closed, so that a failed run does not hang the next test.
-    for (int i = 0; i < 20; ++i) {
-      ui::TForm* open = OpenModal();
-      if (!open) break;
-      open->Close();
-      Settle();
-    }
-  }
-  static Step Do(std::function<void()> action) {
-    return [action] {
-      action();
-      return true;
-    };
-  }
-  static Step Wait(int ticks) {
-    auto left = std::make_shared<int>(ticks);
-    return [left] { return --*left <= 0; };
-  }
-  // The window of the innermost modal run.
-  static ui::TForm* OpenModal() {
-    ui::TForm* found = nullptr;
-    for (ui::TComponent* c : ui::Application().Components()) {
-      auto* form = dynamic_cast<ui::TForm*>(c);
-      if (form && form->Modal() && form->Visible() && IsWindowVisible(Hwnd(*form))) found = form;
-    }
-    return found;
-  }
-  // Waits until a window of type W is the one up, and painted.
-  template <class W>
-  static Step WaitFor(W*& window) {
-    auto seen = std::make_shared<int>(0);
-    return [&window, seen] {
-      auto* open = dynamic_cast<W*>(OpenModal());
-      if (!open) {
-        *seen = 0;
-        return false;
-      }
-      if (++*seen < 4) return false;
-      window = open;
-      return true;
-    };
-  }
-
-  // The right button on the indicator.
-  Step RightClick() {
-    return Do([this] {
-      PostMessageA(Hwnd(Ind()), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(10, 5));
-      PostMessageA(Hwnd(Ind()), WM_RBUTTONUP, 0, MAKELPARAM(10, 5));
-    });
-  }
-  // An item of the open menu (the newest menu window), reached with the arrow keys and then
-  // chosen with key: Enter for a command, the right arrow to open a submenu.
-  static Step Choose(const ui::TMenuItem& parent, const ui::TMenuItem& item,
-                     WPARAM key = VK_RETURN) {
-    return [&parent, &item, key] {
-      const auto menus = menusteps::MenuWindows();
-      if (menus.empty()) return false;
-      HWND menu = menus.back();
-      HMENU items = reinterpret_cast<HMENU>(SendMessageA(menu, MN_GETHMENU, 0, 0));
-      // Owner-drawn items carry no text: the item's place among those shown.
-      int place = -1, shown = 0;
-      for (int i = 0; i < parent.Count(); ++i) {
-        if (!parent.Item(i)->Visible()) continue;
-        if (parent.Item(i) == &item) place = shown;
-        ++shown;
-      }
-      EXPECT_GE(place, 0) << item.Name();
-      if (place < 0) return true;
-      const bool lit = GetMenuState(items, UINT(place), MF_BYPOSITION) & MF_HILITE;
-      PostMessageA(menu, WM_KEYDOWN, lit ? key : VK_DOWN, 0);
-      return lit;
-    };
-  }
-  Step FromTheMenu(const ui::TMenuItem& item) { return Choose(Ind().PopupMenu.Items(), item); }
-  static Step Click(ui::TWinControl& control) {
-    return Do([&control] { PostMessageA(Hwnd(control), BM_CLICK, 0, 0); });
+  usersteps::Step RightClick() { return usersteps::RightClick(Ind()); }
+  usersteps::Step FromTheMenu(const ui::TMenuItem& item) {
+    return usersteps::Choose(Ind().PopupMenu.Items(), item);
   }
   static void ClickTab(ui::TPageControl& pages, int index) {
     HWND tabs = Hwnd(pages);
@@ -322,9 +235,7 @@ class ProgramScript : public Win32Ui {
                          fake.InternetSettings};
   std::string folder, shots;
   std::unique_ptr<TFormQuontharyMain> owner;
-  std::unique_ptr<ui::TTimer> driver;
-  std::deque<Step> steps;
-  bool busy = false;
+  std::unique_ptr<usersteps::Script> driver;
   std::vector<std::string> saved;
 
  private:

@@ -19,7 +19,9 @@
 #include <thread>
 #include <vector>
 
+#include "dialogs/FormMsgBox.h"
 #include "profiles/FormChanger.h"
+#include "profiles/FormMessageChanger.h"
 #include "system/fake/FakePlatform.h"
 #include "system/win32/Win32Desktop.h"
 #include "system/win32/Win32Environment.h"
@@ -30,7 +32,9 @@
 #include "tests/IndicatorDefaults.h"
 #include "tests/IndicatorFixture.h"
 #include "tests/win32/Screenshot.h"
+#include "tests/win32/StandInTaskbar.h"
 #include "tests/win32/TestWindow.h"
+#include "tests/win32/UserSteps.h"
 #include "tests/win32/Win32Fixture.h"
 
 namespace {
@@ -417,6 +421,87 @@ TEST_F(Win32Commands, TaskbarModeWithoutATaskbarKeepsTheGaugeInSight) {
   EXPECT_TRUE(screenshot::Window(f.Handle())
                   .Scaled(8)
                   .SavePng("..\\screenshots\\indicator-taskbar-mode-without-taskbar.png"));
+}
+
+// Docked, the gauge is a child of the taskbar, another process's window, so no modal run
+// disables it. From inside the first profile change's confirmation and result box, the
+// menu, the hot key and the double click start no second one, and the program comes
+// through whole.
+TEST_F(Win32Commands, NoSecondProfileChangeFromTheGaugeDockedInAnotherProcesssTaskbar) {
+  using namespace usersteps;
+  StandInTaskbar bar;
+  ASSERT_TRUE(bar.Running());
+  Put("ShowInTaskBar", "1");
+  Put("ShowMenuChange", "1");
+  Put("HotKeyProxyChanger", "1");
+  TFormQuonthary& f = Start();
+  f.Profiles.ProxyProfiles[0] = {true, "Office proxy", true, "127.0.0.1", "3128", false};
+  f.Profiles.ProxyProfiles[1] = {true, "No proxy", false, "", "", false};
+  f.UpdateProxyMenuItems();
+  ASSERT_EQ(GetAncestor(Hwnd(f), GA_ROOT), bar.Window());
+  // No battery ticks meanwhile: the only sounds are the ones the commands make.
+  f.Timer.SetEnabled(false);
+
+  // The proxy submenu and the proxy switcher item as the opened menu shows them.
+  std::vector<bool> greyed;
+  const ui::TMenuItem& root = f.PopupMenu.Items();
+  const Step lookAtTheMenu = [&] {
+    const auto menus = menusteps::MenuWindows();
+    if (menus.empty()) return false;
+    HMENU items = reinterpret_cast<HMENU>(SendMessageA(menus.back(), MN_GETHMENU, 0, 0));
+    for (int i = 0, shown = 0; i < root.Count(); ++i) {
+      if (!root.Item(i)->Visible()) continue;
+      if (root.Item(i) == &f.mnuProxyChanger || root.Item(i) == &f.mnuProxyChangerDialog)
+        greyed.push_back(GetMenuState(items, UINT(shown), MF_BYPOSITION) & MF_GRAYED);
+      ++shown;
+    }
+    EndMenu();
+    return true;
+  };
+  ui::TForm* firstWindow = nullptr;
+  auto tryAnother = [&](std::deque<Step>& script) {
+    script.push_back(Do([&] { firstWindow = Script::OpenModal(); }));
+    script.push_back(RightClick(f));
+    script.push_back(lookAtTheMenu);
+    script.push_back([] { return menusteps::MenuWindows().empty(); });
+    script.push_back(Do([&] {
+      PostMessageA(Hwnd(*owner), WM_HOTKEY, 44206, MAKELPARAM(MOD_WIN | MOD_SHIFT, '2'));
+      PostMessageA(Hwnd(f), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(10, 5));
+    }));
+    script.push_back(Wait(5));
+    script.push_back(Do([&] {
+      EXPECT_EQ(Script::OpenModal(), firstWindow);
+      EXPECT_EQ(f.FormChanger, nullptr);
+      // Should it have come, it must not hold up the rest.
+      if (ui::TForm* other = Script::OpenModal(); other && other != firstWindow) other->Close();
+    }));
+  };
+  TFormMessageChanger* confirmation = nullptr;
+  TFormMsgBox* box = nullptr;
+  std::deque<Step> script{RightClick(f), Choose(root, f.mnuProxyChanger, VK_RIGHT),
+                          [] { return menusteps::MenuWindows().size() == 2; },
+                          Choose(f.mnuProxyChanger, *f.mnuPX[0]), WaitFor(confirmation)};
+  tryAnother(script);
+  script.push_back(Do([&] { PostMessageA(Hwnd(confirmation->Button1), BM_CLICK, 0, 0); }));
+  script.push_back(WaitFor(box));
+  tryAnother(script);
+  script.push_back(Do([&] { PostMessageA(Hwnd(box->ButtonOK), BM_CLICK, 0, 0); }));
+  script.push_back([&] { return f.FormMsgBox == nullptr; });
+  fake.Sound.Events.clear();
+  Script driver;
+  driver.Run(std::move(script));
+
+  EXPECT_EQ(greyed, (std::vector<bool>{true, true, true, true}));
+  // Only the result box's beep: the double clicks did nothing.
+  EXPECT_EQ(fake.Sound.Events, (std::vector<sys::SoundEvent>{sys::SoundEvent::SystemBeep(0)}));
+  EXPECT_EQ(fake.Registry.Value(sys::RootKey::CurrentUser, kInternetSettings, "ProxyServer")->Text,
+            "127.0.0.1:3128");
+  // Everything closed: no window, no taskbar button, a menu that works again.
+  EXPECT_TRUE(f.Dialogs.Empty());
+  EXPECT_FALSE(IsWindowVisible(reinterpret_cast<HWND>(ui::Application().Handle())));
+  EXPECT_TRUE(IsWindow(Hwnd(f)));
+  f.PopupMenuPopup(&f.PopupMenu);
+  EXPECT_TRUE(f.mnuProxyChanger.Enabled());
 }
 
 }  // namespace

@@ -14,10 +14,15 @@
 
 namespace {
 
+using usersteps::Choose;
+using usersteps::Click;
+using usersteps::Do;
+using usersteps::Step;
+using usersteps::Wait;
+using usersteps::WaitFor;
 using win32test::Hwnd;
 using win32test::kBase;
 using win32test::Settle;
-using win32test::Step;
 
 // Wine draws no window of one program inside another program's: the picture of the taskbar
 // gets the gauge's own painting where it is docked, within its battery-shaped region.

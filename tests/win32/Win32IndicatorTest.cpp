@@ -8,10 +8,13 @@
 #include "ui/win32/WinApi.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "system/Environment.h"
 #include "system/fake/FakePlatform.h"
 #include "system/win32/Win32Desktop.h"
 #include "system/win32/Win32Environment.h"
@@ -27,6 +30,8 @@ namespace {
 
 using namespace win32test;
 using Taskbar = StandInTaskbar::Options;
+
+std::string ShotPath(const std::string& name) { return "..\\screenshots\\" + name + ".png"; }
 
 class Win32Indicator : public Win32Ui {
  protected:
@@ -65,6 +70,76 @@ class Win32Indicator : public Win32Ui {
     Settle();
     Sleep(150);
     Settle();
+  }
+
+  // Each word the gauge shows, in a shipped language at the default height, without and with
+  // the state text: the label that carries it grows to the left from the gauge's right end,
+  // and must stay inside it. Photographed; the words that do not fit are returned.
+  std::vector<std::string> GaugeWords(const std::string& file, const std::string& language) {
+    const std::string folder = sys::DirectoryOf(fake.Environment.Exe);
+    std::filesystem::create_directories(folder + "language");
+    std::filesystem::copy_file(std::string(Q_SOURCE_DIR) + "\\resources\\language\\" + file,
+                               folder + "language\\" + file,
+                               std::filesystem::copy_options::overwrite_existing);
+    fake.Registry.PutValue(sys::RootKey::CurrentUser, "\\Software\\Quonthary", "LanguageFile",
+                           {sys::ValueKind::String, file, 0});
+    TFormQuonthary& f = Start(false);
+    using testing_support::OnBattery;
+    using testing_support::OnMains;
+    auto tick = [&](const sys::SystemPowerStatus& status) {
+      fake.PowerSource.Status = status;
+      f.DisplaySkipTicks = 0;
+      f.TimerTimer(&f);
+    };
+    const std::pair<const char*, std::function<void()>> words[] = {
+        {"battery",
+         [&] {
+           tick(OnMains(64));
+           f.Cfg.LogWorkTime = true;
+           f.TrackPowerSource(true, 64);
+         }},
+        {"ac-line",
+         [&] {
+           f.TrackPowerSource(false, 64);
+           f.Cfg.LogWorkTime = false;
+         }},
+        {"volume", [&] { f.ShowVolume(45, 100, true); }},
+        {"mute", [&] { f.ShowMute(true, true); }},
+        {"unmute", [&] { f.ShowMute(false, true); }},
+        {"monitor-off", [&] { f.MonitorOff(); }},
+        {"monitor-on", [&] { f.MonitorOn(); }},
+        {"connection-error",
+         [&] {
+           f.ImageNoInternet.Hide();
+           f.ConnectionFailures = 1;
+           fake.IcmpEcho.Push(sys::FakeIcmpEcho::Result::TimedOut());
+           f.TimerIcmpTimer(&f);
+         }},
+        {"low-charge", [&] { f.ShowPowerMessage(f.Msg("LabelAlertLow"), f.Cfg.WhenDischarging); }},
+        {"unplug", [&] { f.ShowPowerMessage(f.Msg("LabelAlertUnplug"), f.Cfg.WhenCharging); }},
+        {"no-battery", [&] { tick(testing_support::NoBattery()); }},
+        {"full", [&] { tick(OnMains(100, false)); }},
+        {"empty", [&] { tick(OnBattery(3)); }},
+    };
+    std::vector<std::string> cut;
+    for (bool stateText : {false, true}) {
+      f.Cfg.ShowInfoText = stateText;
+      f.Cfg.LogWorkTime = false;
+      for (const auto& [word, show] : words) {
+        show();
+        Paint();
+        const std::string name = std::string(word) + (stateText ? "-with-state" : "");
+        EXPECT_TRUE(screenshot::Window(f.Handle())
+                        .Scaled(6)
+                        .SavePng(ShotPath("gauge-" + language + "-" + name)));
+        for (ui::TLabel* label : {&f.LabelState, &f.LabelTimeToEnd})
+          if (label->Visible() && !label->Caption().empty() &&
+              (label->Left() < 0 || label->Bottom() > f.ClientHeight()))
+            cut.push_back(name + ": " + label->Caption());
+      }
+    }
+    owner.reset();
+    return cut;
   }
 
   sys::FakePlatform fake;
@@ -108,8 +183,6 @@ void ExpectBatteryRegion(HWND window, int w, int h) {
   EXPECT_EQ(wrong, 0);
   DeleteObject(region);
 }
-
-std::string ShotPath(const std::string& name) { return "..\\screenshots\\" + name + ".png"; }
 
 // The right end of a capture, for viewing the indicator in the wide taskbar.
 screenshot::Capture RightEnd(const screenshot::Capture& whole, int width) {
@@ -343,6 +416,24 @@ TEST_F(Win32Indicator, ATaskbarThatShowsNothingLeavesTheGaugeOnScreen) {
   ShowWindow(bar->Window(), SW_HIDE);
   f.TimerTimer(&f);
   expectFree(Hwnd(f));
+}
+
+// The translated gauge words fit at the default height. The English ones, the designed
+// texts, are photographed beside them; "BATTERY", "Mon-OFF", "Conn.err", "No Batt." and
+// "UNPLUG" run a few pixels past the gauge's left end in wine's Tahoma, and are only
+// recorded.
+TEST_F(Win32Indicator, GaugeWordsInGermanBesideTheEnglish) {
+  std::string english;
+  for (const std::string& word : GaugeWords("English.lng", "english")) english += word + "; ";
+  RecordProperty("EnglishWordsPastTheEdge", english);
+  EXPECT_EQ(GaugeWords("Deutsch.lng", "deutsch"), std::vector<std::string>{});
+}
+
+using Win32PolishGauge = Win32Indicator;
+
+TEST_F(Win32PolishGauge, GaugeWordsInPolish) {
+  if (GetACP() != 1250) GTEST_SKIP() << "the ANSI code page is " << GetACP() << ", not 1250";
+  EXPECT_EQ(GaugeWords("Polski.lng", "polski"), std::vector<std::string>{});
 }
 
 }  // namespace

@@ -20,7 +20,10 @@ TEST(Win32IpHelper, ListsTheConnectionsWithTheirIPv4Settings) {
       EXPECT_TRUE(sys::ParseIPv4(u.Address)) << u.Address;
       EXPECT_GT(u.PrefixLength, 0) << c.Name << " " << u.Address;
       EXPECT_LE(u.PrefixLength, 32) << c.Name << " " << u.Address;
-      seen += " " + u.Address + "/" + std::to_string(u.PrefixLength);
+      seen += " " + u.Address + "/" + std::to_string(u.PrefixLength) + " dad " +
+              std::to_string(int(u.Dad));
+      // Addresses in use: no duplicate, and a state the system reports (XP's record too).
+      EXPECT_EQ(u.Dad, sys::DadState::Preferred) << c.Name << " " << u.Address;
       loopback |= u.Address == "127.0.0.1";
     }
     for (const std::string& g : c.Gateways) {

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include "system/win32/Win32Clock.h"
 #include "system/win32/Win32Processes.h"
@@ -45,6 +46,15 @@ TEST(Win32Processes, MissingProgramIsNotStarted) {
             32);
   EXPECT_LE(shell.ShellOpen(files.Path("no_such_document.bat"), sys::ShowMinimized), 32);
   RecordProperty("ShellErrorBoxes", closer.Closed());
+}
+
+TEST(Win32Processes, TheLaunchCodeTellsADeclineAndNeverCallsAFailureStarted) {
+  EXPECT_EQ(sys::LaunchCode(true, 0, 42), 42);
+  // No to the question for administrator rights.
+  EXPECT_EQ(sys::LaunchCode(false, ERROR_CANCELLED, 42), sys::LaunchDeclined);
+  EXPECT_EQ(sys::LaunchCode(false, ERROR_CANCELLED, SE_ERR_ACCESSDENIED), sys::LaunchDeclined);
+  EXPECT_EQ(sys::LaunchCode(false, ERROR_FILE_NOT_FOUND, SE_ERR_FNF), SE_ERR_FNF);
+  EXPECT_EQ(sys::LaunchCode(false, ERROR_ACCESS_DENIED, 42), SE_ERR_NOASSOC);
 }
 
 TEST(Win32Processes, OpenStartsWithoutWaiting) {

@@ -10,11 +10,16 @@
 
 namespace {
 
+using usersteps::Choose;
+using usersteps::Click;
+using usersteps::Do;
+using usersteps::Step;
+using usersteps::Wait;
+using usersteps::WaitFor;
 using win32test::Hwnd;
 using win32test::kBase;
 using win32test::Part;
 using win32test::Settle;
-using win32test::Step;
 
 class Win32ReadmePictures : public win32test::ProgramScript {
  protected:
