@@ -2,12 +2,13 @@
 // DPI (120, 144, 192 and 96) and starts this program once for each, on a desktop as many
 // pixels big as 1024 x 768 design pixels. Each window is opened as a user opens it, its
 // layout as shown is checked in English, German and Polish (tests/win32/ShownLayout.h), and
-// the English one is photographed into build/screenshots/dpi-<dpi>-<window>.png; the gauge
+// each photographed into build/screenshots/dpi-<dpi>-<window>[-<language>].png; the gauge
 // docks in a stand-in taskbar as high as Windows makes one at that DPI, and floats.
 #include "tests/win32/ProgramScript.h"
 
 #include <cstdlib>
 
+#include "i18n/FillIn.h"
 #include "system/win32/Dpi.h"
 #include "tests/win32/ShownLayout.h"
 #include "tests/win32/StandInTaskbar.h"
@@ -57,15 +58,17 @@ class Win32DpiWindows : public win32test::ProgramScript {
     std::filesystem::copy_file(std::string(Q_SOURCE_DIR) + "\\resources\\language\\Polski.lng",
                                folder + "language\\Polski.lng");
   }
+  // dpi-<dpi>-<window> in English, with the language's name after it in the others.
   std::string ShotName(const std::string& what) const {
-    return "dpi-" + std::to_string(dpi) + "-" + what;
+    const std::string in = language.empty() ? "" : "-" + language.substr(0, language.find('.'));
+    return "dpi-" + std::to_string(dpi) + "-" + what + in;
   }
-  // The window's layout as shown, and its picture in the first language.
+  // The window's layout as shown, and its picture.
   void Look(ui::TForm& window, const std::string& what) {
     RedrawWindow(Hwnd(window), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     for (const std::string& fault : win32test::ShownLayoutFaults(window))
       ADD_FAILURE() << (language.empty() ? "English" : language) << ", " << what << ": " << fault;
-    if (language.empty()) Save(screenshot::Window(window.Handle()), ShotName(what));
+    Save(screenshot::Window(window.Handle()), ShotName(what));
   }
   // Opens a window from the menu (the battery history is not modal), looks at it and closes
   // it with its button.
@@ -101,15 +104,13 @@ TEST_P(Win32DpiDialogs, EveryDialogFromTheMenu) {
   TFormMessageChanger* confirmation = nullptr;
   TFormMsgBox* box = nullptr;
   // The menu, then the settings' five pages.
-  std::deque<Step> script{RightClick(),
-                          [] { return !menusteps::MenuWindows().empty(); },
-                          Wait(2),
-                          Do([this] {
-                            if (language.empty())
-                              Save(menusteps::CaptureMenus(8), ShotName("context-menu"));
-                          }),
-                          FromTheMenu(f.mnuSettings),
-                          WaitFor(settings)};
+  std::deque<Step> script{
+      RightClick(),
+      [] { return !menusteps::MenuWindows().empty(); },
+      Wait(2),
+      Do([this] { Save(menusteps::CaptureMenus(8), ShotName("context-menu")); }),
+      FromTheMenu(f.mnuSettings),
+      WaitFor(settings)};
   for (int page = 0; page < 5; ++page) {
     script.push_back(Do([&settings, page] { ClickTab(settings->PageControl1, page); }));
     script.push_back(Wait(2));
@@ -155,6 +156,25 @@ TEST_P(Win32DpiDialogs, EveryDialogFromTheMenu) {
   script.push_back(WaitFor(box));
   script.push_back(Do([&] {
     Look(*box, "timed-box");
+    PostMessageA(Hwnd(box->ButtonOK), BM_CLICK, 0, 0);
+  }));
+  script.push_back([&] { return f.FormMsgBox == nullptr; });
+  // The longest result the box gives, a warning: what did not hold, an address in use, a
+  // proxy not put back, and the red line. Opened from a timer of its own, as the box's own
+  // run would stop the script's.
+  ui::TTimer later(&ui::Application(), "Later", 50, false);
+  later.SetOnTimer([&](ui::TObject*) {
+    later.SetEnabled(false);
+    f.ShowTimedMessage(
+        f.Msg("LabelIPNotHeld") + "\n" +
+            FillIn(f.Msg("LabelIPDuplicate"), {"Local Area Connection", "10.0.0.5"}) + "\n" +
+            f.Msg("LabelProxyNotRestored"),
+        f.Msg("LabelDisEnab"), 20, ui::IDI_Exclamation);
+  });
+  script.push_back(Do([&] { later.SetEnabled(true); }));
+  script.push_back(WaitFor(box));
+  script.push_back(Do([&] {
+    Look(*box, "timed-box-warning");
     PostMessageA(Hwnd(box->ButtonOK), BM_CLICK, 0, 0);
   }));
   script.push_back([&] { return f.FormMsgBox == nullptr; });
