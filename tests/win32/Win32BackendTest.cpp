@@ -401,6 +401,8 @@ TEST_F(Win32Backend, MouseReachesWindowlessChildrenOfEveryHolder) {
 // design values, the windows show them scaled, in fonts made for that DPI.
 TEST_F(Win32Backend, AFormMovedToAMonitorOfAnotherDpiShowsItsDesignScaled) {
   SampleForm form(&Application());
+  form.ButtonOK.SetHint("Confirms");
+  form.ButtonOK.SetShowHint(true);
   form.Show();
   Settle();
   const int clientWidth = form.ClientWidth(), clientHeight = form.ClientHeight();
@@ -441,6 +443,13 @@ TEST_F(Win32Backend, AFormMovedToAMonitorOfAnotherDpiShowsItsDesignScaled) {
   LOGFONTA font{};
   GetObjectA(reinterpret_cast<HFONT>(Send(Hwnd(form.Edit), WM_GETFONT)), sizeof font, &font);
   EXPECT_EQ(font.lfHeight, -17);  // 11 design pixels at 150 %
+  // The tips in the system's tooltip font as made for that DPI.
+  NONCLIENTMETRICSA metrics{};
+  metrics.cbSize = sizeof metrics;
+  ASSERT_TRUE(SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0));
+  const HFONT tipFont = reinterpret_cast<HFONT>(Send(TooltipOf(Hwnd(form)), WM_GETFONT));
+  ASSERT_TRUE(tipFont && GetObjectA(tipFont, sizeof font, &font));
+  EXPECT_EQ(font.lfHeight, ::MulDiv(metrics.lfStatusFont.lfHeight, 144, 96));
   // A pinned size pins the window's pixels.
   form.PinSize();
   MINMAXINFO limits{};
