@@ -43,9 +43,11 @@ TEST(Scaling, EdgesKeepNeighboursApartAndTextFitsAnywhere) {
   // Two controls side by side at 0..3 and 3..6: their pixels meet without overlapping.
   EXPECT_EQ(s.ToPixels(sys::Rect{1, 0, 3, 21}), (sys::Rect{2, 0, 5, 32}));
   EXPECT_EQ(s.ToPixels(sys::Rect{3, 0, 6, 21}).Left, 5);
+  // No wider than needed: 45 design pixels show 67 or 68, so a word of 67 takes 45.
+  EXPECT_EQ(s.DesignLength(67), 45);
   for (int dpi : {120, 144, 168, 192})
     for (int measured = 0; measured < 300; ++measured)
-      for (int left = 0; left < 8; ++left) {
+      for (int left = -8; left < 8; ++left) {
         const ui::Scaling at{dpi};
         const int length = at.DesignLength(measured);
         ASSERT_GE(at.ToPixels(left + length) - at.ToPixels(left), measured)

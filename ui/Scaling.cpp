@@ -41,10 +41,11 @@ int Scaling::ToPixelsAtLeast(int design) const {
 
 int Scaling::DesignLength(int pixels) const {
   if (Identity() || pixels <= 0) return pixels;
-  // Each scaled edge is off by half a pixel at most, so a design length of at least one
-  // pixel more than measured shows the whole measure wherever it starts.
-  const std::int64_t needed = std::int64_t(pixels + 1) * kDesignDpi;
-  return int((needed + Dpi - 1) / Dpi);
+  // Rounded up. Each scaled edge is off by less than half a pixel on one side (halves round
+  // away from zero), so a design length d shows more than d * Dpi / 96 - 1 pixels, a whole
+  // number: at least the measure wherever it starts. A pixel more would push a text that
+  // fits at 96 DPI past its place (a gauge word beside the gauge's end).
+  return int((std::int64_t(pixels) * kDesignDpi + Dpi - 1) / Dpi);
 }
 
 }  // namespace ui
