@@ -149,9 +149,7 @@ ensure_display() {
   if [ -n "${DISPLAY:-}" ]; then return; fi
   local n=90
   while [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ]; do n=$((n + 1)); done
-  # Room for the desktops of the DPI runs (1024 x 768 design pixels at 192 DPI); the test
-  # desktop "shell" stays 1024 x 768 in its top left corner.
-  Xvfb ":$n" -screen 0 2048x1536x24 -nolisten tcp >/dev/null 2>&1 &
+  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
   local pid=$!
   Q_CLEANUP+=("kill $pid 2>/dev/null")
   export DISPLAY=":$n"

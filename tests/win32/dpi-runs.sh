@@ -9,7 +9,15 @@ set -u
 wine=$1
 program="Z:${2//\//\\}"
 key='HKCU\Control Panel\Desktop'
-trap '"$wine" reg delete "$key" /v LogPixels /f >/dev/null 2>&1' EXIT
+# The desktops (up to 2048 x 1536) on a display of their own, bigger than the test display,
+# whose pointer must stay on the 1024 x 768 test desktop for wine to move it.
+n=190
+while [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ]; do n=$((n + 1)); done
+Xvfb ":$n" -screen 0 2048x1536x24 -nolisten tcp >/dev/null 2>&1 &
+display=$!
+trap '"$wine" reg delete "$key" /v LogPixels /f >/dev/null 2>&1; kill $display 2>/dev/null' EXIT
+for i in $(seq 50); do [ -e /tmp/.X11-unix/X$n ] && break; sleep 0.1; done
+export DISPLAY=":$n"
 failed=()
 for dpi in ${Q_DPIS:-120 144 192 96}; do
   "$wine" reg add "$key" /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
