@@ -11,11 +11,11 @@ function add(size, file,    object, library) {
   if (size == 0 || section !~ /^\.(text|eh_frame|rdata|data)$/) return
   object = file
   sub(/.*\//, "", object)
-  # The release is optimised whole at the link: its own objects come out as one.
-  if (object ~ /\.ltrans\.o$/) object = "(the program's objects, optimised as one)"
   library = object
   if (library ~ /\(/) sub(/\(.*/, "", library)
   else library = "(program objects)"
+  # The release is optimised whole at the link: its own objects come out as one.
+  if (object ~ /\.ltrans\.o$/) object = "(the program's objects, optimised as one)"
   if (library ~ /^lib(qcore|quonthary)/) library = "(program objects)"
   bytes[object, section] += size
   total[object] += size
