@@ -245,6 +245,7 @@ TEST_F(Volume, AnEndpointThatRefusesGivesTheKeysToTheMixer) {
     fake.Endpoint.RefuseLevels = c.LevelsAtStart;
     TFormQuonthary& f = StartOnEndpoint({0.5f});
     EXPECT_EQ(f.Volume.UsesEndpoint(), !c.LevelsAtStart);
+    EXPECT_EQ(fake.Endpoint.Opened.has_value(), !c.LevelsAtStart) << "kept only if it sets";
     fake.Endpoint.RefuseLevels = c.Levels;
     fake.Endpoint.RefuseMute = c.Mute;
     fake.Endpoint.FailCalls = c.Every;
