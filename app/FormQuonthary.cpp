@@ -108,6 +108,7 @@ TFormQuonthary::TFormQuonthary(ui::TForm& ownerForm, const sys::Platform& platfo
 
   Timer.SetOnTimer([this](ui::TObject* s) { TimerTimer(s); });
   TimerIcmp.SetOnTimer([this](ui::TObject* s) { TimerIcmpTimer(s); });
+  TimerOpenVolume.SetOnTimer([this](ui::TObject* s) { TimerOpenVolumeTimer(s); });
 
   FormCreate();
 }
@@ -142,7 +143,6 @@ void TFormQuonthary::FormCreate() {
   TrayNotifyWindow = taskbar.Tray;
   ContentBridgeWindow = taskbar.Bridge;
 
-  OpenMixers();
   VolumePopupTimer.reset();
   LastVolume = -1;
   LastMute = -1;
@@ -185,7 +185,7 @@ void TFormQuonthary::FormCreate() {
   OnBatterySeconds = 0;
   OnBatteryCountdown = 0;
   WasOnBattery = false;
-  ReadVolumeQuietly();
+  TimerOpenVolume.SetEnabled(true);
   TickCounter = 0;
 
   if (Cfg.ConnectionCheck)

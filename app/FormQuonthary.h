@@ -87,6 +87,9 @@ class TFormQuonthary : public ui::TForm {
 
   ui::TTimer Timer{this, "Timer", 1000, false};
   ui::TTimer TimerIcmp{this, "TimerIcmp", 2000, false};
+  // Once, when the window has shown and painted (a timer comes after the paint): opening
+  // the audio endpoint or mixer wakes the sound system, which the gauge need not wait for.
+  ui::TTimer TimerOpenVolume{this, "TimerOpenVolume", 1, false};
 
   // ---- settings and state ----
   sys::Platform Sys;  // the adapters (a bundle of references)
@@ -341,6 +344,7 @@ class TFormQuonthary : public ui::TForm {
   void GaugeToFront();
   void OpenMixers();
   void ReadVolumeQuietly();
+  void TimerOpenVolumeTimer(ui::TObject* sender);
   void VolumeUp();
   void VolumeDown();
   void ToggleMute();

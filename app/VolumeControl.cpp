@@ -10,6 +10,12 @@ void TFormQuonthary::OpenMixers() {
   Volume.Open(Handle());
 }
 
+void TFormQuonthary::TimerOpenVolumeTimer(ui::TObject*) {
+  TimerOpenVolume.SetEnabled(false);
+  OpenMixers();
+  ReadVolumeQuietly();
+}
+
 void TFormQuonthary::ReadVolumeQuietly() {
   if (auto level = Volume.Volume()) ShowVolume(level->Value, level->Maximum, false);
 }

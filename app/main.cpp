@@ -1,19 +1,11 @@
 // Program entry: the application object, the hidden owner form (which makes the indicator)
 // and the message loop.
-#include <cstdlib>
 #include <memory>
 
 #include "app/CommandLineStart.h"
 #include "app/FormQuontharyMain.h"
 #include "system/Win32Platform.h"
 #include "ui/win32/Win32Backend.h"
-
-// The runtime's default handler for an exception nobody catches prints its demangled type
-// on a console a windowed program does not have; it alone pulls in the demangler (about
-// 50 KB of the release). The end is the same without it.
-namespace __gnu_cxx {
-void __verbose_terminate_handler() { std::abort(); }
-}  // namespace __gnu_cxx
 
 int main() {
   ui::win32::InstallWin32();

@@ -2,10 +2,11 @@
 // subkey is one device and its string value "NetworkAddress" overrides the built-in
 // hardware address.
 #pragma once
-#include <stdexcept>
 #include <utility>
 #include <string>
 #include <vector>
+
+#include "system/Error.h"
 
 namespace changers {
 
@@ -24,10 +25,10 @@ struct NetworkAdapters {
 
 // A value that should be a string but is not; the text names the value as the form
 // library's own error does. Discovery stops there; what it had found comes along.
-class InvalidDataType : public std::runtime_error {
+class InvalidDataType : public sys::Error {
  public:
   explicit InvalidDataType(const std::string& valueName, NetworkAdapters found = {})
-      : std::runtime_error("Invalid data type for '" + valueName + "'"), Found(std::move(found)) {}
+      : sys::Error("Invalid data type for '" + valueName + "'"), Found(std::move(found)) {}
   NetworkAdapters Found;
 };
 

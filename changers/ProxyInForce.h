@@ -3,11 +3,11 @@
 #pragma once
 #include <cstdint>
 #include <optional>
-#include <stdexcept>
 #include <string>
 
 #include "changers/NetworkAdapters.h"
 #include "profiles/ProfileRecords.h"
+#include "system/Error.h"
 #include "system/Registry.h"
 
 namespace changers {
@@ -20,10 +20,10 @@ inline const char kZoneMapKey[] =
 
 // A value that must be there is missing; the text names it as the form library's own
 // reader does.
-class FailedToGetData : public std::runtime_error {
+class FailedToGetData : public sys::Error {
  public:
   explicit FailedToGetData(const std::string& valueName)
-      : std::runtime_error("Failed to get data for '" + valueName + "'") {}
+      : sys::Error("Failed to get data for '" + valueName + "'") {}
 };
 
 // "ProxyServer" split at its first colon: the host before it, the port everything after

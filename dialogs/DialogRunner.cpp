@@ -5,7 +5,7 @@
 namespace dialogs {
 
 DialogAlreadyOpen::DialogAlreadyOpen()
-    : std::logic_error("Internal error: a dialog was opened while one of its kind is open.") {}
+    : sys::Error("Internal error: a dialog was opened while one of its kind is open.") {}
 
 void RefuseSecondRun() { throw DialogAlreadyOpen(); }
 

@@ -4,10 +4,10 @@
 // hidden, the dialog destroyed and both records cleared.
 #pragma once
 #include <memory>
-#include <stdexcept>
 #include <utility>
 #include <vector>
 
+#include "system/Error.h"
 #include "ui/Ui.h"
 
 namespace dialogs {
@@ -71,7 +71,7 @@ class OpenDialogs {
 // A dialog whose reference still holds one of its kind is refused: replacing it would
 // destroy a form whose modal run is still on the stack. Callers keep that from happening
 // (the enabled rule); this is the backstop that turns a slip into an error box.
-class DialogAlreadyOpen : public std::logic_error {
+class DialogAlreadyOpen : public sys::Error {
  public:
   DialogAlreadyOpen();
 };

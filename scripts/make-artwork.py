@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Draws the built-in pictures of the indicator and the program icon.
 
-Writes resources/*.bmp (24-bit, uncompressed, bottom-up), resources/Quonthary.ico, the about
+Writes resources/*.bmp (8-bit with an exact palette, run-length coded where that is smaller), resources/Quonthary.ico, the about
 dialog's background (resources/about.bmp, 8-bit run-length coded, with its own palette), the sample skin (resources/Skin/Ocean/: the nine
 pictures a skin replaces and its colors.ini), and PNG previews of the composed indicator,
 the skin and the about background under build/artwork/ for judging the look:
@@ -540,6 +540,27 @@ def bmp8_bytes(pic):
     return header + info + table + bytes(data)
 
 
+def bmp_exact_bytes(pic):
+    """The built-in pictures: their own few colours as an exact palette, rows run-length
+    coded (BI_RLE8) or plain 8-bit, whichever is smaller; 24-bit where more than 256
+    colours are used. The same pixels as bmp_bytes at a fraction of the program's size."""
+    palette = sorted({c for row in pic.px for c in row})
+    if len(palette) > 256:
+        return bmp_bytes(pic)
+    index = {c: i for i, c in enumerate(palette)}
+    rows = [[index[c] for c in pic.px[y]] for y in range(pic.h - 1, -1, -1)]
+    coded = b"".join(rle8_row(r) for r in rows) + b"\0\1"
+    stride = (pic.w + 3) & ~3
+    plain = b"".join(bytes(r) + b"\0" * (stride - pic.w) for r in rows)
+    compression, data = (1, coded) if len(coded) < len(plain) else (0, plain)
+    table = b"".join(bytes((b, g, r, 0)) for r, g, b in palette)
+    offset = 14 + 40 + len(table)
+    header = struct.pack("<2sIHHI", b"BM", offset + len(data), 0, 0, offset)
+    info = struct.pack("<IiiHHIIiiII", 40, pic.w, pic.h, 1, 8, compression, len(data), 2835, 2835,
+                       len(palette), 0)
+    return header + info + table + bytes(data)
+
+
 def png_bytes(pic):
     raw = bytearray()
     for row in pic.px:
@@ -869,7 +890,7 @@ def main():
 
     pics = {name: make() for name, make in PICTURES.items()}
     for name, pic in pics.items():
-        write(os.path.join(RES, name), bmp_bytes(pic))
+        write(os.path.join(RES, name), bmp_exact_bytes(pic))
     sizes = [(16, icon(16)), (32, icon(32))]
     write(os.path.join(RES, "Quonthary.ico"), ico_bytes(sizes))
     background = about()

@@ -1,10 +1,10 @@
 #include "settings/SettingsDialogTable.h"
 
-#include <stdexcept>
 #include <string>
 
 #include "settings/FormSettings.h"
 #include "settings/SettingsTable.h"
+#include "system/Error.h"
 
 namespace settings {
 
@@ -78,14 +78,13 @@ const std::vector<DialogRow> kRows = {
 template <class T>
 T& Find(const TFormSettings& form, const char* name) {
   auto* found = name ? dynamic_cast<T*>(form.FindComponent(name)) : nullptr;
-  if (!found)
-    throw std::logic_error(std::string("settings dialog: no control ") + (name ? name : "?"));
+  if (!found) throw sys::Error(std::string("settings dialog: no control ") + (name ? name : "?"));
   return *found;
 }
 
 const Setting& Row(const DialogRow& row) {
   const Setting* s = FindSetting(row.Setting);
-  if (!s) throw std::logic_error(std::string("settings dialog: no setting ") + row.Setting);
+  if (!s) throw sys::Error(std::string("settings dialog: no setting ") + row.Setting);
   return *s;
 }
 

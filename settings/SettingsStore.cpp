@@ -1,6 +1,6 @@
 #include "settings/SettingsStore.h"
 
-#include <chrono>
+#include <ctime>
 #include <utility>
 
 #include "settings/IntegerText.h"
@@ -14,9 +14,9 @@ namespace {
 constexpr std::int64_t kStampResolutionNs = 3'000'000'000;
 
 bool RecentlyModified(const sys::FileStamp& stamp) {
-  auto now = std::chrono::duration_cast<std::chrono::nanoseconds>(
-                 std::chrono::system_clock::now().time_since_epoch())
-                 .count();
+  // Whole seconds serve (a clock behind by less than one only compares more often), and
+  // spare the release the C++ clocks and the threads library under them.
+  const std::int64_t now = std::int64_t(std::time(nullptr)) * 1'000'000'000;
   return now - stamp.ModifiedNs < kStampResolutionNs;
 }
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <stdexcept>
 
 #include "settings/IntegerText.h"
+#include "system/Error.h"
 
 namespace settings {
 
@@ -147,11 +147,10 @@ std::vector<const Setting*> MakeLoadOrder() {
   for (const char* name : kLoadOrder) {
     const Setting* row = FindSetting(name);
     if (!row || std::find(order.begin(), order.end(), row) != order.end())
-      throw std::logic_error(std::string("load order: unknown or repeated ") + name);
+      throw sys::Error(std::string("load order: unknown or repeated ") + name);
     order.push_back(row);
   }
-  if (order.size() != SettingsTable().size())
-    throw std::logic_error("load order: settings missing");
+  if (order.size() != SettingsTable().size()) throw sys::Error("load order: settings missing");
   return order;
 }
 

@@ -3,17 +3,18 @@
 #pragma once
 #include <cstdint>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "system/Error.h"
 
 namespace sys {
 
 // Raised when a file cannot be written; the text follows the form library's wording:
 // Cannot create file "<path>". <reason>
-class FileCreateError : public std::runtime_error {
+class FileCreateError : public Error {
  public:
-  using std::runtime_error::runtime_error;
+  using Error::Error;
 };
 
 struct DirEntry {

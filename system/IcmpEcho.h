@@ -1,13 +1,14 @@
 // One ICMP echo request to an IPv4 address.
 #pragma once
-#include <stdexcept>
 #include <string>
+
+#include "system/Error.h"
 
 namespace sys {
 
-class IcmpError : public std::runtime_error {
+class IcmpError : public Error {
  public:
-  using std::runtime_error::runtime_error;
+  using Error::Error;
 };
 
 class IcmpEcho {

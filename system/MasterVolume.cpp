@@ -47,11 +47,14 @@ bool MasterVolume::TryEndpoint() {
   // leave the keys doing nothing.
   const std::optional<float> level = endpoint_.Level();
   endpointOpen_ = level && endpoint_.SetLevel(*level) && endpoint_.Muted();
+  // One that refuses a level it has just read does not set levels at all (wine): closed,
+  // so that its notification thread and the audio service's client are not kept for nothing.
+  if (!endpointOpen_) endpoint_.Close();
   return endpointOpen_;
 }
 
 void MasterVolume::UseMixer() {
-  // The endpoint stays open: it still reports a new default device, which may take levels.
+  // An endpoint that refused later stays open: it still reports a new default device.
   endpointOpen_ = false;
   if (mixerOpen_) return;
   mixerOpen_ = true;

@@ -102,12 +102,15 @@ class IndicatorFixture : public testing::Test {
   }
   void TearDown() override { owner.reset(); }
 
-  // Runs the whole start-up: owner form, indicator, first tick, settings, show. Unless a
-  // test clears aboutSeen, the about dialog was seen and ticked away for this version.
-  TFormQuonthary& Start() {
+  // Runs the whole start-up: owner form, indicator, first tick, settings, show, and then
+  // (unless openVolume is false) the volume opened after the show. Unless a test clears
+  // aboutSeen, the about dialog was seen and ticked away for this version.
+  TFormQuonthary& Start(bool openVolume = true) {
     if (aboutSeen) SeenAboutDialog(fake);
     owner = std::make_unique<TFormQuontharyMain>(&ui::Application(), fake.Platform());
     ui::Application().SetMainForm(owner.get());
+    if (openVolume && ui_->TimerScheduled(Ind().TimerOpenVolume))
+      ui_->FireTimer(Ind().TimerOpenVolume);
     return *owner->Indicator;
   }
   TFormQuonthary& Ind() { return *owner->Indicator; }

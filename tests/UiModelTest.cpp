@@ -488,6 +488,32 @@ TEST(Bitmap, ReadsRunLengthCodedEightBitFiles) {
   EXPECT_EQ(about->Height(), 233);
   EXPECT_NE(about->Pixel(0, 232), 0u);  // the last row decoded (not left at the first colour)
   EXPECT_NE(about->Pixel(236, 0), 0u);
+  // The gauge's pictures too, with palettes of their own colours: pixel for pixel the 24-bit
+  // pictures they were drawn as (a digest of each, taken from those).
+  struct Picture {
+    const char* Name;
+    int Width, Height;
+    std::uint32_t Digest;
+  };
+  const Picture pictures[] = {
+      {"AC_PLUG", 12, 14, 0x903FC8B7u},         {"ARROW_CHARGING", 8, 9, 0x2AFBDCC0u},
+      {"ARROW_DISCHARGING", 8, 9, 0xEDDCA1A0u}, {"BATTERY", 53, 27, 0xB1F8F344u},
+      {"CHARGED", 42, 25, 0xA6EDA8E0u},         {"CONNECTION_ERROR", 8, 8, 0x3AD5EE40u},
+      {"DISCHARGED", 42, 25, 0x37415740u},      {"MUTEDVOLUME", 42, 9, 0x809EC2C1u},
+      {"STATUS_CRITICAL", 11, 12, 0x2610CFD9u}, {"STATUS_LOW", 11, 12, 0x0083D1DBu},
+      {"VOLUME", 42, 9, 0x47F325A1u},
+  };
+  for (const Picture& p : pictures) {
+    SCOPED_TRACE(p.Name);
+    auto picture = Bitmap::Builtin(p.Name);
+    ASSERT_TRUE(picture);
+    ASSERT_EQ(picture->Width(), p.Width);
+    ASSERT_EQ(picture->Height(), p.Height);
+    std::uint32_t digest = 0;
+    for (int y = 0; y < p.Height; ++y)
+      for (int x = 0; x < p.Width; ++x) digest = digest * 31 + picture->Pixel(x, y);
+    EXPECT_EQ(digest, p.Digest);
+  }
 }
 
 TEST(Bitmap, DisabledGlyphIsAnEngravedShape) {

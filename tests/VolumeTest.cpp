@@ -41,8 +41,13 @@ class Volume : public CommandFixture {
   }
 };
 
-TEST_F(Volume, MixersOpenOnTheIndicatorsWindowAndCloseAtTheEnd) {
-  TFormQuonthary& f = StartWith(30000);
+TEST_F(Volume, MixersOpenOnTheIndicatorsWindowOnceShownAndCloseAtTheEnd) {
+  fake.Mixer.AddSpeakerControls(30000, false);
+  TFormQuonthary& f = Start(false);
+  // The gauge shows without waiting for the sound system; the mixers open right after, once.
+  EXPECT_TRUE(f.Visible());
+  EXPECT_EQ(fake.Mixer.OpenCalls, 0);
+  Tick(2);
   EXPECT_EQ(fake.Mixer.OpenCalls, 2);  // mute first, then volume
   EXPECT_EQ(fake.Mixer.NotifyWindow, f.Handle());
   EXPECT_TRUE(f.Volume.VolumeMixer.HasControl);
@@ -240,6 +245,7 @@ TEST_F(Volume, AnEndpointThatRefusesGivesTheKeysToTheMixer) {
     fake.Endpoint.RefuseLevels = c.LevelsAtStart;
     TFormQuonthary& f = StartOnEndpoint({0.5f});
     EXPECT_EQ(f.Volume.UsesEndpoint(), !c.LevelsAtStart);
+    EXPECT_EQ(fake.Endpoint.Opened.has_value(), !c.LevelsAtStart) << "kept only if it sets";
     fake.Endpoint.RefuseLevels = c.Levels;
     fake.Endpoint.RefuseMute = c.Mute;
     fake.Endpoint.FailCalls = c.Every;

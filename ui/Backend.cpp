@@ -1,6 +1,6 @@
 #include "ui/Backend.h"
 
-#include <stdexcept>
+#include "system/Error.h"
 
 namespace ui {
 
@@ -19,7 +19,7 @@ void SetDefaultBackendFactory(DefaultBackendFactory factory) { Factory() = facto
 
 Backend& CurrentBackend() {
   if (!Slot()) {
-    if (!Factory()) throw std::logic_error("no form backend installed");
+    if (!Factory()) throw sys::Error("no form backend installed");
     Slot() = Factory()();
   }
   return *Slot();

@@ -2,10 +2,10 @@
 #pragma once
 #include <cstdint>
 #include <exception>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "system/Error.h"
 #include "ui/Controls.h"
 
 namespace ui {
@@ -176,7 +176,7 @@ void Guarded(F&& handler) {
   } catch (const std::exception& e) {
     Application().ShowException(e);
   } catch (...) {
-    Application().ShowException(std::runtime_error("Unknown error"));
+    Application().ShowException(sys::Error("Unknown error"));
   }
 }
 

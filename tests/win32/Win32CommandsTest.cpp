@@ -130,6 +130,8 @@ class Win32Commands : public Win32Ui {
     owner->SetVisible(false);
     owner->Show();
     Settle();
+    // The volume opens once the indicator has painted (a timer's message, after the paint).
+    for (int i = 0; i < 100 && owner->Indicator->TimerOpenVolume.Enabled(); ++i) Pump(10);
     return *owner->Indicator;
   }
   TFormQuonthary& Ind() { return *owner->Indicator; }

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 #include <set>
-#include <stdexcept>
 
+#include "system/Error.h"
 #include "ui/ExtCtrls.h"
 #include "ui/Forms.h"
 #include "ui/Menus.h"
@@ -127,7 +127,7 @@ void WindowPeer::CreateHandle(const char* className, DWORD style, DWORD exStyle,
   HWND window = CreateWindowExA(exStyle, className, caption.c_str(), style, r.left, r.top,
                                 r.right - r.left, r.bottom - r.top, parent, nullptr,
                                 GetModuleHandleA(nullptr), ownClass ? this : nullptr);
-  if (!window) throw std::runtime_error("Error creating window for " + control_.Name());
+  if (!window) throw sys::Error("Error creating window for " + control_.Name());
   hwnd_ = window;
   SetPropA(window, kPeerProp, this);
   if (!ownClass)
