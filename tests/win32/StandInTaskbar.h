@@ -32,6 +32,8 @@ class StandInTaskbar {
   };
   // Sent to the taskbar: raise the content bridge now (TaskbarDouble's kRaiseBridge).
   static constexpr UINT kRaiseBridge = WM_APP + 1;
+  // Set on its taskbar once it has broadcast "TaskbarCreated" (TaskbarDouble's kAnnounced).
+  static constexpr char kAnnounced[] = "TaskbarDouble.Announced";
 
   StandInTaskbar() : StandInTaskbar(Options{}) {}
   explicit StandInTaskbar(const Options& options) : options_(options) { Start(); }
@@ -39,7 +41,8 @@ class StandInTaskbar {
   StandInTaskbar(const StandInTaskbar&) = delete;
   StandInTaskbar& operator=(const StandInTaskbar&) = delete;
 
-  // Starts it (again); true once its windows exist and FindWindow finds its taskbar.
+  // Starts it (again); true once its windows exist, FindWindow finds its taskbar and it has
+  // announced itself ("TaskbarCreated" is then in the queue of each window that was there).
   bool Start() {
     if (Running()) return true;
     std::string command = "\"" + Program() + "\" --height=" + std::to_string(options_.Height);
@@ -114,6 +117,7 @@ class StandInTaskbar {
   bool Ready() const {
     HWND bar = Window();
     if (!bar || FindWindowA("Shell_TrayWnd", nullptr) != bar) return false;
+    if (!GetPropA(bar, kAnnounced)) return false;
     if (options_.NotificationArea && !NotificationArea()) return false;
     if (options_.Windows11 && !Bridge()) return false;
     return options_.Hidden || IsWindowVisible(bar);
