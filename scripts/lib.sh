@@ -84,12 +84,12 @@ ensure_fuzz_deps() {
 }
 
 # The native build under AddressSanitizer and UndefinedBehaviorSanitizer, with clang: the
-# test suite and the fuzz targets (build/sanitize).
+# test suite and the fuzz targets (build/sanitize); only the targets named, where any are.
 build_sanitize() {
   log "Sanitizer build (clang, AddressSanitizer, UndefinedBehaviorSanitizer, fuzz targets)"
   CC=clang CXX=clang++ configure_build "$BUILD/sanitize" -DQ_SANITIZE=ON \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1"
-  cmake --build "$BUILD/sanitize" -j "$JOBS"
+  cmake --build "$BUILD/sanitize" -j "$JOBS" ${1:+--target "$@"}
 }
 
 build_win64() {
