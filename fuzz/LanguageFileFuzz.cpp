@@ -87,6 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz::ProgramOnFakes& program = running.program;
   TFormQuonthary& ind = *running.ind;
   const std::string text = fuzz::Text(data, size);
+  program.Ui().ResetTraffic();  // what the windows were told; it would grow without end
   running.designed.PutBack();
   program.files.Put(kLanguageFile, text);
   ind.FormLanguage->SetLanguageFile(ind.Cfg.LanguageFile);

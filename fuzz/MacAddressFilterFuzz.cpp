@@ -44,7 +44,8 @@ void CheckFilter(const std::string& typed, int selStart, int selLength) {
 
 // The editor as the program makes it (its texts, profiles and adapter list), made once and
 // shown: the input reaches only the address edit, whose text and caret each input sets
-// afresh. The program's save after an editor run does not depend on what was typed.
+// afresh. The program's save after an editor run does not depend on what was typed. What the
+// windows were told is forgotten after each input (it would grow without end).
 TFormMacChanger& Editor() {
   static fuzz::ProgramOnFakes program;
   static TFormQuonthary& ind = program.Start();
@@ -54,6 +55,7 @@ TFormMacChanger& Editor() {
       [](const std::vector<std::string>&) { return std::optional<std::vector<std::string>>(); });
   static const bool shown = (editor.Show(), true);
   (void)shown;
+  program.Ui().ResetTraffic();
   return editor;
 }
 

@@ -47,6 +47,7 @@ fuzz::ProgramOnFakes& Started() {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   fuzz::ProgramOnFakes& program = Started();
   TFormQuonthary& ind = program.Indicator();
+  program.Ui().ResetTraffic();  // what the windows were told; it would grow without end
   PutSettingsFile(program, kSwitch + fuzz::Text(data, size));
   ind.LoadSettings();
   program.Run(3);
