@@ -187,7 +187,9 @@ class Win32ReadmePictures : public win32test::Win32Ui {
     owner = std::make_unique<TFormQuontharyMain>(&ui::Application(), platform);
     ui::Application().SetMainForm(owner.get());
     owner->SetVisible(false);
-    // The gauge as after its first second, whenever a picture is taken.
+    // The gauge as after its first second, whenever a picture is taken; its own timer
+    // stopped, so that a slow run's extra tick does not move the charging arrow on.
+    Ind().Timer.SetEnabled(false);
     Ind().TimerTimer(&Ind());
     Settle();
     return Ind();
