@@ -124,20 +124,28 @@ class StandInTaskbar {
   }
 
   // Waits up to ms for the process to end, handling this thread's messages meanwhile; true
-  // when it ended.
+  // when it ended. What it queued for this thread before it ended (the destruction of a
+  // window docked into it, its announcement) is handled before the answer: a process that
+  // ends at once would otherwise leave it to a later step.
   bool WaitPumping(DWORD ms) const {
     const DWORD start = GetTickCount();
     for (;;) {
       const DWORD spent = GetTickCount() - start;
-      if (spent >= ms) return WaitForSingleObject(process_, 0) == WAIT_OBJECT_0;
+      if (spent >= ms) {
+        HandleQueued();
+        return WaitForSingleObject(process_, 0) == WAIT_OBJECT_0;
+      }
       const DWORD r = MsgWaitForMultipleObjects(1, &process_, FALSE, ms - spent, QS_ALLINPUT);
+      HandleQueued();
       if (r == WAIT_OBJECT_0) return true;
       if (r != WAIT_OBJECT_0 + 1) return false;
-      MSG msg;
-      while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-      }
+    }
+  }
+  static void HandleQueued() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
     }
   }
 
