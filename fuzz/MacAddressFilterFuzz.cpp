@@ -5,6 +5,9 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cctype>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "changers/FormMacChanger.h"
 #include "changers/MacAddressText.h"
@@ -39,6 +42,23 @@ void CheckFilter(const std::string& typed, int selStart, int selLength) {
               "a second pass changes nothing", detail);
 }
 
+// The editor as the program makes it (its texts, profiles and adapter list), made once and
+// shown: the input reaches only the address edit, whose text and caret each input sets
+// afresh. The program's save after an editor run does not depend on what was typed. What the
+// windows were told is forgotten after each input (it would grow without end).
+TFormMacChanger& Editor() {
+  static fuzz::ProgramOnFakes program;
+  static TFormQuonthary& ind = program.Start();
+  static TFormMacChanger editor(
+      &ui::Application(), ind.DialogEnvironment(), ind.Profiles,
+      [] { return ind.ListNetworkAdapters(); },
+      [](const std::vector<std::string>&) { return std::optional<std::vector<std::string>>(); });
+  static const bool shown = (editor.Show(), true);
+  (void)shown;
+  program.Ui().ResetTraffic();
+  return editor;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -49,34 +69,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CheckFilter(typed, selStart, selLength);
 
   // The editor: an address to start from, the caret put in it, then the typed characters.
-  fuzz::ProgramOnFakes program;
-  TFormQuonthary& ind = program.Start();
-  bool ran = false;
-  program.Ui().OnModal([&](ui::TForm& form) {
-    auto* editor = dynamic_cast<TFormMacChanger*>(&form);
-    if (!editor) return form.Close();
-    ran = true;
-    ui::TEdit& edit = editor->EditMacAddress;
-    edit.SetText("00AA11BB22");
-    edit.SetSelection(selStart, selLength);
-    for (char c : typed) {
-      const std::string was = edit.Text();
-      const int caret = edit.SelStart();
-      const bool selected = edit.SelLength() > 0;
-      edit.UserType(std::string(1, c));
-      for (char k : edit.Text())
-        fuzz::Check(HexDigit(k), "the edit holds digits only", edit.Text());
-      fuzz::Check(edit.SelStart() >= 0 && edit.SelStart() <= int(edit.Text().size()),
-                  "the caret within the text", edit.Text());
-      // A character the filter drops leaves the text and the caret where they were, when
-      // nothing was selected.
-      if (!HexDigit(char(std::toupper(static_cast<unsigned char>(c)))) && c != '\b' && !selected)
-        fuzz::Check(edit.Text() == was && edit.SelStart() == caret,
-                    "a dropped character changes nothing", was + " + " + std::string(1, c));
-    }
-    form.Close();
-  });
-  ind.mnuMacConfigureClick(&ind);
-  fuzz::Check(ran, "the MAC editor ran");
+  ui::TEdit& edit = Editor().EditMacAddress;
+  edit.SetText("00AA11BB22");
+  edit.SetSelection(selStart, selLength);
+  for (char c : typed) {
+    const std::string was = edit.Text();
+    const int caret = edit.SelStart();
+    const bool selected = edit.SelLength() > 0;
+    edit.UserType(std::string(1, c));
+    for (char k : edit.Text()) fuzz::Check(HexDigit(k), "the edit holds digits only", edit.Text());
+    fuzz::Check(edit.SelStart() >= 0 && edit.SelStart() <= int(edit.Text().size()),
+                "the caret within the text", edit.Text());
+    // A character the filter drops leaves the text and the caret where they were, when
+    // nothing was selected.
+    if (!HexDigit(char(std::toupper(static_cast<unsigned char>(c)))) && c != '\b' && !selected)
+      fuzz::Check(edit.Text() == was && edit.SelStart() == caret,
+                  "a dropped character changes nothing", was + " + " + std::string(1, c));
+  }
   return 0;
 }

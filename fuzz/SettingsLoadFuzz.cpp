@@ -1,6 +1,8 @@
-// The whole program started from any settings file: in INI mode every setting and profile is
-// loaded from the input, the program runs a few seconds, saves, and a second start from
-// what it saved saves the very same file again.
+// Any settings file, in INI mode: every setting and profile is loaded from the input as a
+// start loads them, the program runs a few seconds, saves, and a second load of what it saved
+// saves the very same file again. The program is started once and loads each input afresh
+// (every value has its default where the file names none), over a file system emptied of
+// what the inputs before left (logs).
 #include "fuzz/FuzzSupport.h"
 #include "fuzz/ProgramOnFakes.h"
 
@@ -21,17 +23,37 @@ std::string SaveAndRead(fuzz::ProgramOnFakes& program) {
   return program.files.Get(fuzz::kIniPath).value_or("<absent>");
 }
 
+// Only the settings file, in the program's folder.
+void PutSettingsFile(fuzz::ProgramOnFakes& program, const std::string& text) {
+  program.files.Clear();
+  program.files.CreateDir("C:\\Temp");
+  program.files.Put(fuzz::kIniPath, text);
+}
+
+fuzz::ProgramOnFakes& Started() {
+  static fuzz::ProgramOnFakes program;
+  static const bool started = [] {
+    PutSettingsFile(program, std::string(kSwitch) + "[Quonthary]\r\nPreviousVersion=" +
+                                 program.RunningVersion() + "\r\n");
+    program.Start();
+    return true;
+  }();
+  (void)started;
+  return program;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  fuzz::ProgramOnFakes program;
-  program.files.Put(fuzz::kIniPath, kSwitch + fuzz::Text(data, size));
-  program.Start();
+  fuzz::ProgramOnFakes& program = Started();
+  TFormQuonthary& ind = program.Indicator();
+  program.Ui().ResetTraffic();  // what the windows were told; it would grow without end
+  PutSettingsFile(program, kSwitch + fuzz::Text(data, size));
+  ind.LoadSettings();
   program.Run(3);
   const std::string saved = SaveAndRead(program);
-  program.Stop();
 
-  program.Start();
+  ind.LoadSettings();
   const std::string again = SaveAndRead(program);
   fuzz::Check(again == saved, "what was saved loads and saves the same", Difference(saved, again));
   return 0;

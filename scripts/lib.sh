@@ -86,12 +86,12 @@ ensure_fuzz_deps() {
 }
 
 # The native build under AddressSanitizer and UndefinedBehaviorSanitizer, with clang: the
-# test suite and the fuzz targets (build/sanitize).
+# test suite and the fuzz targets (build/sanitize); only the targets named, where any are.
 build_sanitize() {
   log "Sanitizer build (clang, AddressSanitizer, UndefinedBehaviorSanitizer, fuzz targets)"
   CC=clang CXX=clang++ configure_build "$BUILD/sanitize" -DQ_SANITIZE=ON \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1"
-  cmake --build "$BUILD/sanitize" -j "$JOBS"
+  cmake --build "$BUILD/sanitize" -j "$JOBS" ${1:+--target "$@"}
 }
 
 build_win64() {
@@ -197,22 +197,31 @@ start_wine() {
 }
 
 # The README's pictures: what the Win32ReadmePictures tests left in build/screenshots/readme,
-# compressed (losslessly) into docs/. Each must stay small enough for the repository.
+# compressed (losslessly) into docs/. Each must stay small enough for the repository. A
+# picture that came out the same is left as it was, file and time, so that a test run leaves
+# the working tree clean.
 README_PICTURE_BUDGET=$((60 * 1024))
 readme_pictures() {
-  local made=$BUILD/screenshots/readme png name size n=0
+  local made=$BUILD/screenshots/readme png name size n=0 changed=0 squeezed
   mkdir -p "$ROOT/docs"
   for png in "$made"/*.png; do
     [ -f "$png" ] || { echo "no pictures in $made: did the Win32ReadmePictures tests run?"; return 1; }
     name=$(basename "$png")
-    rm -f "$ROOT/docs/$name"
-    optipng -quiet -o2 -strip all -out "$ROOT/docs/$name" "$png"
-    size=$(stat -c %s "$ROOT/docs/$name")
+    squeezed=$made/$name.optipng
+    rm -f "$squeezed"
+    optipng -quiet -o2 -strip all -out "$squeezed" "$png"
+    size=$(stat -c %s "$squeezed")
     [ "$size" -le "$README_PICTURE_BUDGET" ] ||
       { echo "docs/$name is $size bytes, over $README_PICTURE_BUDGET"; return 1; }
+    if cmp -s "$squeezed" "$ROOT/docs/$name"; then
+      rm -f "$squeezed"
+    else
+      mv -f "$squeezed" "$ROOT/docs/$name"
+      changed=$((changed + 1))
+    fi
     n=$((n + 1))
   done
-  echo "$n pictures in docs/"
+  echo "$n pictures in docs/, $changed of them changed"
 }
 
 # Debian packages the release needs: NSIS for the installer, 7-Zip to check what it holds.

@@ -19,6 +19,11 @@ class MemoryFileLayer : public FileLayer {
   // The file's bytes, or nullopt.
   std::optional<std::string> Get(const std::string& path) const;
   std::size_t FileCount() const { return files_.size(); }
+  // Removes every file and folder; what is written afterwards is newer than anything before.
+  void Clear() {
+    files_.clear();
+    folders_.clear();
+  }
 
   std::optional<std::string> ReadAll(const std::string& path) override;
   std::optional<FileInfo> Info(const std::string& path) override;

@@ -24,6 +24,8 @@ namespace {
 // Sent to "Shell_TrayWnd": raise the content bridge above its siblings now.
 constexpr UINT kRaiseBridge = WM_APP + 1;
 constexpr UINT_PTR kRaiseTimer = 1;
+// Set on "Shell_TrayWnd" once "TaskbarCreated" has been broadcast (StandInTaskbar's kAnnounced).
+constexpr char kAnnounced[] = "TaskbarDouble.Announced";
 constexpr int kTrayWidth = 160, kClockWidth = 64;
 
 struct Options {
@@ -111,7 +113,9 @@ LRESULT CALLBACK FaceProc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
         SetWindowPos(bridge, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
       return 0;
     case WM_DESTROY:
-      if (!GetParent(window)) PostQuitMessage(0);
+      if (GetParent(window)) return 0;
+      RemovePropA(window, kAnnounced);
+      PostQuitMessage(0);
       return 0;
   }
   return DefWindowProcA(window, msg, wp, lp);
@@ -161,6 +165,9 @@ int main(int argc, char** argv) {
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | (o.Hidden ? 0 : SWP_SHOWWINDOW));
 
   SendNotifyMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+  // Only now is the stand-in ready for a test: the announcement is queued for every window
+  // that was there, and none arrives later to re-dock in the middle of a test's steps.
+  SetPropA(bar, kAnnounced, reinterpret_cast<HANDLE>(1));
 
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {

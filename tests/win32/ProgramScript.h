@@ -184,6 +184,10 @@ class ProgramScript : public Win32Ui {
     owner = std::make_unique<TFormQuontharyMain>(&ui::Application(), platform);
     ui::Application().SetMainForm(owner.get());
     owner->SetVisible(false);
+    // The gauge as after its first second, whenever a picture is taken; its own timer
+    // stopped, so that a slow run's extra tick does not move the charging arrow on.
+    Ind().Timer.SetEnabled(false);
+    Ind().TimerTimer(&Ind());
     Settle();
     return Ind();
   }
@@ -218,13 +222,22 @@ class ProgramScript : public Win32Ui {
     EXPECT_TRUE(shot.SavePng(shots + name + ".png")) << name;
     saved.push_back(name);
   }
-  // A window as the user sees it, with its frame, titled as expected.
+  // A window as the user sees it, with its frame, titled as expected: taken once every
+  // button in it has reached the screen.
   void SaveWindow(ui::TForm& window, const std::string& title, const std::string& name) {
     HWND w = Hwnd(window);
     ASSERT_TRUE(IsWindowVisible(w)) << name;
     EXPECT_EQ(win32test::TextOf(w), title) << name;
     RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    Save(screenshot::Window(window.Handle()), name);
+    screenshot::Capture shot;
+    std::vector<std::string> missing;
+    win32test::SettleUntil([&] {
+      shot = screenshot::Window(window.Handle());
+      missing = screenshot::MissingButtons(shot, window.Handle());
+      return missing.empty();
+    });
+    for (const std::string& button : missing) ADD_FAILURE() << name << " lacks " << button;
+    Save(shot, name);
   }
 
   sys::FakePlatform fake;

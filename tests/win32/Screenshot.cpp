@@ -67,6 +67,49 @@ Capture PrintClient(sys::WindowHandle window) {
   return FromDC(memory);
 }
 
+std::vector<std::string> MissingButtons(const Capture& shot, sys::WindowHandle window) {
+  HWND hwnd = reinterpret_cast<HWND>(window);
+  RECT frame;
+  if (!GetWindowRect(hwnd, &frame)) return {"(no window)"};
+  std::vector<HWND> buttons;
+  EnumChildWindows(
+      hwnd,
+      [](HWND child, LPARAM found) {
+        char name[16] = {};
+        GetClassNameA(child, name, sizeof name);
+        const LONG_PTR kind = GetWindowLongPtrA(child, GWL_STYLE) & BS_TYPEMASK;
+        if (IsWindowVisible(child) && lstrcmpiA(name, "Button") == 0 &&
+            (kind == BS_PUSHBUTTON || kind == BS_DEFPUSHBUTTON))
+          reinterpret_cast<std::vector<HWND>*>(found)->push_back(child);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&buttons));
+  std::vector<std::string> missing;
+  for (HWND button : buttons) {
+    const Capture own = PrintClient(reinterpret_cast<sys::WindowHandle>(button));
+    POINT at{0, 0};
+    ClientToScreen(button, &at);
+    at.x -= frame.left;
+    at.y -= frame.top;
+    // Most of its pixels: a focus rectangle may come or go between the two.
+    int same = 0, all = 0;
+    for (int y = 0; y < own.Height; ++y)
+      for (int x = 0; x < own.Width; ++x) {
+        const int sx = at.x + x, sy = at.y + y;
+        ++all;
+        if (sx >= 0 && sy >= 0 && sx < shot.Width && sy < shot.Height &&
+            shot.Pixel(sx, sy) == own.Pixel(x, y))
+          ++same;
+      }
+    if (all == 0 || same * 10 < all * 9) {
+      char caption[128] = {};
+      GetWindowTextA(button, caption, sizeof caption);
+      missing.push_back(caption);
+    }
+  }
+  return missing;
+}
+
 bool SaveScreenPng(const std::string& path) { return Screen().SavePng(path); }
 
 bool SaveWindowPng(sys::WindowHandle window, const std::string& path) {

@@ -27,6 +27,11 @@ Capture Window(sys::WindowHandle window);
 // independent of what covers it on the screen.
 Capture PrintClient(sys::WindowHandle window);
 
+// The captions of the visible push buttons in a window that a capture of it (Window) does
+// not show as each paints itself: a picture taken before the last paint reached the screen
+// lacks some.
+std::vector<std::string> MissingButtons(const Capture& shot, sys::WindowHandle window);
+
 bool SaveScreenPng(const std::string& path);
 bool SaveWindowPng(sys::WindowHandle window, const std::string& path);
 

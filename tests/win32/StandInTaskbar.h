@@ -32,6 +32,8 @@ class StandInTaskbar {
   };
   // Sent to the taskbar: raise the content bridge now (TaskbarDouble's kRaiseBridge).
   static constexpr UINT kRaiseBridge = WM_APP + 1;
+  // Set on its taskbar once it has broadcast "TaskbarCreated" (TaskbarDouble's kAnnounced).
+  static constexpr char kAnnounced[] = "TaskbarDouble.Announced";
 
   StandInTaskbar() : StandInTaskbar(Options{}) {}
   explicit StandInTaskbar(const Options& options) : options_(options) { Start(); }
@@ -39,7 +41,8 @@ class StandInTaskbar {
   StandInTaskbar(const StandInTaskbar&) = delete;
   StandInTaskbar& operator=(const StandInTaskbar&) = delete;
 
-  // Starts it (again); true once its windows exist and FindWindow finds its taskbar.
+  // Starts it (again); true once its windows exist, FindWindow finds its taskbar and it has
+  // announced itself ("TaskbarCreated" is then in the queue of each window that was there).
   bool Start() {
     if (Running()) return true;
     std::string command = "\"" + Program() + "\" --height=" + std::to_string(options_.Height);
@@ -114,26 +117,35 @@ class StandInTaskbar {
   bool Ready() const {
     HWND bar = Window();
     if (!bar || FindWindowA("Shell_TrayWnd", nullptr) != bar) return false;
+    if (!GetPropA(bar, kAnnounced)) return false;
     if (options_.NotificationArea && !NotificationArea()) return false;
     if (options_.Windows11 && !Bridge()) return false;
     return options_.Hidden || IsWindowVisible(bar);
   }
 
   // Waits up to ms for the process to end, handling this thread's messages meanwhile; true
-  // when it ended.
+  // when it ended. What it queued for this thread before it ended (the destruction of a
+  // window docked into it, its announcement) is handled before the answer: a process that
+  // ends at once would otherwise leave it to a later step.
   bool WaitPumping(DWORD ms) const {
     const DWORD start = GetTickCount();
     for (;;) {
       const DWORD spent = GetTickCount() - start;
-      if (spent >= ms) return WaitForSingleObject(process_, 0) == WAIT_OBJECT_0;
+      if (spent >= ms) {
+        HandleQueued();
+        return WaitForSingleObject(process_, 0) == WAIT_OBJECT_0;
+      }
       const DWORD r = MsgWaitForMultipleObjects(1, &process_, FALSE, ms - spent, QS_ALLINPUT);
+      HandleQueued();
       if (r == WAIT_OBJECT_0) return true;
       if (r != WAIT_OBJECT_0 + 1) return false;
-      MSG msg;
-      while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-      }
+    }
+  }
+  static void HandleQueued() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
     }
   }
 

@@ -1,6 +1,8 @@
 // A hidden window of the test's own class that records the system commands it receives and
-// does not act on them, and the registered messages (broadcasts) that reach it.
+// does not act on them, and the registered messages (broadcasts) that reach it; the
+// application's messages (WM_APP and up) it hands to OnApp.
 #pragma once
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -38,6 +40,7 @@ class TestWindow {
   std::vector<std::pair<WPARAM, LPARAM>> SysCommands;
   // Every registered message (RegisterWindowMessage) it received.
   std::vector<UINT> RegisteredMessages;
+  std::function<void(UINT)> OnApp;
 
  private:
   static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -47,6 +50,10 @@ class TestWindow {
       return 0;
     }
     if (msg >= 0xC000 && msg <= 0xFFFF && self) self->RegisteredMessages.push_back(msg);
+    if (msg >= WM_APP && msg < 0xC000 && self && self->OnApp) {
+      self->OnApp(msg);
+      return 0;
+    }
     return DefWindowProcA(hwnd, msg, wp, lp);
   }
 

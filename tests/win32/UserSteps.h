@@ -17,17 +17,14 @@ using Step = std::function<bool()>;  // true: done
 
 class Script {
  public:
-  Script() : driver_(&ui::Application(), "Driver", 100, true) {
+  Script() : driver_(&ui::Application(), "Driver", 20, true) {
     driver_.SetOnTimer([this](ui::TObject*) { Tick(); });
   }
   // Runs the steps; afterwards whatever is still open is closed, so that a failed run does
   // not hang the next test.
   void Run(std::deque<Step> todo, int timeoutMs = 30000) {
     steps_ = std::move(todo);
-    for (int waited = 0; !steps_.empty() && waited < timeoutMs; waited += 20) {
-      win32test::Settle();
-      Sleep(20);
-    }
+    win32test::SettleUntil([this] { return steps_.empty(); }, DWORD(timeoutMs));
     EXPECT_TRUE(steps_.empty()) << steps_.size() << " steps left undone";
     steps_.clear();
     for (int i = 0; i < 20; ++i) {
@@ -73,17 +70,32 @@ inline Step Wait(int ticks) {
   return [left] { return --*left <= 0; };
 }
 
-// Waits until a window of type W is the one up, and painted.
+// Whether a window and every window in it have painted what they show.
+inline bool Painted(HWND window) {
+  bool painted = !GetUpdateRect(window, nullptr, FALSE);
+  EnumChildWindows(
+      window,
+      [](HWND child, LPARAM all) {
+        if (IsWindowVisible(child) && GetUpdateRect(child, nullptr, FALSE))
+          *reinterpret_cast<bool*>(all) = false;
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&painted));
+  return painted;
+}
+
+// Waits until a window of type W is the one up, its show handled and painted (on two ticks
+// running: what it posts itself when shown is handled between them).
 template <class W>
 Step WaitFor(W*& window) {
   auto seen = std::make_shared<int>(0);
   return [&window, seen] {
     auto* open = dynamic_cast<W*>(Script::OpenModal());
-    if (!open) {
+    if (!open || !Painted(win32test::Hwnd(*open))) {
       *seen = 0;
       return false;
     }
-    if (++*seen < 4) return false;
+    if (++*seen < 2) return false;
     window = open;
     return true;
   };

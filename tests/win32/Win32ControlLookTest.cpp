@@ -70,32 +70,32 @@ TEST_F(Win32ControlLook, LinkLabelShowsTheHandCursor) {
   form.Show();
   Settle();
   HWND window = Hwnd(form);
-  auto cursorOver = [&](const TControl& c) {
+  // The cursor the window sets with the pointer over a control's middle. The X server may
+  // still deliver an older pointer motion after the warp (more so on a busy machine), and
+  // the system sets the class cursor for it: put the pointer there and ask again until the
+  // expected cursor shows or the deadline passes.
+  auto cursorOver = [&](const TControl& c, HCURSOR expected) {
     POINT at{c.Left() + c.Width() / 2, c.Top() + c.Height() / 2};
     ClientToScreen(window, &at);
-    // The X server may still deliver an older pointer motion after the warp (more so on a
-    // busy machine), so place the pointer until it stays where it was put.
-    POINT now{};
-    for (int tries = 0; tries < 100; ++tries) {
+    HCURSOR shown = nullptr;
+    SettleUntil([&] {
       SetCursorPos(at.x, at.y);
       Settle();
-      Sleep(tries ? 20 : 0);
-      Settle();
-      if (GetCursorPos(&now) && now.x == at.x && now.y == at.y) break;
-    }
-    EXPECT_EQ(now.x, at.x);
-    EXPECT_EQ(now.y, at.y);
-    Send(window, WM_SETCURSOR, WPARAM(window), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-    return GetCursor();
+      Send(window, WM_SETCURSOR, WPARAM(window), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+      shown = GetCursor();
+      return shown == expected;
+    });
+    return shown;
   };
-  HCURSOR hand = LoadCursor(nullptr, IDC_HAND);
+  const HCURSOR hand = LoadCursor(nullptr, IDC_HAND), arrow = LoadCursor(nullptr, IDC_ARROW);
   ASSERT_NE(hand, nullptr);
-  EXPECT_EQ(cursorOver(form.LabelLink), hand);
-  EXPECT_EQ(cursorOver(form.LabelPlain), LoadCursor(nullptr, IDC_ARROW));
-  EXPECT_EQ(cursorOver(form.LabelLink), hand);
+  EXPECT_EQ(cursorOver(form.LabelLink, hand), hand);
+  EXPECT_EQ(cursorOver(form.LabelPlain, arrow), arrow);
+  EXPECT_EQ(cursorOver(form.LabelLink, hand), hand);
   // A busy program's screen cursor holds over the link too.
   Application().SetScreenCursor(crHourGlass);
-  EXPECT_EQ(cursorOver(form.LabelLink), LoadCursor(nullptr, IDC_WAIT));
+  const HCURSOR wait = LoadCursor(nullptr, IDC_WAIT);
+  EXPECT_EQ(cursorOver(form.LabelLink, wait), wait);
   Application().SetScreenCursor(crDefault);
 }
 

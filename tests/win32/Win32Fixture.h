@@ -2,6 +2,7 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "ui/Ui.h"
@@ -13,6 +14,23 @@ namespace win32test {
 
 // Lets the windows handle what is queued (posted input, paint).
 inline void Settle() { ui::Application().ProcessMessages(); }
+
+// Handles this thread's messages until `holds` does; false when it still does not after
+// `deadlineMs`. The deadline is generous: a loaded machine delivers late, and a condition
+// that holds returns at once.
+template <class Condition>
+bool SettleUntil(Condition holds, DWORD deadlineMs = 30000) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    Settle();
+    if (holds()) return true;
+    const DWORD spent = GetTickCount() - start;
+    if (spent >= deadlineMs) return false;
+    // Until something arrives, or a moment for what other processes do meanwhile.
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, std::min<DWORD>(10, deadlineMs - spent),
+                              QS_ALLINPUT);
+  }
+}
 
 class Win32Ui : public testing::Test {
  protected:

@@ -337,15 +337,12 @@ TEST_F(Win32Indicator, ARestartedTaskbarGetsTheGaugeBackDocked) {
   EXPECT_EQ(GetAncestor(Hwnd(f), GA_PARENT), GetDesktopWindow());
   EXPECT_TRUE(IsWindowVisible(Hwnd(f)));
 
+  // Docked by the announcement alone, however long a loaded machine takes to deliver it.
   f.Timer.SetEnabled(false);
-  const DWORD started = GetTickCount();
   ASSERT_TRUE(bar.Start());
-  while (GetParent(Hwnd(f)) != bar.Window() && GetTickCount() - started < 2000) {
-    Settle();
-    Sleep(10);
-  }
+  ASSERT_TRUE(SettleUntil([&] { return GetParent(Hwnd(f)) == bar.Window(); }))
+      << "docked when the new taskbar announced itself";
   const HWND window = Hwnd(f);
-  ASSERT_EQ(GetParent(window), bar.Window()) << "docked within two seconds";
   RECT tray, rect;
   GetWindowRect(bar.NotificationArea(), &tray);
   GetWindowRect(window, &rect);

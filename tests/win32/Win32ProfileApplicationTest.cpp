@@ -25,6 +25,7 @@
 #include "tests/win32/NetshDouble.h"
 #include "tests/win32/Screenshot.h"
 #include "tests/win32/StartupEntry.h"
+#include "tests/win32/SavedState.h"
 #include "tests/win32/Win32Fixture.h"
 
 #include <wininet.h>
@@ -33,7 +34,10 @@ namespace {
 
 using sys::RootKey;
 using win32test::Hwnd;
+using win32test::ReadBytes;
+using win32test::SavedValue;
 using win32test::Settle;
+using win32test::TestEnvironment;
 
 const char kInternetSettings[] =
     "\\Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
@@ -42,13 +46,6 @@ const char kZoneMap[] =
 const std::string kClassKey =
     "SYSTEM\\CurrentControlSet\\Control\\Class\\{4D36E972-E325-11CE-BFC1-08002bE10318}";
 const std::string kTestAdapter = "QuontharyTest";
-
-// The real program file, and a temporary folder of the test's choosing.
-class TestEnvironment : public sys::Win32Environment {
- public:
-  std::string TempPath() override { return Temp; }
-  std::string Temp;
-};
 
 // The system's shell, on a system where the program runs without administrator rights (or
 // not): wine's user has them, and wine asks nobody for them.
@@ -64,37 +61,6 @@ class TestProcesses : public sys::Win32Processes {
   bool Needs = false;
   int Elevated = 0;
 };
-
-// A registry value as it was before the test, put back afterwards.
-class SavedValue {
- public:
-  SavedValue(sys::Registry& reg, std::string path, std::string name)
-      : reg_(reg), path_(std::move(path)), name_(std::move(name)) {
-    if (auto key = reg_.Open(RootKey::CurrentUser, path_, false)) value_ = key->Query(name_);
-  }
-  ~SavedValue() {
-    auto key = reg_.Open(RootKey::CurrentUser, path_, true);
-    if (!key) return;
-    if (!value_)
-      key->DeleteValue(name_);
-    else if (value_->Kind == sys::ValueKind::Dword)
-      key->SetDword(name_, value_->Dword);
-    else
-      key->SetString(name_, value_->Text);
-  }
-
- private:
-  sys::Registry& reg_;
-  std::string path_, name_;
-  std::optional<sys::RegistryValue> value_;
-};
-
-std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
 
 class Win32ProfileApplication : public win32test::Win32Ui {
  protected:

@@ -28,12 +28,16 @@
 #include "tests/win32/NetshDouble.h"
 #include "tests/win32/Screenshot.h"
 #include "tests/win32/StartupEntry.h"
+#include "tests/win32/SavedState.h"
 #include "tests/win32/Win32Fixture.h"
 
 namespace {
 
 using sys::RootKey;
 using win32test::Hwnd;
+using win32test::ReadBytes;
+using win32test::SavedValue;
+using win32test::TestEnvironment;
 
 const std::string kClassKey =
     "SYSTEM\\CurrentControlSet\\Control\\Class\\{4D36E972-E325-11CE-BFC1-08002bE10318}";
@@ -42,44 +46,6 @@ const char kInternetSettings[] =
     "\\Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
 const char kZoneMap[] =
     "\\Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings\\ZoneMap";
-
-// The real program file, and a temporary folder of the test's choosing.
-class TestEnvironment : public sys::Win32Environment {
- public:
-  std::string TempPath() override { return Temp; }
-  std::string Temp;
-};
-
-// A registry value of the current user as it was before the test, put back afterwards.
-class SavedValue {
- public:
-  SavedValue(sys::Registry& reg, std::string path, std::string name)
-      : reg_(reg), path_(std::move(path)), name_(std::move(name)) {
-    if (auto key = reg_.Open(RootKey::CurrentUser, path_, false)) value_ = key->Query(name_);
-  }
-  ~SavedValue() {
-    auto key = reg_.Open(RootKey::CurrentUser, path_, true);
-    if (!key) return;
-    if (!value_)
-      key->DeleteValue(name_);
-    else if (value_->Kind == sys::ValueKind::Dword)
-      key->SetDword(name_, value_->Dword);
-    else
-      key->SetString(name_, value_->Text);
-  }
-
- private:
-  sys::Registry& reg_;
-  std::string path_, name_;
-  std::optional<sys::RegistryValue> value_;
-};
-
-std::string ReadText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
 
 class Win32ProfileEditors : public win32test::Win32Ui {
  protected:
@@ -469,11 +435,11 @@ TEST_F(Win32ProfileEditors, IPEditorImportsThroughTheBatchAndTheNetworkShell) {
   // Read in the OEM code page, the batch reached the system's network shell by its full path
   // and sent its output to the folder with "ü".
   EXPECT_EQ(
-      ReadText(env.Temp + "qth_run.bat"),
+      ReadBytes(env.Temp + "qth_run.bat"),
       sys::Win32Environment().OemFromAnsi("\"%SystemRoot%\\System32\\netsh.exe\" -c interface "
                                           "dump > \"" +
                                           env.Temp + "qth_run.txt\"\r\n"));
-  EXPECT_EQ(ReadText(argsFile), "-c interface dump\r\n-c interface dump\r\n");
+  EXPECT_EQ(ReadBytes(argsFile), "-c interface dump\r\n-c interface dump\r\n");
   const auto& t = Ind().Profiles;
   EXPECT_EQ(t.IPProfiles[0].ProfileName, "10.0.0.5 - Local Area Connection");
   EXPECT_EQ(t.IPProfiles[0].statDns1, "10.0.0.2");

@@ -31,46 +31,20 @@
 #include "system/win32/Win32Environment.h"
 #include "tests/SettingsLayoutCheck.h"
 #include "tests/win32/Screenshot.h"
+#include "tests/win32/SavedState.h"
 #include "tests/win32/Win32Fixture.h"
 
 namespace {
 
 using sys::RootKey;
 using win32test::Hwnd;
+using win32test::SavedValue;
 using win32test::Settle;
+using win32test::TestEnvironment;
 
 const char kBase[] = "\\Software\\Quonthary";
 const char kRun[] = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 const char kInstall[] = "\\Software\\Tessmark\\Quonthary";
-
-// The program in a folder of the test's own.
-class TestEnvironment : public sys::Win32Environment {
- public:
-  std::string ExePath() override { return Exe; }
-  std::string Exe;
-};
-
-// A registry value as it was before the test, put back afterwards.
-class SavedValue {
- public:
-  SavedValue(sys::Registry& reg, std::string path, std::string name)
-      : reg_(reg), path_(std::move(path)), name_(std::move(name)) {
-    if (auto key = reg_.Open(RootKey::CurrentUser, path_, false)) value_ = key->Query(name_);
-  }
-  ~SavedValue() {
-    auto key = reg_.Open(RootKey::CurrentUser, path_, true);
-    if (!key) return;
-    if (!value_)
-      key->DeleteValue(name_);
-    else
-      key->SetString(name_, value_->Text);
-  }
-
- private:
-  sys::Registry& reg_;
-  std::string path_, name_;
-  std::optional<sys::RegistryValue> value_;
-};
 
 // One step of what the test does while the program's own loops run; true when done, false
 // to be asked again at the next tick.
