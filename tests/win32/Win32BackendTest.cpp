@@ -486,13 +486,15 @@ TEST_F(Win32Backend, TabMovesTheFocusAndTheScreenCursorHolds) {
 }
 
 // Presses a button of the common dialog that this thread shows next (from a timer, since
-// the dialog runs its own modal loop).
+// the dialog runs its own modal loop): the one that has come since, not a box an earlier
+// test may have left on the screen.
 class DialogAnswer {
  public:
-  explicit DialogAnswer(int button) : button_(button) {
+  explicit DialogAnswer(int button) : button_(button), before_(ThreadWindow("#32770")) {
     timer_.SetOnTimer([this](TObject*) {
-      HWND dialog = ThreadWindow("#32770");
-      if (!dialog) return;
+      HWND dialog = GetActiveWindow();
+      if (!dialog || !SameClass(dialog, "#32770")) dialog = ThreadWindow("#32770");
+      if (!dialog || dialog == before_) return;
       seen_ = true;
       PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button_, BN_CLICKED),
                    reinterpret_cast<LPARAM>(GetDlgItem(dialog, button_)));
@@ -502,6 +504,7 @@ class DialogAnswer {
 
  private:
   int button_;
+  HWND before_;
   bool seen_ = false;
   TTimer timer_{nullptr, "DialogAnswer", 100, true};
 };
