@@ -16,8 +16,9 @@ JOBS=${JOBS:-$(nproc 2>/dev/null || echo 2)}
 # proxy put back after a declined elevation, the IP result's own first line and duplicate
 # check, a dump that does not name the connection); 554 KiB with every feature once the whole
 # program is optimised at the link, the library's old string, thread management and clocks
-# are out, and the pictures are palette-coded (bench/README.md). The goal is 600,000 bytes.
-RELEASE_SIZE_BUDGET=$((560 * 1024))
+# are out, and the pictures are palette-coded (bench/README.md); 562.5 KiB aware of each
+# monitor's DPI. The goal is 600,000 bytes.
+RELEASE_SIZE_BUDGET=$((568 * 1024))
 
 log() { printf '\n== [%s, %ds] %s\n' "$(date +%T)" "$SECONDS" "$*"; }
 
