@@ -9,6 +9,7 @@
 #include "dialogs/HistoryChart.h"
 #include "i18n/FormLanguage.h"
 #include "i18n/Translate.h"
+#include "tests/DischargeLogSample.h"
 #include "tests/IndicatorFixture.h"
 #include "ui/headless/RecordingCanvas.h"
 
@@ -128,17 +129,6 @@ class BatteryHistory : public IndicatorFixture {
     std::filesystem::create_directories(LogDir());
     std::ofstream(LogDir() / name, std::ios::binary) << text;
   }
-  // A period as the program logs it: percent falls by one every step seconds.
-  static std::string Log(int from, int to, int step) {
-    std::string text = "Perc[%]\tTime[s]\tTime\r\n";
-    for (int p = from, s = 0; p >= to; --p, s += step) {
-      char line[64];
-      std::snprintf(line, sizeof line, "%03d\t%06d\t%d:%02d:%02d\r\n", p, s, s / 3600, s / 60 % 60,
-                    s % 60);
-      text += line;
-    }
-    return text;
-  }
   // Opens the window from the menu; act looks at it inside its modal run.
   void Open(std::function<void(TFormBatteryHistory&)> act) {
     ui_->OnModal([this, act](ui::TForm& form) {
@@ -154,9 +144,10 @@ class BatteryHistory : public IndicatorFixture {
 };
 
 TEST_F(BatteryHistory, ThePeriodsOfTheLogWithWhatEachSaysAndTheFilesThatCouldNotBeRead) {
-  Put("20080103_090000.txt", Log(100, 80, 180));  // 20 % in an hour
-  Put("20080104_090000.txt", Log(97, 97, 60));    // one line: just begun
-  Put("20080105_143012.txt", Log(90, 60, 240));   // 30 % in two hours: 15 % per hour
+  Put("20080103_090000.txt", testing_support::DischargeLog(100, 80, 180));  // 20 % in an hour
+  Put("20080104_090000.txt", testing_support::DischargeLog(97, 97, 60));    // one line: just begun
+  Put("20080105_143012.txt",
+      testing_support::DischargeLog(90, 60, 240));  // 30 % in two hours: 15 % per hour
   Put("20080105_200000.txt", "a file of another kind");
   Start();
   Open([&](TFormBatteryHistory& w) {
@@ -203,7 +194,7 @@ TEST_F(BatteryHistory, NothingLoggedYetIsSaidSoAndWhetherTheLogIsOn) {
 }
 
 TEST_F(BatteryHistory, TheWindowGrowsAndTheChartWithIt) {
-  Put("20080105_143012.txt", Log(90, 60, 240));
+  Put("20080105_143012.txt", testing_support::DischargeLog(90, 60, 240));
   Start();
   Open([&](TFormBatteryHistory& w) {
     // Its design size is the least it takes; larger is the user's choice.
@@ -304,7 +295,7 @@ TEST_F(BatteryHistory, NewLinesShowWhileTheWindowIsOpen) {
 TEST_F(BatteryHistory, TheSampleLanguageTranslatesTheWindow) {
   std::filesystem::copy(std::filesystem::path(Q_SOURCE_DIR) / "resources" / "language",
                         dir.Path() / "language");
-  Put("20080105_143012.txt", Log(90, 60, 240));
+  Put("20080105_143012.txt", testing_support::DischargeLog(90, 60, 240));
   Start();
   Ind().FormLanguage->SetLanguageFile("Deutsch.lng");
   TranslateForm(*Ind().FormLanguage, *Ind().FormLanguage, Ind().ProgramDir());

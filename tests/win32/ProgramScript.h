@@ -34,7 +34,9 @@
 #include "system/fake/FakePlatform.h"
 #include "system/win32/Win32Desktop.h"
 #include "system/win32/Win32Environment.h"
+#include "tests/DischargeLogSample.h"
 #include "tests/IndicatorFixture.h"
+#include "tests/ProfileSamples.h"
 #include "tests/win32/MenuSteps.h"
 #include "tests/win32/Screenshot.h"
 #include "tests/win32/UserSteps.h"
@@ -46,32 +48,10 @@ inline constexpr char kBase[] = "\\Software\\Quonthary";
 inline constexpr char kInternetSettings[] =
     "\\Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
 
-// A discharge period as the program logs it: the charge falls by one every step seconds.
-inline std::string Log(int from, int to, int step) {
-  std::string text = "Perc[%]\tTime[s]\tTime\r\n";
-  for (int p = from, s = 0; p >= to; --p, s += step) {
-    char line[64];
-    std::snprintf(line, sizeof line, "%03d\t%06d\t%d:%02d:%02d\r\n", p, s, s / 3600, s / 60 % 60,
-                  s % 60);
-    text += line;
-  }
-  return text;
-}
-
 // The profiles a user with an office, a home and a hotel might keep.
 inline profiles::ProfileTables ExampleProfiles() {
   profiles::ProfileTables t;
-  t.IPProfiles[0] = {true,
-                     "Office",
-                     false,
-                     "10.0.0.5",
-                     "255.255.255.0",
-                     "10.0.0.1",
-                     "10.0.0.2",
-                     "10.0.0.3",
-                     "Local Area Connection",
-                     0,
-                     -1};
+  t.IPProfiles[0] = testing_support::OfficeProfile(0);
   t.IPProfiles[1] = {true, "Home", true, "", "", "", "", "", "Wireless Network Connection", 1, 0};
   t.IPProfiles[2] = {true, "Hotel", true, "", "", "", "", "", "Wireless Network Connection", 1, -1};
   t.ProxyProfiles[0] = {true, "Office proxy", true, "10.0.0.8", "8080", true};
@@ -125,10 +105,10 @@ class ProgramScript : public Win32Ui {
     std::filesystem::copy(resources + "Skin", folder + "Skin",
                           std::filesystem::copy_options::recursive);
     // Four periods of a battery growing older.
-    PutLog("20080103_090000.txt", Log(100, 40, 150));
-    PutLog("20080110_090000.txt", Log(98, 55, 130));
-    PutLog("20080117_090000.txt", Log(100, 62, 110));
-    PutLog("20080124_143012.txt", Log(97, 70, 100));
+    PutLog("20080103_090000.txt", testing_support::DischargeLog(100, 40, 150));
+    PutLog("20080110_090000.txt", testing_support::DischargeLog(98, 55, 130));
+    PutLog("20080117_090000.txt", testing_support::DischargeLog(100, 62, 110));
+    PutLog("20080124_143012.txt", testing_support::DischargeLog(97, 70, 100));
 
     fake.Environment.Exe = folder + "Quonthary.exe";
     fake.Environment.Temp = sys::Win32Environment().TempPath();

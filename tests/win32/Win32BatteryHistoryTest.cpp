@@ -19,6 +19,7 @@
 #include "system/fake/FakePlatform.h"
 #include "system/win32/Win32Desktop.h"
 #include "system/win32/Win32Environment.h"
+#include "tests/DischargeLogSample.h"
 #include "tests/IndicatorFixture.h"
 #include "tests/win32/Screenshot.h"
 #include "tests/win32/Win32Fixture.h"
@@ -28,17 +29,7 @@ namespace {
 using win32test::Hwnd;
 using win32test::Settle;
 
-// A period as the program logs it: the charge falls by one every step seconds.
-std::string Log(int from, int to, int step) {
-  std::string text = "Perc[%]\tTime[s]\tTime\r\n";
-  for (int p = from, s = 0; p >= to; --p, s += step) {
-    char line[64];
-    std::snprintf(line, sizeof line, "%03d\t%06d\t%d:%02d:%02d\r\n", p, s, s / 3600, s / 60 % 60,
-                  s % 60);
-    text += line;
-  }
-  return text;
-}
+using testing_support::DischargeLog;
 
 std::uint32_t Rgb(ui::TColor c) { return (c & 0xFF) << 16 | (c & 0xFF00) | (c >> 16 & 0xFF); }
 
@@ -64,10 +55,10 @@ class Win32BatteryHistory : public win32test::Win32Ui {
                            {sys::ValueKind::String, "0", 0});
     testing_support::SeenAboutDialog(fake);
     // Four periods of a battery growing older, and one file that is no log.
-    Put("20080103_090000.txt", Log(100, 40, 150));
-    Put("20080110_090000.txt", Log(98, 55, 130));
-    Put("20080117_090000.txt", Log(100, 62, 110));
-    Put("20080124_143012.txt", Log(97, 70, 100));
+    Put("20080103_090000.txt", DischargeLog(100, 40, 150));
+    Put("20080110_090000.txt", DischargeLog(98, 55, 130));
+    Put("20080117_090000.txt", DischargeLog(100, 62, 110));
+    Put("20080124_143012.txt", DischargeLog(97, 70, 100));
     Put("20080125_080000.txt", "no log of ours");
     // And the battery's health over fourteen months, as the program writes it.
     std::string health = "Date\tDesigned[mWh]\tFull[mWh]\tCycles\r\n";
