@@ -1,14 +1,13 @@
 #include "settings/IniFile.h"
 
-#include "system/NoCase.h"
-
 namespace settings {
 
 namespace {
 
 bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
 
-std::string Trim(const std::string& s, std::size_t from, std::size_t to) {
+std::string_view Trim(std::string_view s) {
+  std::size_t from = 0, to = s.size();
   while (from < to && IsBlank(s[from])) ++from;
   while (to > from && IsBlank(s[to - 1])) --to;
   return s.substr(from, to - from);
@@ -27,24 +26,26 @@ std::string OneLine(const std::string& value) {
 IniFile IniFile::Parse(const std::string& text) {
   IniFile ini;
   Section* current = nullptr;
+  const std::string_view all(text);
   std::size_t pos = 0;
-  while (pos < text.size()) {
-    std::size_t end = text.find('\n', pos);
-    if (end == std::string::npos) end = text.size();
-    std::string line = Trim(text, pos, end);  // also drops the CR of a CR LF line end
+  while (pos < all.size()) {
+    std::size_t end = all.find('\n', pos);
+    if (end == std::string_view::npos) end = all.size();
+    // Trimming also drops the CR of a CR LF line end.
+    const std::string_view line = Trim(all.substr(pos, end - pos));
     pos = end + 1;
 
     if (line.empty() || line[0] == ';') continue;
     if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
-      current = &ini.SectionFor(Trim(line, 1, line.size() - 1));
+      current = &ini.SectionFor(Trim(line.substr(1, line.size() - 2)));
       continue;
     }
     if (!current) continue;
     std::size_t eq = line.find('=');
-    if (eq == std::string::npos) continue;
-    std::string key = Trim(line, 0, eq);
+    if (eq == std::string_view::npos) continue;
+    const std::string_view key = Trim(line.substr(0, eq));
     if (key.empty()) continue;
-    SetIn(*current, key, Trim(line, eq + 1, line.size()), false);
+    SetIn(*current, key, std::string(Trim(line.substr(eq + 1))), false);
   }
   return ini;
 }
@@ -66,16 +67,22 @@ std::string IniFile::Serialize() const {
   return out;
 }
 
-std::optional<std::string> IniFile::Get(const std::string& section, const std::string& key) const {
-  auto s = sectionIndex_.find(sys::FoldCase(section));
-  if (s == sectionIndex_.end()) return std::nullopt;
-  const Section& sec = sections_[s->second];
-  auto k = sec.KeyIndex.find(sys::FoldCase(key));
-  if (k == sec.KeyIndex.end()) return std::nullopt;
-  return sec.Entries[k->second].second;
+const IniFile::Section* IniFile::Find(std::string_view name) const {
+  const std::size_t at =
+      names_.Find(name, [this](std::size_t i) -> const std::string& { return sections_[i].Name; });
+  return at == NameSlots::npos ? nullptr : &sections_[at];
 }
 
-void IniFile::Set(const std::string& section, const std::string& key, const std::string& value) {
+std::optional<std::string> IniFile::Get(std::string_view section, std::string_view key) const {
+  const Section* s = Find(section);
+  if (!s) return std::nullopt;
+  const std::size_t at =
+      s->Keys.Find(key, [s](std::size_t i) -> const std::string& { return s->Entries[i].first; });
+  if (at == NameSlots::npos) return std::nullopt;
+  return s->Entries[at].second;
+}
+
+void IniFile::Set(std::string_view section, std::string_view key, const std::string& value) {
   SetIn(SectionFor(section), key, OneLine(value), true);
 }
 
@@ -85,31 +92,30 @@ std::vector<std::string> IniFile::SectionNames() const {
   return names;
 }
 
-std::vector<std::pair<std::string, std::string>> IniFile::Entries(
-    const std::string& section) const {
-  auto s = sectionIndex_.find(sys::FoldCase(section));
-  if (s == sectionIndex_.end()) return {};
-  return sections_[s->second].Entries;
+std::vector<std::pair<std::string, std::string>> IniFile::Entries(std::string_view section) const {
+  const Section* s = Find(section);
+  return s ? s->Entries : std::vector<std::pair<std::string, std::string>>();
 }
 
-IniFile::Section& IniFile::SectionFor(const std::string& name) {
-  auto folded = sys::FoldCase(name);
-  auto it = sectionIndex_.find(folded);
-  if (it != sectionIndex_.end()) return sections_[it->second];
-  sectionIndex_.emplace(std::move(folded), sections_.size());
-  sections_.push_back(Section{name, {}, {}});
+IniFile::Section& IniFile::SectionFor(std::string_view name) {
+  const auto nameOf = [this](std::size_t i) -> const std::string& { return sections_[i].Name; };
+  const std::size_t at = names_.Find(name, nameOf);
+  if (at != NameSlots::npos) return sections_[at];
+  sections_.push_back(Section{std::string(name), {}, {}});
+  sections_.back().Entries.reserve(16);  // a profile's dozen keys without moving them
+  names_.Add(sections_.size(), nameOf);
   return sections_.back();
 }
 
-void IniFile::SetIn(Section& s, const std::string& key, const std::string& value, bool overwrite) {
-  auto folded = sys::FoldCase(key);
-  auto it = s.KeyIndex.find(folded);
-  if (it != s.KeyIndex.end()) {
-    if (overwrite) s.Entries[it->second].second = value;
+void IniFile::SetIn(Section& s, std::string_view key, std::string value, bool overwrite) {
+  const auto keyOf = [&s](std::size_t i) -> const std::string& { return s.Entries[i].first; };
+  const std::size_t at = s.Keys.Find(key, keyOf);
+  if (at != NameSlots::npos) {
+    if (overwrite) s.Entries[at].second = std::move(value);
     return;
   }
-  s.KeyIndex.emplace(std::move(folded), s.Entries.size());
-  s.Entries.emplace_back(key, value);
+  s.Entries.emplace_back(key, std::move(value));
+  s.Keys.Add(s.Entries.size(), keyOf);
 }
 
 }  // namespace settings

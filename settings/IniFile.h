@@ -12,9 +12,11 @@
 #include <cstddef>
 #include <optional>
 #include <string>
-#include <unordered_map>
+#include <string_view>
 #include <utility>
 #include <vector>
+
+#include "settings/NameSlots.h"
 
 namespace settings {
 
@@ -24,29 +26,30 @@ class IniFile {
   static IniFile Parse(const std::string& text);
   std::string Serialize() const;
 
-  std::optional<std::string> Get(const std::string& section, const std::string& key) const;
+  std::optional<std::string> Get(std::string_view section, std::string_view key) const;
   // An existing key keeps its place and name; a new section goes to the end of the file, a
   // new key to the end of its section. Line breaks inside the value become blanks, since
   // they would otherwise start new lines (and so new keys or sections) in the file.
-  void Set(const std::string& section, const std::string& key, const std::string& value);
+  void Set(std::string_view section, std::string_view key, const std::string& value);
 
   // Section names as first written, in file order.
   std::vector<std::string> SectionNames() const;
   // The keys and values of one section in file order; empty when it does not exist.
-  std::vector<std::pair<std::string, std::string>> Entries(const std::string& section) const;
+  std::vector<std::pair<std::string, std::string>> Entries(std::string_view section) const;
 
  private:
   struct Section {
     std::string Name;
     std::vector<std::pair<std::string, std::string>> Entries;
-    std::unordered_map<std::string, std::size_t> KeyIndex;  // case-folded key -> entry
+    NameSlots Keys;  // key -> entry
   };
+  const Section* Find(std::string_view name) const;
 
-  Section& SectionFor(const std::string& name);
-  static void SetIn(Section& s, const std::string& key, const std::string& value, bool overwrite);
+  Section& SectionFor(std::string_view name);
+  static void SetIn(Section& s, std::string_view key, std::string value, bool overwrite);
 
   std::vector<Section> sections_;
-  std::unordered_map<std::string, std::size_t> sectionIndex_;  // case-folded name -> section
+  NameSlots names_;  // name -> section
 };
 
 }  // namespace settings

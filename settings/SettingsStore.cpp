@@ -20,12 +20,16 @@ bool RecentlyModified(const sys::FileStamp& stamp) {
   return now - stamp.ModifiedNs < kStampResolutionNs;
 }
 
+// SectionOf without a copy, for the reads and writes of a whole set.
+std::string_view SectionIn(const std::string& keyPath) {
+  std::size_t start = keyPath.size();
+  while (start > 0 && keyPath[start - 1] != '\\' && keyPath[start - 1] != ':') --start;
+  return std::string_view(keyPath).substr(start);
+}
+
 }  // namespace
 
-std::string SectionOf(const std::string& keyPath) {
-  auto pos = keyPath.find_last_of("\\:");
-  return pos == std::string::npos ? keyPath : keyPath.substr(pos + 1);
-}
+std::string SectionOf(const std::string& keyPath) { return std::string(SectionIn(keyPath)); }
 
 SettingsStore::SettingsStore(sys::Registry& registry, std::string iniPath)
     : registry_(registry), iniPath_(std::move(iniPath)) {}
@@ -38,11 +42,11 @@ bool SettingsStore::WriteSettingString(sys::RootKey root, const std::string& key
     return key && key->SetString(valueName, value);
   }
   if (batch) {
-    batch->Set(SectionOf(keyPath), valueName, value);
+    batch->Set(SectionIn(keyPath), valueName, value);
     return true;
   }
   auto own = OpenBatch();
-  own->Set(SectionOf(keyPath), valueName, value);
+  own->Set(SectionIn(keyPath), valueName, value);
   Commit(*own);
   return true;
 }
@@ -87,7 +91,11 @@ bool SettingsStore::DeleteRegistryValue(sys::RootKey root, const std::string& ke
 }
 
 std::unique_ptr<WriteBatch> SettingsStore::OpenBatch() {
-  return std::make_unique<WriteBatch>(CurrentIni());
+  CurrentIni();
+  // The batch takes the parsed copy: a commit replaces it anyway, and the text it came from
+  // stays to be parsed again should something be read before.
+  parsed_ = false;
+  return std::make_unique<WriteBatch>(std::move(ini_));
 }
 
 void SettingsStore::Commit(WriteBatch& batch) {
@@ -115,27 +123,37 @@ void SettingsStore::WriteStorageSwitch(bool keepInRegistry) {
 
 std::optional<std::string> SettingsStore::IniValue(const std::string& keyPath,
                                                    const std::string& valueName) {
-  return CurrentIni().Get(SectionOf(keyPath), valueName);
+  return CurrentIni().Get(SectionIn(keyPath), valueName);
 }
 
 const IniFile& SettingsStore::CurrentIni() {
+  if (snapshots_ > 0 && cached_) return Parsed();
   auto stamp = sys::files::Stamp(iniPath_);
   if (cached_ && stamp == stamp_) {
-    if (!stamp || !RecentlyModified(*stamp)) return ini_;
+    if (!stamp || !RecentlyModified(*stamp)) return Parsed();
     auto raw = sys::files::ReadAll(iniPath_);
-    if (raw && *raw == raw_) return ini_;
+    if (raw && *raw == raw_) return Parsed();
     Remember(stamp, raw.value_or(std::string()));
-    return ini_;
+    return Parsed();
   }
   std::string raw;
   if (stamp) raw = sys::files::ReadAll(iniPath_).value_or(std::string());
   Remember(stamp, std::move(raw));
+  return Parsed();
+}
+
+const IniFile& SettingsStore::Parsed() {
+  if (!parsed_) {
+    ini_ = IniFile::Parse(raw_);
+    parsed_ = true;
+  }
   return ini_;
 }
 
+// Parsed when first read: what a commit wrote is often written over again before.
 void SettingsStore::Remember(std::optional<sys::FileStamp> stamp, std::string raw) {
-  ini_ = IniFile::Parse(raw);
   raw_ = std::move(raw);
+  parsed_ = false;
   stamp_ = stamp;
   cached_ = true;
 }

@@ -15,6 +15,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "settings/IniFile.h"
 #include "settings/IntegerText.h"
@@ -33,7 +34,7 @@ std::string SectionOf(const std::string& keyPath);
 class WriteBatch {
  public:
   explicit WriteBatch(IniFile contents) : ini_(std::move(contents)) {}
-  void Set(const std::string& section, const std::string& key, const std::string& value) {
+  void Set(std::string_view section, std::string_view key, const std::string& value) {
     ini_.Set(section, key, value);
   }
   const IniFile& Contents() const { return ini_; }
@@ -45,6 +46,23 @@ class WriteBatch {
 class SettingsStore {
  public:
   SettingsStore(sys::Registry& registry, std::string iniPath);
+
+  // While one lives, INI reads take the file as it was when it was made: a load of the whole
+  // set reads one state of the file (not half of another program's write), and does not look
+  // at the file again for each of its hundreds of values. The store's own commits still show.
+  class Snapshot {
+   public:
+    explicit Snapshot(SettingsStore& store) : store_(store) {
+      store_.CurrentIni();
+      ++store_.snapshots_;
+    }
+    ~Snapshot() { --store_.snapshots_; }
+    Snapshot(const Snapshot&) = delete;
+    Snapshot& operator=(const Snapshot&) = delete;
+
+   private:
+    SettingsStore& store_;
+  };
 
   // In INI mode the value goes into batch; without a batch it is committed on its own,
   // which throws sys::FileCreateError like Commit.
@@ -78,15 +96,18 @@ class SettingsStore {
  private:
   // The parsed file, re-read only when it changed since the last look.
   const IniFile& CurrentIni();
+  const IniFile& Parsed();
   std::optional<std::string> IniValue(const std::string& keyPath, const std::string& valueName);
   void Remember(std::optional<sys::FileStamp> stamp, std::string raw);
 
   sys::Registry& registry_;
   std::string iniPath_;
 
+  int snapshots_ = 0;
   bool cached_ = false;
   std::optional<sys::FileStamp> stamp_;  // nullopt: there was no file
-  std::string raw_;                      // the bytes the parse came from
+  std::string raw_;                      // the file's bytes
+  bool parsed_ = false;                  // ini_ is raw_ parsed
   IniFile ini_;
 };
 

@@ -1,11 +1,25 @@
 // Letter-case-blind comparison of 8-bit names (registry keys, INI sections and keys). Only
 // the ASCII letters are folded, which covers every name the program itself uses.
 #pragma once
+#include <array>
+#include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace sys {
 
-inline char FoldCase(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
+namespace detail {
+// A table rather than a range test: names are folded by the thousand on every settings load.
+constexpr std::array<char, 256> MakeFoldTable() {
+  std::array<char, 256> t{};
+  for (int i = 0; i < 256; ++i)
+    t[std::size_t(i)] = static_cast<char>(i >= 'a' && i <= 'z' ? i - 32 : i);
+  return t;
+}
+inline constexpr std::array<char, 256> kFoldTable = MakeFoldTable();
+}  // namespace detail
+
+inline char FoldCase(char c) { return detail::kFoldTable[static_cast<unsigned char>(c)]; }
 
 inline std::string FoldCase(const std::string& s) {
   std::string out = s;
@@ -13,12 +27,22 @@ inline std::string FoldCase(const std::string& s) {
   return out;
 }
 
-inline bool EqualNoCase(const std::string& a, const std::string& b) {
+inline bool EqualNoCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
     if (FoldCase(a[i]) != FoldCase(b[i])) return false;
   }
   return true;
 }
+
+// A hash that agrees with EqualNoCase: a lookup folds as it goes instead of making a folded
+// copy of the name.
+struct NoCaseHash {
+  std::size_t operator()(std::string_view s) const noexcept {
+    std::uint32_t h = 2166136261u;  // FNV-1a
+    for (char c : s) h = (h ^ static_cast<unsigned char>(FoldCase(c))) * 16777619u;
+    return h;
+  }
+};
 
 }  // namespace sys

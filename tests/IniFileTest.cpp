@@ -45,6 +45,17 @@ TEST(IniFile, NamesIgnoreCaseAndKeepFirstSpelling) {
   EXPECT_EQ(ini.Serialize(),
             "[Quonthary]\r\nStayOnTop=1\r\nAlpha=10\r\n\r\n"
             "[ipchanger12]\r\nUsed=1\r\n\r\n");
+
+  // As many sections and keys as a full set of profiles: each found in any case, in order.
+  IniFile big;
+  for (int i = 0; i < 300; ++i)
+    big.Set("Profile" + std::to_string(i % 40), "Key" + std::to_string(i), std::to_string(i));
+  for (int i = 0; i < 300; ++i)
+    EXPECT_EQ(big.Get("PROFILE" + std::to_string(i % 40), "kEY" + std::to_string(i)),
+              std::to_string(i));
+  EXPECT_EQ(big.SectionNames().size(), 40u);
+  EXPECT_EQ(big.Entries("profile7").front().first, "Key7");
+  EXPECT_EQ(big.Get("Profile7", "Key8"), std::nullopt);
 }
 
 TEST(IniFile, LfOnlyAndCrLfReadAlike) {

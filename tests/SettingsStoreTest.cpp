@@ -287,6 +287,17 @@ TEST_F(StoreTest, ReadsSeeFilesChangedBehindTheCache) {
   fs::last_write_time(native, t1);
   EXPECT_EQ(store.ReadSettingString(HKCU, kBase, "Alpha", kIni), "300");
 
+  // Under a snapshot a change shows only once it is let go; the store's own commits at once.
+  {
+    const SettingsStore::Snapshot held(store);
+    Plant(native, "[Quonthary]\r\nAlpha=400\r\n");
+    EXPECT_EQ(store.ReadSettingString(HKCU, kBase, "Alpha", kIni), "300");
+    store.WriteSettingString(HKCU, kBase, "Beta", "b", kIni, nullptr);
+    EXPECT_EQ(store.ReadSettingString(HKCU, kBase, "Beta", kIni), "b");
+  }
+  Plant(native, "[Quonthary]\r\nAlpha=500\r\n");
+  EXPECT_EQ(store.ReadSettingString(HKCU, kBase, "Alpha", kIni), "500");
+
   // The file disappears and comes back.
   fs::remove(native);
   EXPECT_EQ(store.ReadSettingString(HKCU, kBase, "Alpha", kIni), "");
