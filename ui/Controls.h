@@ -13,6 +13,7 @@ namespace ui {
 
 class TWinControl;
 class TForm;
+class TLabel;
 class TPopupMenu;
 
 class TControl : public TComponent {
@@ -192,10 +193,12 @@ class TWinControl : public TControl {
  private:
   friend class TControl;
   friend class TForm;
+  friend class TLabel;
   void AddChild(TControl* child);
   void RemoveChild(TControl* child);
 
   std::vector<TControl*> controls_;
+  std::vector<TLabel*> focusLabels_;  // labels whose FocusControl this is
   std::unique_ptr<Peer> peer_;
   bool tabStop_ = false;
   // Fully constructed: a window may be made for it (the backend needs its final kind).

@@ -17,6 +17,18 @@ TLabel::TLabel(TComponent* owner, TextArg name, TWinControl* parent, Bounds boun
   autoSize_ = true;
 }
 
+TLabel::~TLabel() { SetFocusControl(nullptr); }
+
+void TLabel::SetFocusControl(TWinControl* control) {
+  if (control == focusControl_) return;
+  if (focusControl_) {
+    auto& labels = focusControl_->focusLabels_;
+    labels.erase(std::remove(labels.begin(), labels.end(), this), labels.end());
+  }
+  focusControl_ = control;
+  if (control) control->focusLabels_.push_back(this);
+}
+
 void TLabel::SetAlignment(TAlignment a) {
   if (a == alignment_) return;
   alignment_ = a;

@@ -12,6 +12,7 @@ class TLabel : public TGraphicControl {
  public:
   TLabel(TComponent* owner, TextArg name, TWinControl* parent = nullptr, Bounds bounds = {},
          TextArg caption = {});
+  ~TLabel() override;
 
   TAlignment Alignment() const { return alignment_; }
   void SetAlignment(TAlignment a);
@@ -33,7 +34,7 @@ class TLabel : public TGraphicControl {
   std::string ShownCaption() const;
   // The control that the label's accelerator focuses (classic FocusControl); null = none.
   TWinControl* FocusControl() const { return focusControl_; }
-  void SetFocusControl(TWinControl* control) { focusControl_ = control; }
+  void SetFocusControl(TWinControl* control);
   bool DialogChar(char ch) override;
 
  protected:
