@@ -1,5 +1,7 @@
 #include "settings/IniFile.h"
 
+#include "system/NoCase.h"
+
 namespace settings {
 
 namespace {
@@ -19,6 +21,16 @@ std::string OneLine(const std::string& value) {
     if (c == '\r' || c == '\n') c = ' ';
   }
   return out;
+}
+
+// Whether a new section name or key, as Serialize writes it, reads back as itself.
+bool ReadsBackAsWritten(std::string_view name, bool key) {
+  if (name.empty()) return !key;
+  if (IsBlank(name.front()) || IsBlank(name.back())) return false;
+  if (key && (name.front() == ';' || name.front() == '[')) return false;
+  for (char c : name)
+    if (c == '\r' || c == '\n' || (key && c == '=')) return false;
+  return true;
 }
 
 }  // namespace
@@ -45,7 +57,7 @@ IniFile IniFile::Parse(const std::string& text) {
     if (eq == std::string_view::npos) continue;
     const std::string_view key = Trim(line.substr(0, eq));
     if (key.empty()) continue;
-    SetIn(*current, key, std::string(Trim(line.substr(eq + 1))), false);
+    ini.SetIn(*current, key, std::string(Trim(line.substr(eq + 1))), false);
   }
   return ini;
 }
@@ -67,23 +79,39 @@ std::string IniFile::Serialize() const {
   return out;
 }
 
+const std::string& IniFile::SectionName(const void* sections, std::size_t i) {
+  return (*static_cast<const std::vector<Section>*>(sections))[i].Name;
+}
+
+const std::string& IniFile::KeyName(const void* entries, std::size_t i) {
+  return (*static_cast<const std::vector<std::pair<std::string, std::string>>*>(entries))[i].first;
+}
+
+std::size_t IniFile::SectionAt(std::string_view name) const {
+  // The values of a section are read and written one after another: ask the last one first.
+  if (last_ < sections_.size() && sys::EqualNoCase(sections_[last_].Name, name)) return last_;
+  const std::size_t at = names_.Find(name, SectionName, &sections_);
+  if (at != NameSlots::npos) last_ = at;
+  return at;
+}
+
 const IniFile::Section* IniFile::Find(std::string_view name) const {
-  const std::size_t at =
-      names_.Find(name, [this](std::size_t i) -> const std::string& { return sections_[i].Name; });
+  const std::size_t at = SectionAt(name);
   return at == NameSlots::npos ? nullptr : &sections_[at];
 }
 
 std::optional<std::string> IniFile::Get(std::string_view section, std::string_view key) const {
   const Section* s = Find(section);
   if (!s) return std::nullopt;
-  const std::size_t at =
-      s->Keys.Find(key, [s](std::size_t i) -> const std::string& { return s->Entries[i].first; });
+  const std::size_t at = s->Keys.Find(key, KeyName, &s->Entries);
   if (at == NameSlots::npos) return std::nullopt;
   return s->Entries[at].second;
 }
 
 void IniFile::Set(std::string_view section, std::string_view key, const std::string& value) {
-  SetIn(SectionFor(section), key, OneLine(value), true);
+  std::string line = OneLine(value);
+  readsBack_ = readsBack_ && (line.empty() || (!IsBlank(line.front()) && !IsBlank(line.back())));
+  SetIn(SectionFor(section), key, std::move(line), true);
 }
 
 std::vector<std::string> IniFile::SectionNames() const {
@@ -98,24 +126,24 @@ std::vector<std::pair<std::string, std::string>> IniFile::Entries(std::string_vi
 }
 
 IniFile::Section& IniFile::SectionFor(std::string_view name) {
-  const auto nameOf = [this](std::size_t i) -> const std::string& { return sections_[i].Name; };
-  const std::size_t at = names_.Find(name, nameOf);
+  const std::size_t at = SectionAt(name);
   if (at != NameSlots::npos) return sections_[at];
+  readsBack_ = readsBack_ && ReadsBackAsWritten(name, false);
   sections_.push_back(Section{std::string(name), {}, {}});
   sections_.back().Entries.reserve(16);  // a profile's dozen keys without moving them
-  names_.Add(sections_.size(), nameOf);
+  names_.Add(sections_.size(), SectionName, &sections_);
   return sections_.back();
 }
 
 void IniFile::SetIn(Section& s, std::string_view key, std::string value, bool overwrite) {
-  const auto keyOf = [&s](std::size_t i) -> const std::string& { return s.Entries[i].first; };
-  const std::size_t at = s.Keys.Find(key, keyOf);
+  const std::size_t at = s.Keys.Find(key, KeyName, &s.Entries);
   if (at != NameSlots::npos) {
     if (overwrite) s.Entries[at].second = std::move(value);
     return;
   }
+  readsBack_ = readsBack_ && ReadsBackAsWritten(key, true);
   s.Entries.emplace_back(key, std::move(value));
-  s.Keys.Add(s.Entries.size(), keyOf);
+  s.Keys.Add(s.Entries.size(), KeyName, &s.Entries);
 }
 
 }  // namespace settings

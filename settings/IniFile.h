@@ -31,6 +31,10 @@ class IniFile {
   // new key to the end of its section. Line breaks inside the value become blanks, since
   // they would otherwise start new lines (and so new keys or sections) in the file.
   void Set(std::string_view section, std::string_view key, const std::string& value);
+  // True while Parse(Serialize()) would give this very file back: always for a parsed file,
+  // until a Set stores a name or value that a reader would trim or split (a value with
+  // blanks at an end, a key with "=", ...).
+  bool ReadsBackAsIs() const { return readsBack_; }
 
   // Section names as first written, in file order.
   std::vector<std::string> SectionNames() const;
@@ -43,13 +47,18 @@ class IniFile {
     std::vector<std::pair<std::string, std::string>> Entries;
     NameSlots Keys;  // key -> entry
   };
+  static const std::string& SectionName(const void* sections, std::size_t i);
+  static const std::string& KeyName(const void* entries, std::size_t i);
+  std::size_t SectionAt(std::string_view name) const;  // NameSlots::npos: none
   const Section* Find(std::string_view name) const;
 
   Section& SectionFor(std::string_view name);
-  static void SetIn(Section& s, std::string_view key, std::string value, bool overwrite);
+  void SetIn(Section& s, std::string_view key, std::string value, bool overwrite);
 
   std::vector<Section> sections_;
-  NameSlots names_;  // name -> section
+  NameSlots names_;               // name -> section
+  mutable std::size_t last_ = 0;  // the section found last
+  bool readsBack_ = true;
 };
 
 }  // namespace settings

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "settings/FormSettings.h"
+#include "settings/NameSlots.h"
 #include "settings/SettingsTable.h"
 #include "system/Error.h"
 
@@ -73,17 +74,44 @@ const std::vector<DialogRow> kRows = {
 };
 // clang-format on
 
-// A control of the row, by name: a row naming a control the dialog lacks is a fault of
-// this table, found by the first copy.
-template <class T>
-T& Find(const TFormSettings& form, const char* name) {
-  auto* found = name ? dynamic_cast<T*>(form.FindComponent(name)) : nullptr;
-  if (!found) throw sys::Error(std::string("settings dialog: no control ") + (name ? name : "?"));
-  return *found;
-}
+// The dialog's components by name, looked up once per copy: the rows name about a hundred
+// of its several hundred, which one search each went through from the start.
+class Named {
+ public:
+  explicit Named(const TFormSettings& form) {
+    for (ui::TComponent* c : form.Components()) {
+      if (c->Name().empty()) continue;
+      list_.push_back(c);
+      slots_.Add(list_.size(), NameOf, &list_);
+    }
+  }
 
+  // A control of the row: a row naming a control the dialog lacks is a fault of this table,
+  // found by the first copy.
+  template <class T>
+  T& Get(const char* name) const {
+    const std::size_t at = name ? slots_.Find(name, NameOf, &list_) : NameSlots::npos;
+    auto* found = at == NameSlots::npos ? nullptr : dynamic_cast<T*>(list_[at]);
+    if (!found) throw sys::Error(std::string("settings dialog: no control ") + (name ? name : "?"));
+    return *found;
+  }
+
+ private:
+  static const std::string& NameOf(const void* list, std::size_t i) {
+    return (*static_cast<const std::vector<ui::TComponent*>*>(list))[i]->Name();
+  }
+  std::vector<ui::TComponent*> list_;
+  NameSlots slots_;
+};
+
+// The setting of a row, each found once.
 const Setting& Row(const DialogRow& row) {
-  const Setting* s = FindSetting(row.Setting);
+  static const std::vector<const Setting*> settings = [] {
+    std::vector<const Setting*> found;
+    for (const DialogRow& r : kRows) found.push_back(r.Setting ? FindSetting(r.Setting) : nullptr);
+    return found;
+  }();
+  const Setting* s = settings[static_cast<std::size_t>(&row - kRows.data())];
   if (!s) throw sys::Error(std::string("settings dialog: no setting ") + row.Setting);
   return *s;
 }
@@ -93,106 +121,108 @@ const Setting& Row(const DialogRow& row) {
 const std::vector<DialogRow>& SettingsDialogTable() { return kRows; }
 
 void CopyIn(TFormSettings& form, const Settings& cfg, bool useRegistry) {
+  const Named named(form);
   for (const DialogRow& row : kRows) {
     switch (row.How) {
       case C::StorageSwitch:
-        Find<ui::TCheckBox>(form, row.Control).SetChecked(useRegistry);
+        named.Get<ui::TCheckBox>(row.Control).SetChecked(useRegistry);
         break;
       case C::CheckBox:
-        Find<ui::TCheckBox>(form, row.Control).SetChecked(cfg.*Row(row).Flag);
+        named.Get<ui::TCheckBox>(row.Control).SetChecked(cfg.*Row(row).Flag);
         break;
       case C::RadioPair: {
         const bool value = cfg.*Row(row).Flag;
-        Find<ui::TRadioButton>(form, row.Control).SetChecked(value);
-        Find<ui::TRadioButton>(form, row.Other).SetChecked(!value);
+        named.Get<ui::TRadioButton>(row.Control).SetChecked(value);
+        named.Get<ui::TRadioButton>(row.Other).SetChecked(!value);
         break;
       }
       case C::Seconds:
         form.UserDefBattFullTime = cfg.*Row(row).Number;
         break;
       case C::SizeStep:
-        Find<ui::TTrackBar>(form, row.Control).SetPosition(StepOfScale(cfg.*Row(row).Scale));
+        named.Get<ui::TTrackBar>(row.Control).SetPosition(StepOfScale(cfg.*Row(row).Scale));
         break;
       case C::Transparency:
-        Find<ui::TTrackBar>(form, row.Control).SetPosition(255 - cfg.*Row(row).Number);
+        named.Get<ui::TTrackBar>(row.Control).SetPosition(255 - cfg.*Row(row).Number);
         break;
       case C::TrackBar:
-        Find<ui::TTrackBar>(form, row.Control).SetPosition(cfg.*Row(row).Number);
+        named.Get<ui::TTrackBar>(row.Control).SetPosition(cfg.*Row(row).Number);
         break;
       case C::SoundOption: {
         const int option = cfg.*Row(row).Number;
-        Find<ui::TRadioButton>(form, row.Control).SetChecked(option == 2);
-        Find<ui::TRadioButton>(form, row.Other).SetChecked(option == 1);
-        Find<ui::TRadioButton>(form, row.Third).SetChecked(option == 0);
+        named.Get<ui::TRadioButton>(row.Control).SetChecked(option == 2);
+        named.Get<ui::TRadioButton>(row.Other).SetChecked(option == 1);
+        named.Get<ui::TRadioButton>(row.Third).SetChecked(option == 0);
         break;
       }
       case C::Edit:
-        Find<ui::TEdit>(form, row.Control).SetText(cfg.*Row(row).Text);
+        named.Get<ui::TEdit>(row.Control).SetText(cfg.*Row(row).Text);
         break;
       case C::Language:
       case C::SkinFolder:
         // The list is filled when the dialog is shown; the label tells it what to select.
-        Find<ui::TLabel>(form, row.Control).SetCaption(cfg.*Row(row).Text);
+        named.Get<ui::TLabel>(row.Control).SetCaption(cfg.*Row(row).Text);
         break;
       case C::FontColour:
-        Find<ui::TLabel>(form, row.Control).SetFontColor(cfg.*Row(row).Number);
+        named.Get<ui::TLabel>(row.Control).SetFontColor(cfg.*Row(row).Number);
         break;
       case C::Percent:
-        Find<ui::TEdit>(form, row.Control).SetText(std::to_string(cfg.*Row(row).Number));
+        named.Get<ui::TEdit>(row.Control).SetText(std::to_string(cfg.*Row(row).Number));
         break;
     }
   }
 }
 
 void CopyBack(const TFormSettings& form, ApplyStage stage, Settings& cfg, bool& useRegistry) {
+  const Named named(form);
   for (const DialogRow& row : kRows) {
     if (row.Stage != stage) continue;
     switch (row.How) {
       case C::StorageSwitch:
-        useRegistry = Find<ui::TCheckBox>(form, row.Control).Checked();
+        useRegistry = named.Get<ui::TCheckBox>(row.Control).Checked();
         break;
       case C::CheckBox:
-        cfg.*Row(row).Flag = Find<ui::TCheckBox>(form, row.Control).Checked();
+        cfg.*Row(row).Flag = named.Get<ui::TCheckBox>(row.Control).Checked();
         break;
       case C::RadioPair:
-        cfg.*Row(row).Flag = Find<ui::TRadioButton>(form, row.Control).Checked();
+        cfg.*Row(row).Flag = named.Get<ui::TRadioButton>(row.Control).Checked();
         break;
       case C::Seconds:
         cfg.*Row(row).Number = form.UserDefBattFullTime;
         break;
       case C::SizeStep:
-        cfg.*Row(row).Scale = ScaleOfStep(Find<ui::TTrackBar>(form, row.Control).Position());
+        cfg.*Row(row).Scale = ScaleOfStep(named.Get<ui::TTrackBar>(row.Control).Position());
         break;
       case C::Transparency:
-        cfg.*Row(row).Number = 255 - Find<ui::TTrackBar>(form, row.Control).Position();
+        cfg.*Row(row).Number = 255 - named.Get<ui::TTrackBar>(row.Control).Position();
         break;
       case C::TrackBar:
-        cfg.*Row(row).Number = Find<ui::TTrackBar>(form, row.Control).Position();
+        cfg.*Row(row).Number = named.Get<ui::TTrackBar>(row.Control).Position();
         break;
       case C::SoundOption:
-        if (Find<ui::TRadioButton>(form, row.Control).Checked())
+        if (named.Get<ui::TRadioButton>(row.Control).Checked())
           cfg.*Row(row).Number = 2;
-        else if (Find<ui::TRadioButton>(form, row.Other).Checked())
+        else if (named.Get<ui::TRadioButton>(row.Other).Checked())
           cfg.*Row(row).Number = 1;
-        else if (Find<ui::TRadioButton>(form, row.Third).Checked())
+        else if (named.Get<ui::TRadioButton>(row.Third).Checked())
           cfg.*Row(row).Number = 0;
         break;
       case C::Edit:
-        cfg.*Row(row).Text = Find<ui::TEdit>(form, row.Control).Text();
+        cfg.*Row(row).Text = named.Get<ui::TEdit>(row.Control).Text();
         break;
       case C::Language: {
-        const auto& list = Find<ui::TComboBox>(form, row.Other);
+        const auto& list = named.Get<ui::TComboBox>(row.Other);
         cfg.*Row(row).Text = list.ItemIndex() > 0 ? list.Text() : std::string();
         break;
       }
       case C::SkinFolder:
-        cfg.*Row(row).Text = Find<ui::TComboBox>(form, row.Other).Text();
+        cfg.*Row(row).Text = named.Get<ui::TComboBox>(row.Other).Text();
         break;
       case C::FontColour:
-        cfg.*Row(row).Number = Find<ui::TLabel>(form, row.Control).Font().Color;
+        cfg.*Row(row).Number = named.Get<ui::TLabel>(row.Control).Font().Color;
         break;
       case C::Percent:
-        if (auto percent = AlertThreshold(Find<ui::TEdit>(form, row.Control).Text()))
+        if (auto percent = AlertThreshold(named.Get<ui::TEdit>(row.Control).Text()))
           cfg.*Row(row).Number = *percent;
         break;
     }

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "settings/IntegerText.h"
+#include "system/Error.h"
 
 namespace settings {
 
@@ -99,14 +100,22 @@ std::unique_ptr<WriteBatch> SettingsStore::OpenBatch() {
 }
 
 void SettingsStore::Commit(WriteBatch& batch) {
-  std::string text = batch.Contents().Serialize();
+  if (batch.committed_) throw sys::Error("settings: a batch committed twice");
+  std::string text = batch.ini_.Serialize();
   sys::files::WriteReplacing(iniPath_, text);
+  batch.committed_ = true;
   // What was just written becomes the cached copy, so no read can see an older state.
   auto stamp = sys::files::Stamp(iniPath_);
-  if (stamp) {
-    Remember(stamp, std::move(text));
-  } else {
+  if (!stamp) {
     cached_ = false;
+    return;
+  }
+  Remember(stamp, std::move(text));
+  // The batch is what the file reads as, unless it holds something a reader would trim or
+  // split: then the text is parsed when next read.
+  if (batch.ini_.ReadsBackAsIs()) {
+    ini_ = std::move(batch.ini_);
+    parsed_ = true;
   }
 }
 

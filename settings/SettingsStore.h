@@ -40,7 +40,9 @@ class WriteBatch {
   const IniFile& Contents() const { return ini_; }
 
  private:
+  friend class SettingsStore;
   IniFile ini_;
+  bool committed_ = false;  // a commit may have taken the contents
 };
 
 class SettingsStore {
@@ -83,7 +85,8 @@ class SettingsStore {
   // A copy of the INI file as it is now (empty when there is none).
   std::unique_ptr<WriteBatch> OpenBatch();
   // Replaces the file with the batch's contents in one step. Throws sys::FileCreateError
-  // when that fails; the file then keeps its previous contents.
+  // when that fails; the file then keeps its previous contents. A batch is committed once:
+  // its contents may become the store's copy of the file.
   void Commit(WriteBatch& batch);
 
   // True (registry) unless the INI file holds an integer 0 as the switch.

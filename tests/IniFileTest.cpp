@@ -58,6 +58,32 @@ TEST(IniFile, NamesIgnoreCaseAndKeepFirstSpelling) {
   EXPECT_EQ(big.Get("Profile7", "Key8"), std::nullopt);
 }
 
+TEST(IniFile, KnowsWhetherItReadsBackAsIs) {
+  struct Case {
+    const char *Section, *Key, *Value;
+    bool AsIs;
+  };
+  const Case cases[] = {
+      {"Quonthary", "Alpha", "200", true},     {"quonthary", "Name", "Office 2", true},
+      {"IPChanger3", "Name", "", true},        {"Quonthary", "Name", "a\r\nb", true},
+      {"Quonthary", "Name", " Office", false}, {"Quonthary", "Name", "Office\t", false},
+      {"Quonthary", "A=B", "1", false},        {"Quonthary", ";Note", "1", false},
+      {"Quonthary", "[x", "y]", false},        {"Quonthary", " Alpha", "1", false},
+      {"Quonthary", "", "1", false},           {" Quonthary", "Alpha", "1", false},
+      {"Quo\nthary", "Alpha", "1", false},
+  };
+  for (const Case& c : cases) {
+    IniFile ini = IniFile::Parse("[Quonthary]\r\nBeta=2\r\n");
+    ini.Set(c.Section, c.Key, c.Value);
+    const std::string text = ini.Serialize();
+    const IniFile again = IniFile::Parse(text);
+    const bool same =
+        again.Serialize() == text && again.Get(c.Section, c.Key) == ini.Get(c.Section, c.Key);
+    EXPECT_EQ(ini.ReadsBackAsIs(), c.AsIs) << c.Section << "/" << c.Key << "/" << c.Value;
+    EXPECT_EQ(same, c.AsIs) << c.Section << "/" << c.Key << "/" << c.Value;
+  }
+}
+
 TEST(IniFile, LfOnlyAndCrLfReadAlike) {
   std::string crlf = "[A]\r\nk=v\r\n\r\n[B]\r\nx=1\r\n\r\n";
   std::string lf = "[A]\nk=v\n\n[B]\nx=1\n";

@@ -5,6 +5,7 @@
 
 #include "TempDir.h"
 #include "settings/SettingsStore.h"
+#include "system/Error.h"
 #include "system/fake/FakeRegistry.h"
 
 namespace {
@@ -314,6 +315,12 @@ TEST_F(StoreTest, ReadsSeeOwnCommitsAtOnce) {
     store.Commit(*batch);
     EXPECT_EQ(store.ReadSettingInteger(HKCU, kBase, "Alpha", kIni), 100 + i);
   }
+  // A value with blanks at its ends reads back as the file gives it; a batch commits once.
+  auto padded = store.OpenBatch();
+  store.WriteSettingString(HKCU, kBase, "Name", " Office ", kIni, padded.get());
+  store.Commit(*padded);
+  EXPECT_EQ(store.ReadSettingString(HKCU, kBase, "Name", kIni), "Office");
+  EXPECT_THROW(store.Commit(*padded), sys::Error);
   // A second store on the same file (another running copy) sees them too.
   SettingsStore other(reg, ini);
   EXPECT_EQ(other.ReadSettingInteger(HKCU, kBase, "Alpha", kIni), 104);
