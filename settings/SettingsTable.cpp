@@ -242,8 +242,10 @@ void SaveValue(const Setting& row, SettingsStore& store, bool useRegistry, Write
 float ScaleOfStep(std::int32_t step) { return static_cast<float>(step * 0.1 + 0.05); }
 
 std::int32_t StepOfScale(float scale) {
-  // A stored step far outside the slider's range must not overflow on its way back.
-  double step = std::trunc(static_cast<double>(scale) * 10.0);
+  // Rounded down, which for every step from 0 up is the same as truncating: a negative step
+  // truncated came back one nearer to zero at every save. A stored step far outside the
+  // slider's range must not overflow on its way back.
+  double step = std::floor(static_cast<double>(scale) * 10.0);
   if (!(step >= std::numeric_limits<std::int32_t>::min()))
     return std::numeric_limits<std::int32_t>::min();
   if (step > std::numeric_limits<std::int32_t>::max())

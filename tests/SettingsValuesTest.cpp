@@ -20,14 +20,18 @@ TEST(SettingsScale, StepsComeBackFromTheirScale) {
   EXPECT_EQ(settings::ScaleOfStep(0), 0.05f);
   for (int step = 0; step <= 100000; ++step)
     ASSERT_EQ(settings::StepOfScale(settings::ScaleOfStep(step)), step);
-  // Below 0 the truncation goes toward zero: -1 (scale -0.05) comes back as 0.
-  EXPECT_EQ(settings::StepOfScale(settings::ScaleOfStep(-1)), 0);
-  EXPECT_EQ(settings::StepOfScale(settings::ScaleOfStep(-2)), -1);
+  // Below 0 too: truncated toward zero, a stored -999 would drift up by one at every save.
+  for (int step : {-1, -2, -999})
+    EXPECT_EQ(settings::StepOfScale(settings::ScaleOfStep(step)), step);
   // Far outside the slider's range the step stays an int.
   const auto top = std::numeric_limits<std::int32_t>::max();
   const auto bottom = std::numeric_limits<std::int32_t>::min();
   EXPECT_GT(settings::StepOfScale(settings::ScaleOfStep(top)), top - 1000);
   EXPECT_LT(settings::StepOfScale(settings::ScaleOfStep(bottom)), bottom + 1000);
+  for (int step : {top, bottom, -2000000001}) {  // and, once stored, stays
+    const int once = settings::StepOfScale(settings::ScaleOfStep(step));
+    EXPECT_EQ(settings::StepOfScale(settings::ScaleOfStep(once)), once) << step;
+  }
   EXPECT_EQ(settings::StepOfScale(std::numeric_limits<float>::infinity()), top);
 }
 
