@@ -436,6 +436,9 @@ TEST(Bitmap, ReadsTwentyFourAndEightBitFiles) {
   EXPECT_EQ(decoded->Pixel(0, 0), 0x00FF00u);
   EXPECT_EQ(decoded->TransparentColor(), 0x0000FFu);
   EXPECT_FALSE(Bitmap::FromBmp(bmp.substr(0, 60)));  // truncated
+  std::string lowest = bmp;  // height -2^31: top-down with no positive height (the sanitizers)
+  lowest.replace(22, 4, std::string("\0\0\0\x80", 4));
+  EXPECT_FALSE(Bitmap::FromBmp(lowest));
   EXPECT_FALSE(Bitmap::FromBmp("not a bitmap at all, certainly not"));
 }
 

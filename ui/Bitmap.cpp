@@ -1,6 +1,7 @@
 #include "ui/Bitmap.h"
 
 #include <cstring>
+#include <limits>
 #include <vector>
 
 #include "system/Files.h"
@@ -97,6 +98,8 @@ std::optional<Bitmap> Bitmap::FromBmp(std::string_view bytes) {
   std::uint32_t compression = Le32(info + 16);
   std::uint32_t colorsUsed = Le32(info + 32);
   bool topDown = height < 0;
+  // The most negative height has no positive twin.
+  if (height == std::numeric_limits<std::int32_t>::min()) return std::nullopt;
   if (topDown) height = -height;
   if (width <= 0 || height <= 0 || width > 10000 || height > 10000) return std::nullopt;
   const bool rle8 = compression == 1 && bits == 8 && !topDown;
