@@ -1,25 +1,13 @@
 // Letter-case-blind comparison of 8-bit names (registry keys, INI sections and keys). Only
 // the ASCII letters are folded, which covers every name the program itself uses.
 #pragma once
-#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace sys {
 
-namespace detail {
-// A table rather than a range test: names are folded by the thousand on every settings load.
-constexpr std::array<char, 256> MakeFoldTable() {
-  std::array<char, 256> t{};
-  for (int i = 0; i < 256; ++i)
-    t[std::size_t(i)] = static_cast<char>(i >= 'a' && i <= 'z' ? i - 32 : i);
-  return t;
-}
-inline constexpr std::array<char, 256> kFoldTable = MakeFoldTable();
-}  // namespace detail
-
-inline char FoldCase(char c) { return detail::kFoldTable[static_cast<unsigned char>(c)]; }
+inline char FoldCase(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
 
 inline std::string FoldCase(const std::string& s) {
   std::string out = s;
