@@ -15,10 +15,15 @@ std::string_view Trim(std::string_view s) {
   return s.substr(from, to - from);
 }
 
+// One search per character sought: the library's own, not a test of every character.
+bool Holds(std::string_view s, char c) { return s.find(c) != std::string_view::npos; }
+
 std::string OneLine(const std::string& value) {
   std::string out = value;
-  for (char& c : out) {
-    if (c == '\r' || c == '\n') c = ' ';
+  if (Holds(out, '\r') || Holds(out, '\n')) {
+    for (char& c : out) {
+      if (c == '\r' || c == '\n') c = ' ';
+    }
   }
   return out;
 }
@@ -28,9 +33,7 @@ bool ReadsBackAsWritten(std::string_view name, bool key) {
   if (name.empty()) return !key;
   if (IsBlank(name.front()) || IsBlank(name.back())) return false;
   if (key && (name.front() == ';' || name.front() == '[')) return false;
-  for (char c : name)
-    if (c == '\r' || c == '\n' || (key && c == '=')) return false;
-  return true;
+  return !Holds(name, '\r') && !Holds(name, '\n') && !(key && Holds(name, '='));
 }
 
 }  // namespace

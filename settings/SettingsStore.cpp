@@ -23,9 +23,11 @@ bool RecentlyModified(const sys::FileStamp& stamp) {
 
 // SectionOf without a copy, for the reads and writes of a whole set.
 std::string_view SectionIn(const std::string& keyPath) {
-  std::size_t start = keyPath.size();
-  while (start > 0 && keyPath[start - 1] != '\\' && keyPath[start - 1] != ':') --start;
-  return std::string_view(keyPath).substr(start);
+  const char* const begin = keyPath.data();
+  const char* const end = begin + keyPath.size();
+  const char* start = end;
+  while (start != begin && start[-1] != '\\' && start[-1] != ':') --start;
+  return std::string_view(start, std::size_t(end - start));
 }
 
 }  // namespace

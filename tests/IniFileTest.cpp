@@ -70,7 +70,7 @@ TEST(IniFile, KnowsWhetherItReadsBackAsIs) {
       {"Quonthary", "A=B", "1", false},        {"Quonthary", ";Note", "1", false},
       {"Quonthary", "[x", "y]", false},        {"Quonthary", " Alpha", "1", false},
       {"Quonthary", "", "1", false},           {" Quonthary", "Alpha", "1", false},
-      {"Quo\nthary", "Alpha", "1", false},
+      {"Quo\nthary", "Alpha", "1", false},     {"Quonthary", "Name", "a\nb", true},
   };
   for (const Case& c : cases) {
     IniFile ini = IniFile::Parse("[Quonthary]\r\nBeta=2\r\n");
