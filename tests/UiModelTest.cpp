@@ -491,6 +491,13 @@ TEST(Bitmap, ReadsRunLengthCodedEightBitFiles) {
   EXPECT_EQ(about->Height(), 233);
   EXPECT_NE(about->Pixel(0, 232), 0u);  // the last row decoded (not left at the first colour)
   EXPECT_NE(about->Pixel(236, 0), 0u);
+  // Shared while held, decoded afresh once nobody holds it.
+  EXPECT_EQ(Bitmap::Builtin("ABOUT"), about);
+  about.reset();
+  about = Bitmap::Builtin("ABOUT");
+  ASSERT_TRUE(about);
+  EXPECT_EQ(about->Width(), 237);
+  EXPECT_EQ(Bitmap::Builtin("ABOUT"), about);
   // The gauge's pictures too, with palettes of their own colours: pixel for pixel the 24-bit
   // pictures they were drawn as (a digest of each, taken from those).
   struct Picture {

@@ -1,7 +1,11 @@
 #include "ui/Bitmap.h"
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
+#include <memory>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "system/Files.h"
@@ -164,11 +168,25 @@ std::optional<Bitmap> Bitmap::LoadFromFile(const std::string& path) {
 }
 
 std::shared_ptr<const Bitmap> Bitmap::Builtin(const char* name) {
+  // Shared while anyone holds it: the settings dialog shows the very pictures the gauge
+  // holds, and so neither decodes nor keeps them twice. A few dozen names at most; the
+  // windows and so these pictures all belong to the one GUI thread.
+  static std::vector<std::pair<std::string, std::weak_ptr<const Bitmap>>> shared;
+  auto known = std::find_if(shared.begin(), shared.end(),
+                            [name](const auto& entry) { return entry.first == name; });
+  if (known != shared.end()) {
+    if (auto alive = known->second.lock()) return alive;
+  }
   auto bytes = sys::BuiltinResource(name);
   if (bytes.empty()) return nullptr;
   auto bmp = FromBmp(bytes);
   if (!bmp) return nullptr;
-  return std::make_shared<const Bitmap>(std::move(*bmp));
+  auto picture = std::make_shared<const Bitmap>(std::move(*bmp));
+  if (known != shared.end())
+    known->second = picture;
+  else
+    shared.emplace_back(name, picture);
+  return picture;
 }
 
 }  // namespace ui
