@@ -1,7 +1,6 @@
 // The whole-set load and save of the indicator's settings and profile tables, and the
 // start-up entry.
 #include <memory>
-#include <optional>
 
 #include "app/FormQuonthary.h"
 #include "profiles/ProfileStorage.h"
@@ -20,8 +19,7 @@ constexpr int kTimeLabelRight = 45;
 
 void TFormQuonthary::LoadSettings() {
   using settings::Encoding;
-  std::optional<settings::SettingsStore::Snapshot> oneState;
-  if (!UseRegistry) oneState.emplace(Store);
+  const settings::SettingsStore::Snapshot oneState(Store);
   for (const settings::Setting* row : settings::LoadOrder()) {
     switch (row->Enc) {
       case Encoding::WindowLeft:

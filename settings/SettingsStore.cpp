@@ -41,6 +41,7 @@ bool SettingsStore::WriteSettingString(sys::RootKey root, const std::string& key
                                        const std::string& valueName, const std::string& value,
                                        bool useRegistry, WriteBatch* batch) {
   if (useRegistry) {
+    readKey_ = {};  // it may have been missing until now
     auto key = registry_.Open(root, keyPath, true);
     return key && key->SetString(valueName, value);
   }
@@ -57,17 +58,16 @@ bool SettingsStore::WriteSettingString(sys::RootKey root, const std::string& key
 std::string SettingsStore::ReadSettingString(sys::RootKey root, const std::string& keyPath,
                                              const std::string& valueName, bool useRegistry) {
   if (!useRegistry) return IniValue(keyPath, valueName).value_or(std::string());
-  auto key = registry_.Open(root, keyPath, false);
-  if (!key) return {};
-  auto v = key->Query(valueName);
+  auto v = RegistryValueOf(root, keyPath, valueName);
   if (!v || v->Kind != sys::ValueKind::String) return {};
-  return v->Text;
+  return std::move(v->Text);
 }
 
 bool SettingsStore::WriteSettingInteger(sys::RootKey root, const std::string& keyPath,
                                         const std::string& valueName, std::int32_t value,
                                         bool useRegistry, WriteBatch* batch) {
   if (useRegistry) {
+    readKey_ = {};
     auto key = registry_.Open(root, keyPath, true);
     return key && key->SetDword(valueName, static_cast<std::uint32_t>(value));
   }
@@ -80,9 +80,7 @@ std::int32_t SettingsStore::ReadSettingInteger(sys::RootKey root, const std::str
     auto text = IniValue(keyPath, valueName);
     return text ? IntOrDefault(*text, 0) : 0;
   }
-  auto key = registry_.Open(root, keyPath, false);
-  if (!key) return 0;
-  auto v = key->Query(valueName);
+  auto v = RegistryValueOf(root, keyPath, valueName);
   if (!v || v->Kind != sys::ValueKind::Dword) return 0;
   return static_cast<std::int32_t>(v->Dword);
 }
@@ -130,6 +128,23 @@ void SettingsStore::WriteStorageSwitch(bool keepInRegistry) {
   auto batch = OpenBatch();
   batch->Set(kSwitchSection, kSwitchKey, keepInRegistry ? "1" : "0");
   Commit(*batch);
+}
+
+std::optional<sys::RegistryValue> SettingsStore::RegistryValueOf(sys::RootKey root,
+                                                                 const std::string& keyPath,
+                                                                 const std::string& valueName) {
+  if (snapshots_ == 0) {
+    auto key = registry_.Open(root, keyPath, false);
+    return key ? key->Query(valueName) : std::nullopt;
+  }
+  // The values of a key are read one after another: its open key serves them all.
+  if (!readKey_.Tried || readKey_.Root != root || readKey_.Path != keyPath) {
+    readKey_.Key = registry_.Open(root, keyPath, false);
+    readKey_.Root = root;
+    readKey_.Path = keyPath;
+    readKey_.Tried = true;
+  }
+  return readKey_.Key ? readKey_.Key->Query(valueName) : std::nullopt;
 }
 
 std::optional<std::string> SettingsStore::IniValue(const std::string& keyPath,

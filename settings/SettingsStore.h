@@ -52,13 +52,16 @@ class SettingsStore {
   // While one lives, INI reads take the file as it was when it was made: a load of the whole
   // set reads one state of the file (not half of another program's write), and does not look
   // at the file again for each of its hundreds of values. The store's own commits still show.
+  // Registry reads keep the key they read last open, instead of opening it for every value.
   class Snapshot {
    public:
     explicit Snapshot(SettingsStore& store) : store_(store) {
       store_.CurrentIni();
       ++store_.snapshots_;
     }
-    ~Snapshot() { --store_.snapshots_; }
+    ~Snapshot() {
+      if (--store_.snapshots_ == 0) store_.readKey_ = {};
+    }
     Snapshot(const Snapshot&) = delete;
     Snapshot& operator=(const Snapshot&) = delete;
 
@@ -101,6 +104,8 @@ class SettingsStore {
   const IniFile& CurrentIni();
   const IniFile& Parsed();
   std::optional<std::string> IniValue(const std::string& keyPath, const std::string& valueName);
+  std::optional<sys::RegistryValue> RegistryValueOf(sys::RootKey root, const std::string& keyPath,
+                                                    const std::string& valueName);
   void Remember(std::optional<sys::FileStamp> stamp, std::string raw);
 
   sys::Registry& registry_;
@@ -112,6 +117,14 @@ class SettingsStore {
   std::string raw_;                      // the file's bytes
   bool parsed_ = false;                  // ini_ is raw_ parsed
   IniFile ini_;
+
+  struct ReadKey {
+    sys::RootKey Root = sys::RootKey::CurrentUser;
+    std::string Path;
+    std::unique_ptr<sys::RegistryKey> Key;  // null: the key did not open
+    bool Tried = false;
+  };
+  ReadKey readKey_;  // while a snapshot lives
 };
 
 // Notes the program's folder (with a trailing backslash) for installers and uninstallers;

@@ -90,6 +90,17 @@ TEST_F(StoreTest, RegistryReadsNeverCreateAndGiveDefaults) {
   EXPECT_EQ(store.ReadSettingInteger(HKCU, kBase + "\\ProxyChanger0", "Absent", kRegistry), 0);
   EXPECT_EQ(store.ReadSettingInteger(HKCU, kBase, "Alpha", kRegistry), 200);
   EXPECT_EQ(reg.OpenKeyCount(), 0);
+  {
+    // A whole load keeps the key it read last open, and sees a key written meanwhile.
+    const SettingsStore::Snapshot held(store);
+    const std::string ip = kBase + "\\IPChanger0";
+    EXPECT_EQ(store.ReadSettingString(HKCU, ip, "Used", kRegistry), "");
+    store.WriteSettingString(HKCU, ip, "Used", "1", kRegistry, nullptr);
+    EXPECT_EQ(store.ReadSettingString(HKCU, ip, "Used", kRegistry), "1");
+    EXPECT_EQ(store.ReadSettingInteger(HKCU, kBase, "Alpha", kRegistry), 200);
+    EXPECT_EQ(reg.OpenKeyCount(), 1);
+  }
+  EXPECT_EQ(reg.OpenKeyCount(), 0);
 }
 
 TEST_F(StoreTest, RegistryDeleteOpensCreating) {

@@ -57,12 +57,15 @@ class Win32Key : public RegistryKey {
 
   std::optional<RegistryValue> Query(const std::string& name) override {
     DWORD type = 0;
-    DWORD size = 0;
-    if (RegQueryValueExA(key_, name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) {
-      return std::nullopt;
-    }
+    // A settings value fits a small buffer: one call to the registry instead of asking for
+    // the size first (under wine each call is a round trip to its server).
+    char small[256];
+    DWORD size = sizeof small;
+    LONG rc =
+        RegQueryValueExA(key_, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(small), &size);
+    if (rc == ERROR_SUCCESS) return ValueOf(type, std::string(small, size));
+    if (rc != ERROR_MORE_DATA) return std::nullopt;
     std::string data;
-    LONG rc;
     int attempts = 0;
     do {
       // Room for a terminator that REG_SZ data may lack; the loop covers a value that grew.
@@ -74,7 +77,10 @@ class Win32Key : public RegistryKey {
       if (rc == ERROR_SUCCESS) data.resize(got);
     } while (rc == ERROR_MORE_DATA && ++attempts < 8);
     if (rc != ERROR_SUCCESS) return std::nullopt;
+    return ValueOf(type, data);
+  }
 
+  static RegistryValue ValueOf(DWORD type, const std::string& data) {
     RegistryValue v;
     if (type == REG_SZ || type == REG_EXPAND_SZ) {
       v.Kind = ValueKind::String;

@@ -30,6 +30,10 @@ TEST_F(Win32RegistryTest, ValuesKeepTheirKinds) {
   EXPECT_TRUE(key->SetString("Name", "LAN-Verbindung \xe4"));
   EXPECT_TRUE(key->SetString("Empty", ""));
   EXPECT_TRUE(key->SetDword("Used", 0xFFFFFFFFu));
+  // Just within the first read, and past it.
+  const std::string fits(255, 'y'), longer(256, 'x');
+  EXPECT_TRUE(key->SetString("Fits", fits));
+  EXPECT_TRUE(key->SetString("Longer", longer));
   key.reset();
 
   // Open without the leading backslash too, and with other letter case.
@@ -46,6 +50,8 @@ TEST_F(Win32RegistryTest, ValuesKeepTheirKinds) {
   EXPECT_EQ(used->Kind, sys::ValueKind::Dword);
   EXPECT_EQ(used->Dword, 0xFFFFFFFFu);
   EXPECT_FALSE(again->Query("Absent").has_value());
+  EXPECT_EQ(again->Query("Fits")->Text, fits);
+  EXPECT_EQ(again->Query("Longer")->Text, longer);
 
   EXPECT_TRUE(again->DeleteValue("Name"));
   EXPECT_FALSE(again->Query("Name").has_value());
