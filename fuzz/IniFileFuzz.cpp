@@ -18,6 +18,7 @@ void ReadWriteRead(const std::string& text) {
   const std::string written = first.Serialize();
   const IniFile second = IniFile::Parse(written);
   fuzz::Check(second.Serialize() == written, "writing what was read is stable", written);
+  fuzz::Check(first.ReadsBackAsIs(), "what was read says it reads back as is", written);
   fuzz::Check(first.SectionNames() == second.SectionNames(), "sections survive", written);
   for (const std::string& section : first.SectionNames()) {
     const auto entries = first.Entries(section);
@@ -67,6 +68,8 @@ void WriteRead(const std::string& text) {
     expected[{sys::FoldCase(section), sys::FoldCase(key)}] = AsRead(fields[i + 2]);
   }
   const IniFile back = IniFile::Parse(ini.Serialize());
+  if (ini.ReadsBackAsIs())
+    fuzz::Check(back.Serialize() == ini.Serialize(), "a file that says so reads back as is");
   for (const auto& [where, value] : expected) {
     const auto got = back.Get(where.first, where.second);
     fuzz::Check(got.has_value(), "a written key is there", where.first + "/" + where.second);

@@ -52,8 +52,10 @@ class IniFile {
   std::size_t SectionAt(std::string_view name) const;  // NameSlots::npos: none
   const Section* Find(std::string_view name) const;
 
-  Section& SectionFor(std::string_view name);
-  void SetIn(Section& s, std::string_view key, std::string value, bool overwrite);
+  // parsing: the name comes from a file (and so reads back as itself); a key read twice
+  // keeps its first value.
+  Section& SectionFor(std::string_view name, bool parsing);
+  void SetIn(Section& s, std::string_view key, std::string value, bool parsing);
 
   std::vector<Section> sections_;
   NameSlots names_;               // name -> section

@@ -82,6 +82,10 @@ TEST(IniFile, KnowsWhetherItReadsBackAsIs) {
     EXPECT_EQ(ini.ReadsBackAsIs(), c.AsIs) << c.Section << "/" << c.Key << "/" << c.Value;
     EXPECT_EQ(same, c.AsIs) << c.Section << "/" << c.Key << "/" << c.Value;
   }
+  // Whatever was read reads back: names that a Set would have to check came from lines.
+  const IniFile read = IniFile::Parse("[A]\r\n[b=c]d\r\ne\rf=1\r\n");
+  EXPECT_TRUE(read.ReadsBackAsIs());
+  EXPECT_EQ(IniFile::Parse(read.Serialize()).Serialize(), read.Serialize());
 }
 
 TEST(IniFile, LfOnlyAndCrLfReadAlike) {
