@@ -38,12 +38,12 @@ SettingsStore::SettingsStore(sys::Registry& registry, std::string iniPath)
     : registry_(registry), iniPath_(std::move(iniPath)) {}
 
 bool SettingsStore::WriteSettingString(sys::RootKey root, const std::string& keyPath,
-                                       const std::string& valueName, const std::string& value,
+                                       std::string_view valueName, const std::string& value,
                                        bool useRegistry, WriteBatch* batch) {
   if (useRegistry) {
     readKey_ = {};  // it may have been missing until now
     auto key = registry_.Open(root, keyPath, true);
-    return key && key->SetString(valueName, value);
+    return key && key->SetString(std::string(valueName), value);
   }
   if (batch) {
     batch->Set(SectionIn(keyPath), valueName, value);
@@ -56,7 +56,7 @@ bool SettingsStore::WriteSettingString(sys::RootKey root, const std::string& key
 }
 
 std::string SettingsStore::ReadSettingString(sys::RootKey root, const std::string& keyPath,
-                                             const std::string& valueName, bool useRegistry) {
+                                             std::string_view valueName, bool useRegistry) {
   if (!useRegistry) return IniValue(keyPath, valueName).value_or(std::string());
   auto v = RegistryValueOf(root, keyPath, valueName);
   if (!v || v->Kind != sys::ValueKind::String) return {};
@@ -64,18 +64,18 @@ std::string SettingsStore::ReadSettingString(sys::RootKey root, const std::strin
 }
 
 bool SettingsStore::WriteSettingInteger(sys::RootKey root, const std::string& keyPath,
-                                        const std::string& valueName, std::int32_t value,
+                                        std::string_view valueName, std::int32_t value,
                                         bool useRegistry, WriteBatch* batch) {
   if (useRegistry) {
     readKey_ = {};
     auto key = registry_.Open(root, keyPath, true);
-    return key && key->SetDword(valueName, static_cast<std::uint32_t>(value));
+    return key && key->SetDword(std::string(valueName), static_cast<std::uint32_t>(value));
   }
   return WriteSettingString(root, keyPath, valueName, std::to_string(value), false, batch);
 }
 
 std::int32_t SettingsStore::ReadSettingInteger(sys::RootKey root, const std::string& keyPath,
-                                               const std::string& valueName, bool useRegistry) {
+                                               std::string_view valueName, bool useRegistry) {
   if (!useRegistry) {
     auto text = IniValue(keyPath, valueName);
     return text ? IntOrDefault(*text, 0) : 0;
@@ -132,10 +132,10 @@ void SettingsStore::WriteStorageSwitch(bool keepInRegistry) {
 
 std::optional<sys::RegistryValue> SettingsStore::RegistryValueOf(sys::RootKey root,
                                                                  const std::string& keyPath,
-                                                                 const std::string& valueName) {
+                                                                 std::string_view valueName) {
   if (snapshots_ == 0) {
     auto key = registry_.Open(root, keyPath, false);
-    return key ? key->Query(valueName) : std::nullopt;
+    return key ? key->Query(std::string(valueName)) : std::nullopt;
   }
   // The values of a key are read one after another: its open key serves them all.
   if (!readKey_.Tried || readKey_.Root != root || readKey_.Path != keyPath) {
@@ -144,11 +144,11 @@ std::optional<sys::RegistryValue> SettingsStore::RegistryValueOf(sys::RootKey ro
     readKey_.Path = keyPath;
     readKey_.Tried = true;
   }
-  return readKey_.Key ? readKey_.Key->Query(valueName) : std::nullopt;
+  return readKey_.Key ? readKey_.Key->Query(std::string(valueName)) : std::nullopt;
 }
 
 std::optional<std::string> SettingsStore::IniValue(const std::string& keyPath,
-                                                   const std::string& valueName) {
+                                                   std::string_view valueName) {
   return CurrentIni().Get(SectionIn(keyPath), valueName);
 }
 

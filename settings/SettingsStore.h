@@ -71,16 +71,15 @@ class SettingsStore {
 
   // In INI mode the value goes into batch; without a batch it is committed on its own,
   // which throws sys::FileCreateError like Commit.
-  bool WriteSettingString(sys::RootKey root, const std::string& keyPath,
-                          const std::string& valueName, const std::string& value, bool useRegistry,
-                          WriteBatch* batch);
+  bool WriteSettingString(sys::RootKey root, const std::string& keyPath, std::string_view valueName,
+                          const std::string& value, bool useRegistry, WriteBatch* batch);
   std::string ReadSettingString(sys::RootKey root, const std::string& keyPath,
-                                const std::string& valueName, bool useRegistry);
+                                std::string_view valueName, bool useRegistry);
   bool WriteSettingInteger(sys::RootKey root, const std::string& keyPath,
-                           const std::string& valueName, std::int32_t value, bool useRegistry,
+                           std::string_view valueName, std::int32_t value, bool useRegistry,
                            WriteBatch* batch);
   std::int32_t ReadSettingInteger(sys::RootKey root, const std::string& keyPath,
-                                  const std::string& valueName, bool useRegistry);
+                                  std::string_view valueName, bool useRegistry);
   // Registry only; true when the value is gone afterwards (an absent value counts).
   bool DeleteRegistryValue(sys::RootKey root, const std::string& keyPath,
                            const std::string& valueName);
@@ -103,9 +102,9 @@ class SettingsStore {
   // The parsed file, re-read only when it changed since the last look.
   const IniFile& CurrentIni();
   const IniFile& Parsed();
-  std::optional<std::string> IniValue(const std::string& keyPath, const std::string& valueName);
+  std::optional<std::string> IniValue(const std::string& keyPath, std::string_view valueName);
   std::optional<sys::RegistryValue> RegistryValueOf(sys::RootKey root, const std::string& keyPath,
-                                                    const std::string& valueName);
+                                                    std::string_view valueName);
   void Remember(std::optional<sys::FileStamp> stamp, std::string raw);
 
   sys::Registry& registry_;
