@@ -13,7 +13,6 @@ void TFormQuonthary::OpenMixers() {
 void TFormQuonthary::TimerOpenVolumeTimer(ui::TObject*) {
   TimerOpenVolume.SetEnabled(false);
   OpenMixers();
-  ReadVolumeQuietly();
 }
 
 void TFormQuonthary::ReadVolumeQuietly() {
@@ -35,7 +34,11 @@ void TFormQuonthary::VolumeDown() {
 }
 
 void TFormQuonthary::ToggleMute() {
-  if (const auto muted = Volume.ToggleMute()) ShowMute(*muted, true);
+  const auto muted = Volume.ToggleMute();
+  if (!muted) return;
+  // The bar shows with the notice, at the level of now: nothing reads it before a bar shows.
+  ReadVolumeQuietly();
+  ShowMute(*muted, true);
 }
 
 void TFormQuonthary::RefreshMixerDisplay(std::uintptr_t mixer, std::uint32_t controlId) {

@@ -19,10 +19,14 @@ constexpr std::uintptr_t EndpointDeviceChanged = 1;
 class EndpointVolume {
  public:
   virtual ~EndpointVolume() = default;
-  // Opens the volume of the default render device (console role) and has notifyWindow told
-  // of changes; an endpoint already open is closed first. False where the system has no
-  // endpoint API (Windows XP) or no render device.
-  virtual bool Open(WindowHandle notifyWindow) = 0;
+  // Whether the system has the endpoint API at all (Vista and later), device or not.
+  virtual bool Present() = 0;
+  // Opens the volume of the default render device (console role); an endpoint already open
+  // is closed first. False where the system has no endpoint API (Windows XP) or no render
+  // device.
+  virtual bool Open() = 0;
+  // Has notifyWindow told of changes to the open endpoint and of a new default device.
+  virtual void Listen(WindowHandle notifyWindow) = 0;
   // 0.0 ... 1.0; nullopt when nothing is open or the system refuses.
   virtual std::optional<float> Level() = 0;
   virtual bool SetLevel(float level) = 0;

@@ -8,7 +8,9 @@ namespace {
 
 class NoEndpoint : public EndpointVolume {
  public:
-  bool Open(WindowHandle) override { return false; }
+  bool Present() override { return false; }
+  bool Open() override { return false; }
+  void Listen(WindowHandle) override {}
   std::optional<float> Level() override { return std::nullopt; }
   bool SetLevel(float) override { return false; }
   std::optional<bool> Muted() override { return std::nullopt; }
@@ -33,7 +35,19 @@ EndpointVolume& NoEndpointVolume() {
 void MasterVolume::Open(WindowHandle notifyWindow) {
   Close();
   window_ = notifyWindow;
-  if (!TryEndpoint()) UseMixer();
+  opened_ = true;
+  if (TryEndpoint()) return;
+  // Without the endpoint API (Windows XP) the mixer's speakers line is the master volume and
+  // tells of changes made anywhere: opened now. Where there is an endpoint, the mixer only
+  // reaches the program's own session, which nothing else changes: the first command that
+  // needs a volume tries the endpoint again (the audio service may start after the program)
+  // and only then opens the mixer. Under wine that keeps its sound threads out of an idle
+  // indicator.
+  if (!endpoint_.Present()) UseMixer();
+}
+
+void MasterVolume::OpenOnDemand() {
+  if (opened_ && !endpointOpen_ && !mixerOpen_ && !TryEndpoint()) UseMixer();
 }
 
 void MasterVolume::FollowDefaultDevice() {
@@ -42,14 +56,17 @@ void MasterVolume::FollowDefaultDevice() {
 
 bool MasterVolume::TryEndpoint() {
   endpointOpen_ = false;
-  if (!endpoint_.Open(window_)) return false;
+  if (!endpoint_.Open()) return false;
   // Probed with the level it has: an endpoint that reads but refuses every level would
   // leave the keys doing nothing.
   const std::optional<float> level = endpoint_.Level();
   endpointOpen_ = level && endpoint_.SetLevel(*level) && endpoint_.Muted();
-  // One that refuses a level it has just read does not set levels at all (wine): closed,
-  // so that its notification thread and the audio service's client are not kept for nothing.
-  if (!endpointOpen_) endpoint_.Close();
+  // One that refuses a level it has just read does not set levels at all (wine): closed
+  // before anyone listens, so that the audio service starts no notification thread for it.
+  if (endpointOpen_)
+    endpoint_.Listen(window_);
+  else
+    endpoint_.Close();
   return endpointOpen_;
 }
 
@@ -68,9 +85,11 @@ void MasterVolume::Close() {
   MuteMixer.Close(mixer_);
   VolumeMixer.Close(mixer_);
   mixerOpen_ = false;
+  opened_ = false;
 }
 
 std::optional<VolumeLevel> MasterVolume::Volume() {
+  OpenOnDemand();
   if (endpointOpen_) {
     if (auto level = endpoint_.Level())
       return VolumeLevel{ValueOf(*level), 0, EndpointLevelMaximum};
@@ -82,6 +101,7 @@ std::optional<VolumeLevel> MasterVolume::Volume() {
 }
 
 std::optional<bool> MasterVolume::Muted() {
+  OpenOnDemand();
   if (endpointOpen_) {
     if (auto muted = endpoint_.Muted()) return muted;
     UseMixer();

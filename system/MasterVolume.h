@@ -27,7 +27,8 @@ class MasterVolume {
   MasterVolume& operator=(const MasterVolume&) = delete;
 
   // The endpoint, kept when it reads its level and takes it back unchanged; otherwise the
-  // mixer's mute and volume controls. Whichever is used tells notifyWindow of changes.
+  // mixer's mute and volume controls, at once on a system without endpoint, else on the
+  // first read. Whichever is used tells notifyWindow of changes.
   void Open(WindowHandle notifyWindow);
   // Another device became the default one: its endpoint from now on, or the mixer.
   void FollowDefaultDevice();
@@ -52,11 +53,14 @@ class MasterVolume {
   // Opens the default device's endpoint and keeps it when it takes a level.
   bool TryEndpoint();
   void UseMixer();
+  // After Open, when neither is open yet: the endpoint if it takes levels now, else the mixer.
+  void OpenOnDemand();
   Mixer& mixer_;
   EndpointVolume& endpoint_;
   WindowHandle window_ = 0;
   bool endpointOpen_ = false;
   bool mixerOpen_ = false;
+  bool opened_ = false;
 };
 
 }  // namespace sys

@@ -56,9 +56,11 @@ TEST_F(Volume, MixersOpenOnTheIndicatorsWindowOnceShownAndCloseAtTheEnd) {
   EXPECT_EQ(f.Volume.VolumeMixer.Maximum, 65535u);
   EXPECT_EQ(f.Volume.MuteMixer.ControlId, 2u);
   EXPECT_EQ(f.Volume.MuteMixer.ShortName, "Mute");
-  // The bar already has the level, unannounced.
+  // Nothing is read until a bar shows (wine's mixer starts a thread at the first read): the
+  // first mute key shows the bar at the level.
+  EXPECT_EQ(fake.Mixer.GetCalls, 0);
+  f.ToggleMute();
   EXPECT_EQ(f.ImageVolume.Width(), int(30000.0 / 65535 * f.ImagePrRed.Width() + 2));
-  EXPECT_EQ(f.DisplaySkipTicks, 0);
   owner.reset();
   EXPECT_EQ(fake.Mixer.CloseCalls, 2);
 }
@@ -170,7 +172,7 @@ TEST_F(Volume, WithoutADeviceLineOrControlTheCommandsDoNothing) {
 TEST_F(Volume, MuteFromElsewhereShowsAHiddenIndicatorAndKeepsTheBar) {
   fake.Desktop.AddTaskbar();
   TFormQuonthary& f = StartWith(30000, false);
-  const int bar = f.ImageVolume.Width();
+  const int bar = Bar(30000.0 / 65535);
   const std::string text = Shown();
   f.HideIndicator();
   ASSERT_FALSE(f.Visible());
@@ -206,7 +208,6 @@ TEST_F(Volume, TheEndpointTakesTheKeysOnItsScaleAndTheMixerIsLeftAlone) {
   TFormQuonthary& f = StartOnEndpoint({1.0f});
   EXPECT_TRUE(f.Volume.UsesEndpoint());
   EXPECT_EQ(fake.Endpoint.NotifyWindow, f.Handle());
-  EXPECT_EQ(f.ImageVolume.Width(), Bar(1.0));
   f.VolumeUp();
   EXPECT_EQ(EndpointLevel(), 1.0f);
   EXPECT_EQ(Shown(), Percent("100"));
@@ -246,6 +247,8 @@ TEST_F(Volume, AnEndpointThatRefusesGivesTheKeysToTheMixer) {
     TFormQuonthary& f = StartOnEndpoint({0.5f});
     EXPECT_EQ(f.Volume.UsesEndpoint(), !c.LevelsAtStart);
     EXPECT_EQ(fake.Endpoint.Opened.has_value(), !c.LevelsAtStart) << "kept only if it sets";
+    EXPECT_EQ(fake.Endpoint.NotifyWindow != 0, !c.LevelsAtStart) << "and only then heard";
+    EXPECT_EQ(fake.Mixer.OpenCalls, 0) << "the mixer waits for a key";
     fake.Endpoint.RefuseLevels = c.Levels;
     fake.Endpoint.RefuseMute = c.Mute;
     fake.Endpoint.FailCalls = c.Every;
@@ -260,6 +263,19 @@ TEST_F(Volume, AnEndpointThatRefusesGivesTheKeysToTheMixer) {
     EXPECT_FALSE(fake.Endpoint.Devices[0].Muted);
     EXPECT_EQ(fake.Mixer.NotifyWindow, f.Handle());
   }
+}
+
+TEST_F(Volume, AnAudioServiceThatStartsLaterServesTheFirstKey) {
+  fake.Endpoint.Api = true;
+  fake.Mixer.AddSpeakerControls(30000);
+  TFormQuonthary& f = Start();
+  EXPECT_FALSE(f.Volume.Usable());
+  fake.Endpoint.Devices.push_back({0.5f, false});
+  f.VolumeUp();
+  EXPECT_TRUE(f.Volume.UsesEndpoint());
+  EXPECT_FLOAT_EQ(EndpointLevel(), (32768 + 32768 / 6) / 65535.0f);
+  EXPECT_EQ(fake.Endpoint.NotifyWindow, f.Handle());
+  EXPECT_EQ(fake.Mixer.OpenCalls, 0);
 }
 
 TEST_F(Volume, EndpointChangesElsewhereAndANewDefaultDeviceReachTheGauge) {

@@ -2,11 +2,10 @@
 
 namespace sys {
 
-bool FakeEndpointVolume::Open(WindowHandle notifyWindow) {
+bool FakeEndpointVolume::Open() {
   Close();
   if (Default >= Devices.size()) return false;
   Opened = Default;
-  NotifyWindow = notifyWindow;
   return true;
 }
 

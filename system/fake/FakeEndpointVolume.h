@@ -16,20 +16,23 @@ class FakeEndpointVolume : public EndpointVolume {
     bool Muted = false;
   };
 
-  bool Open(WindowHandle notifyWindow) override;
+  bool Present() override { return Api || !Devices.empty(); }
+  bool Open() override;
+  void Listen(WindowHandle notifyWindow) override { NotifyWindow = notifyWindow; }
   std::optional<float> Level() override;
   bool SetLevel(float level) override;
   std::optional<bool> Muted() override;
   bool SetMuted(bool muted) override;
   void Close() override { Opened.reset(); }
 
-  std::vector<Device> Devices;  // none: the system has no endpoint
+  std::vector<Device> Devices;  // none: the system has no endpoint, unless Api
+  bool Api = false;             // the endpoint API without a render device (Vista and later)
   std::size_t Default = 0;      // the default device, which Open opens
   bool RefuseLevels = false;
   bool RefuseMute = false;
   bool FailCalls = false;  // every value call fails (the device went away)
   std::optional<std::size_t> Opened;
-  WindowHandle NotifyWindow = 0;  // given to the last successful Open
+  WindowHandle NotifyWindow = 0;  // given to the last Listen
 
  private:
   Device* Current();

@@ -24,6 +24,7 @@ std::optional<MixerControlInfo> FakeMixer::FindControl(MixerHandle mixer,
 }
 
 std::optional<std::uint32_t> FakeMixer::GetValue(MixerHandle mixer, std::uint32_t controlId) {
+  ++GetCalls;
   Control* control = FindById(controlId);
   if (!IsOpen(mixer) || FailGet || !control) return std::nullopt;
   return control->Value;

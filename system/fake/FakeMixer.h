@@ -42,6 +42,7 @@ class FakeMixer : public Mixer {
   WindowHandle NotifyWindow = 0;  // given to the last successful Open
   int OpenCalls = 0;
   int CloseCalls = 0;
+  int GetCalls = 0;
   std::vector<std::pair<std::uint32_t, std::uint32_t>> SetCalls;  // (control id, value)
 
  private:

@@ -35,7 +35,8 @@ using ComPtr = Owned<Interface*, ReleaseInterface>;
 template <class Interface>
 class Callback : public Interface {
  public:
-  explicit Callback(HWND window) : window_(window) {}
+  // Set before the callback is registered, never after.
+  void Tell(HWND window) { window_ = window; }
   ULONG STDMETHODCALLTYPE AddRef() noexcept override { return 2; }
   ULONG STDMETHODCALLTYPE Release() noexcept override { return 1; }
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) noexcept override {
@@ -49,12 +50,11 @@ class Callback : public Interface {
   void Post(WPARAM reason) const { PostMessageA(window_, EndpointChangeMessage, reason, 0); }
 
  private:
-  HWND window_;
+  HWND window_ = nullptr;
 };
 
 class VolumeListener : public Callback<IAudioEndpointVolumeCallback> {
  public:
-  using Callback::Callback;
   HRESULT STDMETHODCALLTYPE OnNotify(PAUDIO_VOLUME_NOTIFICATION_DATA data) noexcept override {
     if (!data || data->guidEventContext != kOwnChange) Post(EndpointVolumeChanged);
     return S_OK;
@@ -63,7 +63,6 @@ class VolumeListener : public Callback<IAudioEndpointVolumeCallback> {
 
 class DeviceListener : public Callback<IMMNotificationClient> {
  public:
-  using Callback::Callback;
   HRESULT STDMETHODCALLTYPE OnDefaultDeviceChanged(EDataFlow flow, ERole role,
                                                    LPCWSTR) noexcept override {
     // Told once per role: the console role is the one opened.
@@ -82,7 +81,6 @@ class DeviceListener : public Callback<IMMNotificationClient> {
 
 // The default device's volume and the two registrations, undone in reverse order.
 struct Win32EndpointVolume::Session {
-  explicit Session(HWND window) : volumeListener(window), deviceListener(window) {}
   ~Session() {
     if (deviceNotices) enumerator.get()->UnregisterEndpointNotificationCallback(&deviceListener);
     if (volumeNotices) volume.get()->UnregisterControlChangeNotify(&volumeListener);
@@ -104,12 +102,14 @@ Win32EndpointVolume::~Win32EndpointVolume() {
   }
 }
 
-bool Win32EndpointVolume::Open(WindowHandle notifyWindow) {
+bool Win32EndpointVolume::Present() { return LOBYTE(LOWORD(GetVersion())) >= 6; }
+
+bool Win32EndpointVolume::Open() {
   Close();
   if (!comTried_) {
     comTried_ = true;
     // Windows XP has no endpoint: COM and its library stay out of the process.
-    if (LOBYTE(LOWORD(GetVersion())) < 6) return false;
+    if (!Present()) return false;
     auto initialize = ole32.Get<decltype(CoInitializeEx)>("CoInitializeEx");
     const HRESULT hr = initialize ? initialize(nullptr, COINIT_APARTMENTTHREADED) : E_FAIL;
     comToUninitialize_ = SUCCEEDED(hr);
@@ -119,7 +119,7 @@ bool Win32EndpointVolume::Open(WindowHandle notifyWindow) {
   auto create = ole32.Get<decltype(CoCreateInstance)>("CoCreateInstance");
   if (!comReady_ || !create) return false;
 
-  auto session = std::make_unique<Session>(reinterpret_cast<HWND>(notifyWindow));
+  auto session = std::make_unique<Session>();
   IMMDeviceEnumerator* enumerator = nullptr;
   if (FAILED(create(__uuidof(MMDeviceEnumerator), nullptr, CLSCTX_INPROC_SERVER,
                     __uuidof(IMMDeviceEnumerator), reinterpret_cast<void**>(&enumerator))))
@@ -133,12 +133,19 @@ bool Win32EndpointVolume::Open(WindowHandle notifyWindow) {
                                     reinterpret_cast<void**>(&volume))))
     return false;
   session->volume = endpoint::ComPtr<IAudioEndpointVolume>(volume);
-  // Without notices the keys still work; only changes made elsewhere go unseen.
-  session->volumeNotices = SUCCEEDED(volume->RegisterControlChangeNotify(&session->volumeListener));
-  session->deviceNotices =
-      SUCCEEDED(enumerator->RegisterEndpointNotificationCallback(&session->deviceListener));
   session_ = std::move(session);
   return true;
+}
+
+void Win32EndpointVolume::Listen(WindowHandle notifyWindow) {
+  if (!session_ || session_->volumeNotices || session_->deviceNotices) return;
+  Session& s = *session_;
+  s.volumeListener.Tell(reinterpret_cast<HWND>(notifyWindow));
+  s.deviceListener.Tell(reinterpret_cast<HWND>(notifyWindow));
+  // Without notices the keys still work; only changes made elsewhere go unseen.
+  s.volumeNotices = SUCCEEDED(s.volume.get()->RegisterControlChangeNotify(&s.volumeListener));
+  s.deviceNotices =
+      SUCCEEDED(s.enumerator.get()->RegisterEndpointNotificationCallback(&s.deviceListener));
 }
 
 std::optional<float> Win32EndpointVolume::Level() {

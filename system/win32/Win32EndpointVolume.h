@@ -14,7 +14,9 @@ class Win32EndpointVolume : public EndpointVolume {
   Win32EndpointVolume(const Win32EndpointVolume&) = delete;
   Win32EndpointVolume& operator=(const Win32EndpointVolume&) = delete;
 
-  bool Open(WindowHandle notifyWindow) override;
+  bool Present() override;
+  bool Open() override;
+  void Listen(WindowHandle notifyWindow) override;
   std::optional<float> Level() override;
   bool SetLevel(float level) override;
   std::optional<bool> Muted() override;

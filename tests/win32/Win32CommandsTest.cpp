@@ -342,8 +342,11 @@ TEST_F(Win32Commands, ARightClickOpensTheContextMenu) {
 
 TEST_F(Win32Commands, VolumeAndMuteOnTheSystemsMixer) {
   TFormQuonthary& f = Start();
-  // Wine has an endpoint that refuses levels: the keys fall back to the mixer.
+  // Wine has an endpoint that refuses levels: nothing stays open until the first key, which
+  // falls back to the mixer.
   EXPECT_FALSE(f.Volume.UsesEndpoint());
+  EXPECT_FALSE(f.Volume.Usable());
+  f.Volume.Muted();
   RecordProperty("MixerDevices", int(mixer.NumDevs()));
   if (mixer.NumDevs() == 0) {
     // No sound device: usable, without a handle, and the commands do nothing.

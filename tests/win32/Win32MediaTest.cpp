@@ -101,7 +101,8 @@ TEST(Win32EndpointVolume, WinesDefaultDeviceReadsButRefusesLevels) {
   ASSERT_TRUE(window.Hwnd());
   sys::Win32EndpointVolume endpoint;
   EXPECT_FALSE(endpoint.Level());  // nothing open yet
-  ASSERT_TRUE(endpoint.Open(window.Handle()));
+  EXPECT_TRUE(endpoint.Present());
+  ASSERT_TRUE(endpoint.Open());
   // COM is the GUI thread's, apartment-threaded: the free-threaded kind is refused now.
   EXPECT_EQ(CoInitializeEx(nullptr, COINIT_MULTITHREADED), RPC_E_CHANGED_MODE);
   const std::optional<float> level = endpoint.Level();
@@ -112,7 +113,8 @@ TEST(Win32EndpointVolume, WinesDefaultDeviceReadsButRefusesLevels) {
   const std::optional<bool> muted = endpoint.Muted();
   ASSERT_TRUE(muted);
   EXPECT_TRUE(endpoint.SetMuted(*muted));
-  EXPECT_TRUE(endpoint.Open(window.Handle()));  // again, as for a new default device
+  endpoint.Listen(window.Handle());
+  EXPECT_TRUE(endpoint.Open());  // again, as for a new default device
   endpoint.Close();
   EXPECT_FALSE(endpoint.Muted());
 }
